@@ -1,0 +1,7 @@
+#include "core/Message.h"
+
+namespace kuyu {
+
+Text errorNumberText(int number) { return U"エラー番号" + decimal(number) + U"のエラーです"; }
+
+} // namespace kuyu

@@ -1,0 +1,55 @@
+#pragma once
+// The plant database (KUYU.DAT), the alias file (SNAME.DAT) and their loading.
+
+#include "core/Message.h"
+#include "core/state/AppState.h"
+#include "core/text/Text.h"
+
+#include <optional>
+#include <vector>
+
+namespace kuyu {
+
+// Sequential-input field reader over decoded file text. Fields end at a comma
+// or a line end (CR LF, a lone CR or a lone LF); blanks before a field are
+// skipped; a field that starts with a double quote runs to the closing quote.
+class FieldReader {
+public:
+    explicit FieldReader(Text content);
+    // End of file, tested before a record only.
+    bool atEnd() const;
+    // The next field; throws RunTimeError(62) when the input is exhausted.
+    Text readField();
+
+private:
+    Text text_;
+    std::size_t pos_ = 0;
+};
+
+// "D:/PLANTS/KUYU.DAT" -> "D:/PLANTS/"; "A:KUYU.DAT" -> "A:"; "KUYU.DAT" -> "".
+// "\" counts as a separator as well as "/".
+Text DataFolderOf(const Text& path);
+
+// Start-up load from the command-line text (on Linux: the arguments joined by
+// single blanks; empty for none). Sets DataFilePath, DataFolder, the plant
+// table and PlantCount, then clears the scores and CategoryChosen. Returns
+// the message to show, or nullopt when the load went well.
+std::optional<Message> StartUpLoad(AppState& state, const Text& commandLine);
+
+// Reload from `path` (the file the user chose). On success `folder` becomes
+// DataFolder (the chosen file's folder with "/" at the end). The table in use
+// is replaced only when the whole file has been read. Returns the message to
+// show: the success notice or "ファイルがロードできません".
+Message LoadDataFile(AppState& state, const Text& path, const Text& folder);
+
+// The alias file, read afresh for each name search: DataFolder + "SNAME.DAT",
+// else "SNAME.DAT" in the current directory; at most 2000 records; a file
+// that cannot be opened or read counts as absent.
+struct AliasTable {
+    std::vector<Text> Alias;     // rows 1..count (row 0 unused)
+    std::vector<Text> PlantName; // rows 1..count
+    int count = 0;
+};
+AliasTable ReadAliases(const AppState& state);
+
+} // namespace kuyu

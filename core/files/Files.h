@@ -1,0 +1,31 @@
+#pragma once
+// Files as the data folders hold them. Data came from Windows media, so a
+// name is found regardless of ASCII letter case, and a name stored on disk as
+// raw CP932 bytes is found as well as one stored in UTF-8. Every open of a
+// data file goes through resolvePath.
+
+#include "core/text/Text.h"
+
+#include <optional>
+#include <string>
+
+namespace kuyu {
+
+// The file test: -1 when the file can be opened for reading, 0 when it is not
+// found (error 53), otherwise the error number of the failure (76 path not
+// found, 75 access error, ...). A directory is not a present file. Never throws.
+int FileExists(const Text& path);
+
+// The name on disk (native bytes, ready for open()) of the file that `path`
+// names, or nullopt when there is none. Exact names win over case-folded
+// ones. Relative paths are relative to the process's current directory.
+std::optional<std::string> resolvePath(const Text& path);
+
+// The whole content of a data file. Throws RunTimeError with the number that
+// FileExists would give.
+std::string readWholeFile(const Text& path);
+
+// Current directory of the process, with "/" at the end.
+Text currentDirectoryWithSlash();
+
+} // namespace kuyu

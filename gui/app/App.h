@@ -1,0 +1,97 @@
+#pragma once
+// The application context every window gets: the shared state, the platform
+// adapters, the single-instance window registry and the command table that
+// menu items and toolbar buttons run.
+
+#include "core/state/AppState.h"
+#include "gui/platform/Platform.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace kuyu::gui {
+
+class App {
+public:
+    App(AppState& state, Platform& platform) : state(state), platform(platform) {}
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    AppState& state;
+    Platform& platform;
+
+    // The main window (MDIForm1) once it exists; child windows are top-level
+    // windows parented to it.
+    QWidget* mainWindow() const { return main_; }
+    void setMainWindow(QWidget* w) { main_ = w; }
+
+    // --- single-instance windows -------------------------------------------
+    // A window class W has `static constexpr const char* Name` ("Form41") and
+    // a constructor W(App&, QWidget* parent). load() creates it on first use.
+    template <class W> W* loaded() const {
+        return qobject_cast<W*>(window(QString::fromLatin1(W::Name)));
+    }
+    template <class W> W& load() {
+        if (W* w = loaded<W>()) {
+            return *w;
+        }
+        auto* w = new W(*this, main_);
+        adopt(QString::fromLatin1(W::Name), w);
+        return *w;
+    }
+    QWidget* window(const QString& name) const {
+        auto it = windows_.find(name);
+        return it == windows_.end() ? nullptr : it->data();
+    }
+    bool isLoaded(const QString& name) const { return window(name) != nullptr; }
+    // Unload: the window goes away and loses its contents.
+    void unload(const QString& name) {
+        if (QWidget* w = window(name)) {
+            windows_.remove(name);
+            w->hide();
+            w->deleteLater();
+        }
+    }
+    void unloadAll() {
+        const auto names = windows_.keys();
+        for (const auto& n : names) {
+            unload(n);
+        }
+    }
+
+    // --- commands --------------------------------------------------------
+    // Menu items and toolbar buttons run commands by their menu item name
+    // ("MENU41"). Each part of the program registers its own.
+    void registerCommand(const QString& name, std::function<void()> handler) {
+        commands_[name] = std::move(handler);
+    }
+    bool hasCommand(const QString& name) const { return commands_.contains(name); }
+    // Runs it; false when nothing is registered under that name.
+    bool run(const QString& name) {
+        auto it = commands_.find(name);
+        if (it == commands_.end()) {
+            return false;
+        }
+        auto handler = *it; // the handler may re-register commands
+        handler();
+        return true;
+    }
+
+private:
+    void adopt(const QString& name, QWidget* w) {
+        w->setObjectName(name);
+        if (main_ && w->parentWidget() == main_) {
+            w->setWindowFlag(Qt::Window, true);
+        }
+        windows_[name] = w;
+    }
+
+    QPointer<QWidget> main_;
+    QHash<QString, QPointer<QWidget>> windows_;
+    QHash<QString, std::function<void()>> commands_;
+};
+
+} // namespace kuyu::gui

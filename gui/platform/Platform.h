@@ -1,0 +1,73 @@
+#pragma once
+// The platform services the windows rely on, behind small interfaces: a real
+// Qt implementation for the program and a scripted fake for the tests, so no
+// test ever blocks on a modal dialog.
+
+#include "core/Message.h"
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace kuyu::gui {
+
+enum class Answer { Ok, Yes, No, Cancel };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows the box and returns the button the user pressed.
+    virtual Answer show(QWidget* parent, const Message& message) = 0;
+};
+
+// File-open, printer and font dialogs. They keep their choices for the run,
+// and report a cancel by returning nullopt / false.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Returns the chosen file's absolute path, or nullopt on cancel.
+    // `filters` are Qt name filters, e.g. "Data Files (*.dat)".
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& title,
+                                            const QStringList& filters) = 0;
+    // The name chosen last (kept for the run), empty before the first choice.
+    virtual QString lastFileName() const = 0;
+};
+
+// The help viewer: contents, its own how-to page, and quitting.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    virtual void showContents() = 0;
+    virtual void showHowToUse() = 0;
+    virtual void quit() = 0;
+};
+
+// Where the toolbar layout is kept between runs.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual void save(const QString& key, const QStringList& value) = 0;
+    // nullopt when nothing was saved or it cannot be read.
+    virtual std::optional<QStringList> load(const QString& key) const = 0;
+};
+
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+// Everything together, owned by the application (or by a test).
+struct Platform {
+    std::unique_ptr<MessageBoxes> messages;
+    std::unique_ptr<Dialogs> dialogs;
+    std::unique_ptr<HelpViewer> help;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<Beeper> beeper;
+};
+
+} // namespace kuyu::gui

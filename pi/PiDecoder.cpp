@@ -1,0 +1,1 @@
+#include "pi/PiDecoder.h"

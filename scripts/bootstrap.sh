@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages this project needs, when they are missing.
+# Safe to run again: it only calls apt-get when something is absent.
+set -euo pipefail
+
+PACKAGES=(
+  # build tools
+  build-essential cmake ninja-build ccache pkg-config clang
+  # test and benchmark libraries
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # command line and JSON
+  libcli11-dev nlohmann-json3-dev
+  # Qt 6: widgets, printing, multimedia
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimediawidgets6
+  qt6-qpa-plugins libqt6opengl6-dev
+  # video playback through GStreamer (AVI demuxer, codecs)
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  # Japanese fonts for the Mincho and Gothic faces
+  fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
+  # virtual display and screenshots for running without a screen
+  xvfb xauth x11-apps imagemagick
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "bootstrap: installing ${missing[*]}"
+  SUDO=""
+  if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test. Installs missing packages first.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$ROOT/scripts/bootstrap.sh"
+BUILD="${KUYU_BUILD_DIR:-$ROOT/build}"
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD" -j "$(nproc)"
+cd "$BUILD"
+ctest --output-on-failure -j "$(nproc)" --timeout 300
