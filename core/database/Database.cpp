@@ -1,0 +1,185 @@
+#include "core/database/Database.h"
+
+#include "core/Errors.h"
+#include "core/conditions/Conditions.h"
+#include "core/files/Files.h"
+
+#include <algorithm>
+
+namespace kuyu {
+
+namespace {
+
+const Text DefaultDataFile = U"KUYU.DAT";
+const Text AliasFileName = U"SNAME.DAT";
+
+const Text ErrorTitle = U"エラーメッセージ";
+const Text NoticeTitle = U"お知らせ";
+const Text DataFileMissing1 = U"データファイルがみつかりません";
+const Text DataFileMissing2 = U"ｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい";
+const Text CannotLoad = U"ファイルがロードできません";
+const Text LoadedAs1 = U"検索データとして";
+const Text LoadedAs2 = U"をロードしました";
+
+// A plant table read in full, not yet in use.
+struct PlantTable {
+    std::vector<Text> name;
+    std::vector<Text> code;
+    std::vector<Text> family;
+    std::int16_t count = 0;
+    std::size_t firstCodeLength = 0; // before padding, for the reload's check
+};
+
+Text fixedCode(Text code) {
+    code.resize(CodeLength, U' ');
+    return code;
+}
+
+// Reads every record of a database file. Throws RunTimeError: 62 for a
+// partial record, 9 for a record beyond the table's capacity, or the file
+// error of the open.
+PlantTable readPlantTable(const Text& path) {
+    FieldReader in(decodeFileText(readWholeFile(path)));
+    PlantTable t;
+    t.name.resize(PlantCapacity + 1);
+    t.code.resize(PlantCapacity + 1);
+    t.family.resize(PlantCapacity + 1);
+    int j = 1;
+    while (!in.atEnd()) {
+        if (j > PlantCapacity) {
+            throw RunTimeError(err::SubscriptOutOfRange);
+        }
+        t.name[j] = in.readField();
+        Text code = in.readField();
+        if (j == 1) {
+            t.firstCodeLength = code.size();
+        }
+        t.code[j] = fixedCode(std::move(code));
+        t.family[j] = in.readField();
+        ++j;
+    }
+    t.count = static_cast<std::int16_t>(j - 1);
+    return t;
+}
+
+void install(AppState& state, PlantTable&& t) {
+    state.PlantName = std::move(t.name);
+    state.PlantCode = std::move(t.code);
+    state.PlantFamily = std::move(t.family);
+    state.PlantCount = t.count;
+}
+
+void clearScoresAndChosen(AppState& state) {
+    std::fill(state.MatchScore.begin() + 1, state.MatchScore.begin() + 1 + state.PlantCount,
+              std::int16_t{0});
+    state.CategoryChosen.fill(false);
+}
+
+bool isSeparator(char32_t c) {
+    return c == U'/' || c == U'\\';
+}
+
+// Reads the alias records of one file; a partial last record or a record
+// beyond the capacity ends the reading, keeping what was complete.
+AliasTable readAliasFile(const Text& path) {
+    AliasTable t;
+    t.Alias.resize(1);
+    t.PlantName.resize(1);
+    std::string bytes;
+    try {
+        bytes = readWholeFile(path);
+    } catch (const RunTimeError&) {
+        return t;
+    }
+    FieldReader in(decodeFileText(bytes));
+    try {
+        while (!in.atEnd() && t.count < PlantCapacity) {
+            Text alias = in.readField();
+            Text plant = in.readField();
+            t.Alias.push_back(std::move(alias));
+            t.PlantName.push_back(std::move(plant));
+            ++t.count;
+        }
+    } catch (const RunTimeError&) {
+        // partial record at the end: keep the complete ones
+    }
+    return t;
+}
+
+} // namespace
+
+Text DataFolderOf(const Text& path) {
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (isSeparator(path[i - 1])) {
+            return path.substr(0, i);
+        }
+    }
+    const std::size_t colon = path.find(U':');
+    if (colon != Text::npos) {
+        return path.substr(0, colon + 1);
+    }
+    return {};
+}
+
+std::optional<Message> StartUpLoad(AppState& state, const Text& commandLine) {
+    if (commandLine.empty()) {
+        state.DataFilePath = DefaultDataFile;
+    } else {
+        state.DataFilePath = commandLine;
+        state.DataFolder = DataFolderOf(commandLine);
+    }
+    std::optional<Message> failure;
+    try {
+        install(state, readPlantTable(state.DataFilePath));
+    } catch (const RunTimeError& e) {
+        Message m;
+        m.title = ErrorTitle;
+        m.icon = MessageIcon::Question;
+        m.text = e.number() == err::FileNotFound ? DataFileMissing1 + U"\r" + DataFileMissing2
+                                                 : errorNumberText(e.number());
+        failure = std::move(m);
+    }
+    clearScoresAndChosen(state);
+    return failure;
+}
+
+Message LoadDataFile(AppState& state, const Text& path, const Text& folder) {
+    state.DataFilePath = path;
+    Message failure{CannotLoad, ErrorTitle, MessageIcon::Critical};
+    PlantTable t;
+    try {
+        t = readPlantTable(path);
+    } catch (const RunTimeError&) {
+        return failure;
+    }
+    // Only the first record's code is checked; an empty file fails here too.
+    if (t.count == 0 || t.firstCodeLength != CodeLength) {
+        return failure;
+    }
+    install(state, std::move(t));
+    std::fill(state.MatchScore.begin() + 1, state.MatchScore.begin() + 1 + state.PlantCount,
+              std::int16_t{0});
+    ResetSelection(state);
+    state.DataFolder = folder;
+    if (!state.DataFolder.empty() && !isSeparator(state.DataFolder.back())) {
+        state.DataFolder += U'/';
+    }
+    return Message{LoadedAs1 + state.DataFilePath + LoadedAs2, NoticeTitle, MessageIcon::None};
+}
+
+AliasTable ReadAliases(const AppState& state) {
+    const Text inFolder = state.DataFolder + AliasFileName;
+    if (FileExists(inFolder) == -1) {
+        return readAliasFile(inFolder);
+    }
+    // Absent or unopenable in the data folder: try the current directory.
+    if (FileExists(AliasFileName) == -1) {
+        return readAliasFile(AliasFileName);
+    }
+    AliasTable none;
+    none.Alias.resize(1);
+    none.PlantName.resize(1);
+    return none;
+}
+
+} // namespace kuyu

@@ -1,0 +1,21 @@
+#include "core/state/StartUpState.h"
+
+#include "core/conditions/Conditions.h"
+#include "core/database/Database.h"
+
+#include <algorithm>
+
+namespace kuyu {
+
+std::optional<Message> InitialiseState(AppState& state, const Text& commandLine) {
+    ResetSelection(state);
+    resetPrintSettings(state.Print);
+    std::optional<Message> failure = StartUpLoad(state, commandLine);
+    std::fill(state.MatchScore.begin() + 1, state.MatchScore.begin() + 1 + state.PlantCount,
+              std::int16_t{0});
+    state.CategoryChosen.fill(false);
+    FillOptionLabels(state);
+    return failure;
+}
+
+} // namespace kuyu
