@@ -1,0 +1,188 @@
+#include "core/features/Features.h"
+
+namespace kuyu {
+
+namespace {
+
+// The display's own words.
+const Text Unknown = U"  不明 ";
+const Text Indefinite = U"  不定 ";
+const Text NoneText = U"  なし ";
+const Text PrintUnknown = U"不明  ";
+const Text PrintIndefinite = U"不定  ";
+const Text PrintNone = U"なし  ";
+const Text FamilySuffix = U")科";
+
+bool isSeveralValues(char32_t c) {
+    return c >= U'A' && c <= U'D';
+}
+
+// Which value-list position an "H", "I" or "J" refers to; 0 for any other.
+std::size_t valueListPosition(char32_t c) {
+    switch (c) {
+    case U'H':
+        return 21;
+    case U'I':
+        return 24;
+    case U'J':
+        return 27;
+    default:
+        return 0;
+    }
+}
+
+const Text& label(const AppState& state, int k, int v) {
+    return state.OptionLabel.at(static_cast<std::size_t>(k)).at(static_cast<std::size_t>(v));
+}
+
+// The table of the printed result: `listMark` is appended for "H" and "I",
+// `jMark` for "J".
+Text printCell(const AppState& state, int k, char32_t c, const Text& code, const Text& jMark) {
+    if (c == U'0') {
+        return PrintUnknown;
+    }
+    if (c == U'X' || isSeveralValues(c)) {
+        return PrintIndefinite;
+    }
+    if (c == U'Y') {
+        return PrintNone;
+    }
+    if (const std::size_t pos = valueListPosition(c); pos != 0) {
+        return label(state, k, CodeDigit(CodeCharAt(code, pos))) + (c == U'J' ? jMark : Text(U"*"));
+    }
+    return label(state, k, CodeDigit(c));
+}
+
+PlantFeatures features(const AppState& state, int row, Text caption) {
+    PlantFeatures f;
+    if (row < 1 || row > state.PlantCount) {
+        return f;
+    }
+    f.row = row;
+    f.caption = std::move(caption);
+    const Text& code = state.code(row);
+    for (int k = 1; k <= CategoryCount; ++k) {
+        f.values.at(static_cast<std::size_t>(k - 1)) =
+            FeatureValueText(state, k, CodeCharAt(code, static_cast<std::size_t>(2 * k)), code);
+    }
+    // A plant without a classification shows none rather than keeping the
+    // classification of the plant shown before it.
+    const int g = CodeDigit(CodeCharAt(code, 30));
+    if (g != 0) {
+        f.classification = label(state, ClassCategory, g);
+    }
+    return f;
+}
+
+} // namespace
+
+int CodeDigit(char32_t c) {
+    return (c >= U'0' && c <= U'9') ? static_cast<int>(c - U'0') : 0;
+}
+
+char32_t CodeCharAt(const Text& code, std::size_t pos) {
+    return (pos >= 1 && pos <= code.size()) ? code[pos - 1] : U' ';
+}
+
+int FindPlantByKey(const AppState& state, const Text& key) {
+    if (key.empty()) {
+        return 0;
+    }
+    const Text wanted = left(key, 8);
+    int found = 0;
+    // The last plant that agrees wins, as every window that opens a plant
+    // by its key has always shown it.
+    for (int i = 1; i <= state.PlantCount; ++i) {
+        if (left(state.name(i), 8) == wanted) {
+            found = i;
+        }
+    }
+    return found;
+}
+
+Text FeatureValueText(const AppState& state, int k, char32_t c, const Text& code) {
+    if (c == U'0') {
+        return Unknown;
+    }
+    if (c == U'X' || isSeveralValues(c)) {
+        return Indefinite;
+    }
+    if (c == U'Y') {
+        return NoneText;
+    }
+    if (const std::size_t pos = valueListPosition(c); pos != 0) {
+        return U" *" + label(state, k, CodeDigit(CodeCharAt(code, pos)));
+    }
+    return U"  " + label(state, k, CodeDigit(c));
+}
+
+PlantFeatures PlantPictureFeatures(const AppState& state, int row) {
+    if (row < 1 || row > state.PlantCount) {
+        return {};
+    }
+    return features(state, row, state.name(row) + U" (" + state.family(row) + FamilySuffix);
+}
+
+PlantFeatures FeatureViewFeatures(const AppState& state, int row) {
+    if (row < 1 || row > state.PlantCount) {
+        return {};
+    }
+    return features(state, row, state.name(row));
+}
+
+Rgb FeatureViewColour(int k) {
+    if (k <= 5) {
+        return Rgb{0xC0, 0x00, 0xC0};
+    }
+    if (k <= 8) {
+        return Rgb{0x00, 0x80, 0x00};
+    }
+    return Rgb{0x80, 0x00, 0x00};
+}
+
+Text ResultPrintCell(const AppState& state, int k, const Text& code) {
+    if (k == ClassCategory) {
+        return label(state, ClassCategory, CodeDigit(CodeCharAt(code, 30)));
+    }
+    return printCell(state, k, CodeCharAt(code, static_cast<std::size_t>(2 * k)), code, U"*");
+}
+
+Text ResultPrintSecondaryCell(const AppState& state, int k, const Text& code) {
+    return printCell(state, k, CodeCharAt(code, static_cast<std::size_t>(2 * k - 1)), code, U"+");
+}
+
+Text CardValueText(const AppState& state, int r, const Text& code) {
+    const char32_t c = CodeCharAt(code, static_cast<std::size_t>(2 * r));
+    if (c == U'0') {
+        return Unknown;
+    }
+    if (c == U'X' || isSeveralValues(c)) {
+        return Indefinite;
+    }
+    if (c == U'Y') {
+        return NoneText;
+    }
+    if (const std::size_t pos = valueListPosition(c); pos != 0) {
+        return label(state, r, CodeDigit(CodeCharAt(code, pos))) + U"*";
+    }
+    return label(state, r, CodeDigit(c)) + U"  ";
+}
+
+Rgb CardValueColour(int r) {
+    if (r <= 5) {
+        return Rgb{255, 0, 255}; // palette colour 13
+    }
+    if (r <= 8) {
+        return Rgb{0, 128, 0}; // palette colour 2
+    }
+    return Rgb{128, 0, 0}; // palette colour 4
+}
+
+const std::array<Text, 10>& CardCaptions() {
+    static const std::array<Text, 10> captions{U"花の色", U"花弁数", U" 花序 ", U"花の形",
+                                               U"ｵｼﾍﾞ数", U" 葉序 ", U"葉の形", U" 葉脈 ",
+                                               U"茎形状", U"茎断面"};
+    return captions;
+}
+
+} // namespace kuyu
