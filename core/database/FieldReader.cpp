@@ -5,9 +5,8 @@ namespace kuyu {
 
 namespace {
 
-bool isBlank(char32_t c) {
-    return c == U' ' || c == U'\t';
-}
+// Only the blank is skipped before a field; a tab is data.
+bool isBlank(char32_t c) { return c == U' '; }
 bool isLineEnd(char32_t c) {
     return c == U'\r' || c == U'\n';
 }

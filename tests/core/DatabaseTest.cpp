@@ -1,0 +1,285 @@
+#include "CoreTestFiles.h"
+
+#include "core/conditions/Conditions.h"
+#include "core/database/Database.h"
+#include "core/state/StartUpState.h"
+
+#include <gtest/gtest.h>
+
+using namespace kuyu;
+using namespace kuyu::testing;
+
+namespace {
+
+const Text Code1 = plantCode(U"1234512345");
+const Text Code2 = plantCode(U"5432154321");
+
+// n records named P1, P2, ... with family F1, F2, ...
+Text numberedRecords(int n, const Text& code = Code1) {
+    Text t;
+    for (int i = 1; i <= n; ++i) {
+        t += record(U"P" + decimal(i), code, U"F" + decimal(i));
+    }
+    return t;
+}
+
+Text errorText(int n) {
+    return U"エラー番号" + decimal(n) + U"のエラーです";
+}
+
+const Message CannotLoad{U"ファイルがロードできません", U"エラーメッセージ", MessageIcon::Critical};
+
+} // namespace
+
+TEST(DataFolder, IsThePathUpToItsLastSeparatorElseUpToTheFirstColon) {
+    EXPECT_EQ(DataFolderOf(U"D:\\PLANTS\\KUYU.DAT"), U"D:\\PLANTS\\");
+    EXPECT_EQ(DataFolderOf(U"/home/u/plants/KUYU.DAT"), U"/home/u/plants/");
+    EXPECT_EQ(DataFolderOf(U"/a\\b/c\\KUYU.DAT"), U"/a\\b/c\\");
+    EXPECT_EQ(DataFolderOf(U"A:KUYU.DAT"), U"A:");
+    EXPECT_EQ(DataFolderOf(U"A:B:KUYU.DAT"), U"A:");
+    EXPECT_EQ(DataFolderOf(U"KUYU.DAT"), U"");
+    EXPECT_EQ(DataFolderOf(U""), U"");
+    // The command line is not split: blanks belong to the path.
+    EXPECT_EQ(DataFolderOf(U"/my plants/data 1/KUYU.DAT"), U"/my plants/data 1/");
+}
+
+TEST(StartUpLoad, ReadsRecordsIntoThePlantTableAndFixesCodesTo30Characters) {
+    TempFolder dir;
+    const Text shortCode = Code1.substr(0, 29);
+    const Text longCode = Code2 + U"EXTRA";
+    dir.writeCp932("my data/KUYU.DAT", record(U"\"ｽﾐﾚ,ｶﾞｲ\"", Code1, U"ｽﾐﾚ") +
+                                           record(U"  ﾀﾝﾎﾟﾎﾟ", shortCode, U"ｷｸ") + U"ﾅｽﾞﾅ\r\n" +
+                                           longCode + U"\r\nｱﾌﾞﾗﾅ");
+    AppState s;
+    s.MatchScore[1] = 7;
+    s.CategoryChosen[3] = true;
+    const Text path = dir.file("my data/KUYU.DAT");
+    EXPECT_EQ(StartUpLoad(s, path), std::nullopt);
+    EXPECT_EQ(s.DataFilePath, path);
+    EXPECT_EQ(s.DataFolder, dir.folder() + U"my data/");
+    ASSERT_EQ(s.PlantCount, 3);
+    EXPECT_EQ(s.name(1), U"ｽﾐﾚ,ｶﾞｲ");
+    EXPECT_EQ(s.name(2), U"ﾀﾝﾎﾟﾎﾟ");
+    EXPECT_EQ(s.family(3), U"ｱﾌﾞﾗﾅ");
+    EXPECT_EQ(s.code(1), Code1);
+    EXPECT_EQ(s.code(2), shortCode + U" ");
+    EXPECT_EQ(s.code(3), Code2);
+    EXPECT_EQ(s.MatchScore[1], 0);
+    EXPECT_FALSE(s.CategoryChosen[3]);
+}
+
+TEST(StartUpLoad, EmptyCommandLineReadsKuyuDatFromTheCurrentDirectory) {
+    TempFolder dir;
+    dir.writeCp932("KUYU.DAT", numberedRecords(2));
+    CurrentDirectory cd(dir.path());
+    AppState s;
+    EXPECT_EQ(StartUpLoad(s, U""), std::nullopt);
+    EXPECT_EQ(s.DataFilePath, U"KUYU.DAT");
+    EXPECT_EQ(s.DataFolder, U"");
+    EXPECT_EQ(s.PlantCount, 2);
+}
+
+TEST(StartUpLoad, AFileWithAByteOrderMarkIsReadAsUtf8) {
+    TempFolder dir;
+    dir.writeBytes("KUYU.DAT", "\xEF\xBB\xBF" + toUtf8(record(U"ｽﾐﾚ", Code1, U"ｽﾐﾚ")));
+    AppState s;
+    EXPECT_EQ(StartUpLoad(s, dir.file("KUYU.DAT")), std::nullopt);
+    EXPECT_EQ(s.name(1), U"ｽﾐﾚ");
+}
+
+TEST(StartUpLoad, FailuresGiveTheirMessageAndLeaveTheTableEmpty) {
+    TempFolder dir;
+    AppState s;
+    const auto missing = StartUpLoad(s, dir.file("KUYU.DAT"));
+    ASSERT_TRUE(missing.has_value());
+    EXPECT_EQ(missing->text, U"データファイルがみつかりません\rｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい");
+    EXPECT_EQ(missing->title, U"エラーメッセージ");
+    EXPECT_EQ(missing->icon, MessageIcon::Question);
+    EXPECT_EQ(missing->buttons, MessageButtons::Ok);
+    EXPECT_EQ(s.PlantCount, 0);
+
+    dir.writeCp932("PARTIAL.DAT", numberedRecords(3) + U"P4," + Code1);
+    const auto partial = StartUpLoad(s, dir.file("PARTIAL.DAT"));
+    ASSERT_TRUE(partial.has_value());
+    EXPECT_EQ(partial->text, errorText(62));
+    EXPECT_EQ(s.PlantCount, 0);
+
+    // A trailing blank line starts a record that cannot be completed.
+    dir.writeCp932("BLANKLINE.DAT", numberedRecords(2) + U"\r\n");
+    const auto blank = StartUpLoad(s, dir.file("BLANKLINE.DAT"));
+    ASSERT_TRUE(blank.has_value());
+    EXPECT_EQ(blank->text, errorText(62));
+
+    const auto noFolder = StartUpLoad(s, dir.file("nowhere/KUYU.DAT"));
+    ASSERT_TRUE(noFolder.has_value());
+    EXPECT_EQ(noFolder->text, errorText(76));
+    EXPECT_EQ(s.DataFolder, dir.folder() + U"nowhere/");
+}
+
+TEST(StartUpLoad, TakesUpTo2000RecordsAndRecord2001IsError9) {
+    TempFolder dir;
+    dir.writeCp932("2000.DAT", numberedRecords(2000));
+    dir.writeCp932("2001.DAT", numberedRecords(2001));
+    AppState s;
+    EXPECT_EQ(StartUpLoad(s, dir.file("2000.DAT")), std::nullopt);
+    EXPECT_EQ(s.PlantCount, 2000);
+    EXPECT_EQ(s.name(2000), U"P2000");
+
+    AppState t;
+    const auto m = StartUpLoad(t, dir.file("2001.DAT"));
+    ASSERT_TRUE(m.has_value());
+    EXPECT_EQ(m->text, errorText(9));
+    EXPECT_EQ(t.PlantCount, 0);
+}
+
+TEST(StartUpLoad, AnEmptyFileGivesAnEmptyTableWithoutMessage) {
+    TempFolder dir;
+    dir.writeBytes("KUYU.DAT", "");
+    AppState s;
+    EXPECT_EQ(StartUpLoad(s, dir.file("KUYU.DAT")), std::nullopt);
+    EXPECT_EQ(s.PlantCount, 0);
+}
+
+class Reload : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir.writeCp932("old/KUYU.DAT", record(U"OLD1", Code1, U"A") + record(U"OLD2", Code1, U"B"));
+        ASSERT_EQ(StartUpLoad(s, dir.file("old/KUYU.DAT")), std::nullopt);
+        s.SelectionCode = selection(U"1200000003");
+        s.CategoryChosen[1] = s.CategoryChosen[2] = s.CategoryChosen[10] = true;
+        s.CurrentCategory = 10;
+        s.CurrentOption = 3;
+        s.MatchScore[1] = 5;
+    }
+    void expectOldTableAndSelection() {
+        ASSERT_EQ(s.PlantCount, 2);
+        EXPECT_EQ(s.name(1), U"OLD1");
+        EXPECT_EQ(s.name(2), U"OLD2");
+        EXPECT_EQ(s.code(2), Code1);
+        EXPECT_EQ(s.DataFolder, dir.folder() + U"old/");
+        EXPECT_EQ(s.SelectionCode, selection(U"1200000003"));
+    }
+    TempFolder dir;
+    AppState s;
+};
+
+TEST_F(Reload, SuccessReplacesTheTableResetsTheSelectionAndSetsTheFolder) {
+    dir.writeCp932("new/NEW.DAT", record(U"NEW1", Code2, U"C"));
+    const Text path = dir.file("new/NEW.DAT");
+    const Message m = LoadDataFile(s, path, dir.folder() + U"new/");
+    EXPECT_EQ(m, (Message{U"検索データとして" + path + U"をロードしました", U"お知らせ",
+                          MessageIcon::None}));
+    ASSERT_EQ(s.PlantCount, 1);
+    EXPECT_EQ(s.name(1), U"NEW1");
+    EXPECT_EQ(s.code(1), Code2);
+    EXPECT_EQ(s.MatchScore[1], 0);
+    EXPECT_EQ(s.DataFilePath, path);
+    EXPECT_EQ(s.DataFolder, dir.folder() + U"new/");
+    EXPECT_EQ(s.SelectionCode, emptySelectionCode());
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_FALSE(s.CategoryChosen[k]);
+    }
+    EXPECT_EQ(s.CurrentCategory, 0);
+    EXPECT_EQ(s.CurrentOption, 0);
+}
+
+TEST_F(Reload, OnlyTheFirstRecordsCodeMustHave30Characters) {
+    dir.writeCp932("SHORT2.DAT",
+                   record(U"N1", Code1, U"A") + record(U"N2", Code1.substr(0, 20), U"B"));
+    EXPECT_EQ(LoadDataFile(s, dir.file("SHORT2.DAT"), dir.folder()).title, U"お知らせ");
+    EXPECT_EQ(s.code(2), Code1.substr(0, 20) + Text(10, U' '));
+
+    for (const Text& first : {Code1.substr(0, 29), Code1 + U"9"}) {
+        SetUp();
+        dir.writeCp932("BAD1.DAT", record(U"N1", first, U"A"));
+        EXPECT_EQ(LoadDataFile(s, dir.file("BAD1.DAT"), dir.folder()), CannotLoad);
+        expectOldTableAndSelection();
+    }
+}
+
+TEST_F(Reload, AFailedReloadKeepsTheTableInUseAndTakesTheNewName) {
+    // Each of these would have left a half-rewritten table had the file been
+    // read straight into the table in use.
+    dir.writeCp932("2001.DAT", numberedRecords(2001, Code2));
+    dir.writeCp932("PARTIAL.DAT", numberedRecords(5, Code2) + U"X,");
+    dir.writeBytes("EMPTY.DAT", "");
+    for (const char* name : {"2001.DAT", "PARTIAL.DAT", "EMPTY.DAT", "MISSING.DAT"}) {
+        SCOPED_TRACE(name);
+        const Text path = dir.file(name);
+        EXPECT_EQ(LoadDataFile(s, path, dir.folder()), CannotLoad);
+        expectOldTableAndSelection();
+        EXPECT_EQ(s.DataFilePath, path);
+        EXPECT_EQ(s.MatchScore[1], 5);
+    }
+}
+
+class Aliases : public ::testing::Test {
+  protected:
+    TempFolder data;
+    TempFolder cwd;
+    AppState s;
+};
+
+TEST_F(Aliases, TheDataFolderFileWinsOverTheCurrentDirectorysOne) {
+    data.writeCp932("SNAME.DAT", U"ﾊｺﾍﾞ,ﾊｺﾍﾞﾗ\r\nﾅﾃﾞｼｺ,ｶﾜﾗﾅﾃﾞｼｺ\r\n");
+    cwd.writeCp932("SNAME.DAT", U"ｺｺ,ｺｺﾉｸｻ\r\n");
+    CurrentDirectory cd(cwd.path());
+    s.DataFolder = data.folder();
+    AliasTable t = ReadAliases(s);
+    ASSERT_EQ(t.count, 2);
+    EXPECT_EQ(t.Alias[2], U"ﾅﾃﾞｼｺ");
+    EXPECT_EQ(t.PlantName[2], U"ｶﾜﾗﾅﾃﾞｼｺ");
+
+    // Absent in the data folder, or the folder itself missing: the current
+    // directory's file is used.
+    std::filesystem::remove(data.path() / "SNAME.DAT");
+    t = ReadAliases(s);
+    ASSERT_EQ(t.count, 1);
+    EXPECT_EQ(t.PlantName[1], U"ｺｺﾉｸｻ");
+    s.DataFolder = data.folder() + U"gone/";
+    EXPECT_EQ(ReadAliases(s).count, 1);
+
+    std::filesystem::remove(cwd.path() / "SNAME.DAT");
+    t = ReadAliases(s);
+    EXPECT_EQ(t.count, 0);
+}
+
+TEST_F(Aliases, ReadingStopsAt2000RecordsAndKeepsCompleteOnesBeforeAPartialEnd) {
+    Text many;
+    for (int i = 1; i <= 2005; ++i) {
+        many += U"A" + decimal(i) + U",P" + decimal(i) + U"\n";
+    }
+    data.writeCp932("SNAME.DAT", many);
+    s.DataFolder = data.folder();
+    AliasTable t = ReadAliases(s);
+    ASSERT_EQ(t.count, 2000);
+    EXPECT_EQ(t.PlantName[2000], U"P2000");
+
+    data.writeCp932("SNAME.DAT", U"ｲﾇ,ﾎﾟﾁ\r\nﾈｺ");
+    t = ReadAliases(s);
+    ASSERT_EQ(t.count, 1);
+    EXPECT_EQ(t.Alias[1], U"ｲﾇ");
+}
+
+TEST(InitialiseState, ResetsTheSelectionLoadsAndFillsTheLabels) {
+    TempFolder dir;
+    dir.writeCp932("KUYU.DAT", numberedRecords(4));
+    AppState s;
+    s.SelectionCode = selection(U"1111111111");
+    s.CurrentCategory = 4;
+    s.CurrentOption = 2;
+    EXPECT_EQ(InitialiseState(s, dir.file("KUYU.DAT")), std::nullopt);
+    EXPECT_EQ(s.SelectionCode, U"0000000000" + Text(20, U' '));
+    EXPECT_EQ(s.CurrentCategory, 0);
+    EXPECT_EQ(s.CurrentOption, 0);
+    EXPECT_EQ(s.PlantCount, 4);
+    EXPECT_EQ(s.OptionLabel[1][0], U"花の色");
+
+    // A missing database still leaves labels filled and passes the message on.
+    AppState t;
+    const auto m = InitialiseState(t, dir.file("NONE.DAT"));
+    ASSERT_TRUE(m.has_value());
+    EXPECT_EQ(m->icon, MessageIcon::Question);
+    EXPECT_EQ(t.PlantCount, 0);
+    EXPECT_EQ(t.OptionLabel[11][0], U"分類 ");
+}
