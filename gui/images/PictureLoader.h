@@ -5,14 +5,27 @@
 #include "core/text/Text.h"
 
 #include <QImage>
+#include <optional>
+#include <vector>
 
 namespace kuyu::gui {
 
 class App;
 
-// Loads `path` (resolved like every data file). Throws kuyu::RunTimeError
-// when the file is missing or cannot be decoded. A Pi file the decoder
-// cannot read gives an empty (null) image, as the Pi loader always did.
+// Loads `path` (resolved like every data file). Throws kuyu::RunTimeError:
+// 53 when the file is missing, 481 when it cannot be decoded, a Pi file the
+// decoder cannot read included (a blank picture would pass for a loaded one).
 QImage LoadPicture(App& app, const Text& path);
+
+// Decodes a Pi file into the holder (Picture1 of FormPi) and returns the
+// holder's picture, which the caller copies. A file the decoder cannot read
+// leaves an empty holder and returns a null image; a missing file throws 53.
+QImage DecodePiFile(App& app, const Text& path);
+
+// The first candidate for which FileExists gives -1, or nullopt.
+std::optional<Text> FirstPresent(const std::vector<Text>& candidates);
+
+// The blank placeholder picture held by Image1 of the hidden window Form40.
+QImage BlankPicture(App& app);
 
 } // namespace kuyu::gui

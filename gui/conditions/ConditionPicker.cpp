@@ -1,0 +1,98 @@
+#include "gui/conditions/ConditionPicker.h"
+
+#include "core/Errors.h"
+#include "core/conditions/Conditions.h"
+#include "gui/app/App.h"
+#include "gui/conditions/Form11.h"
+#include "gui/images/ImageBox.h"
+#include "gui/images/PictureLoader.h"
+#include "gui/platform/CursorGuard.h"
+#include "gui/platform/QtText.h"
+
+#include <QPushButton>
+
+namespace kuyu::gui {
+
+namespace {
+
+const char32_t* const CannotLoad = U"ファイルがロードできません";
+const char32_t* const NoticeTitle = U"メッセージ";
+const char32_t* const ErrorTitle = U"エラーメッセージ";
+
+void tell(App& app, const Text& text, const Text& title) {
+    Message m;
+    m.text = text;
+    m.title = title;
+    app.platform.messages->show(app.mainWindow(), m);
+}
+
+// Illustrations live in the current folder only.
+std::vector<Text> illustrationCandidates(const Text& base) {
+    return {base + U".BMP", base + U".GIF", base + U".Pi"};
+}
+
+} // namespace
+
+bool LoadIllustration(App& app, int category) {
+    auto& picker = app.load<Form11>();
+    const auto file = FirstPresent(illustrationCandidates(Category(category).illustration));
+    if (!file) {
+        return false;
+    }
+    picker.image()->setPicture(LoadPicture(app, *file));
+    return true;
+}
+
+void ShowConditionPicker(App& app) {
+    auto& picker = app.load<Form11>();
+    auto& s = app.state;
+    // The caption and CurrentOption come from the stored selection.
+    const QString caption = qs(BeginConditionPicker(s));
+    picker.setWindowTitle(caption);
+    picker.show();
+    picker.raise();
+    picker.activateWindow();
+    const int current = s.CurrentOption;
+    QPushButton* focus =
+        (current >= 1 && current <= 7) ? picker.optionButton(current) : picker.confirmButton();
+    focus->setFocus(Qt::OtherFocusReason);
+}
+
+void OpenPickerFromMenu(App& app, int category) {
+    const CategorySpec& spec = Category(category);
+    const Text cannotLoad = spec.illustration + CannotLoad;
+    auto& s = app.state;
+    s.SearchMode = -1; // committing from here must not search
+    CursorGuard hourglass;
+    // Each failing step is reported and the next one still runs, so a broken
+    // illustration leaves the picker open with what it held.
+    try {
+        app.unload(QStringLiteral("Form41"));
+        auto& picker = app.load<Form11>();
+        picker.setWindowTitle(qs(spec.openerCaption));
+        s.CurrentCategory = static_cast<std::int16_t>(category);
+        s.OptionCount = spec.optionCount;
+        picker.showOptionButtons(spec.optionCount);
+    } catch (const RunTimeError&) {
+        hourglass.restore();
+        tell(app, cannotLoad, ErrorTitle);
+    }
+    try {
+        if (!LoadIllustration(app, category)) {
+            hourglass.restore();
+            tell(app, cannotLoad, NoticeTitle);
+            return;
+        }
+    } catch (const RunTimeError&) {
+        hourglass.restore();
+        tell(app, cannotLoad, ErrorTitle);
+    }
+    try {
+        ShowConditionPicker(app);
+    } catch (const RunTimeError&) {
+        hourglass.restore();
+        tell(app, cannotLoad, ErrorTitle);
+    }
+}
+
+} // namespace kuyu::gui

@@ -1,0 +1,41 @@
+#pragma once
+// The image control: a picture at its natural size, or stretched to the size
+// the window gives it. Right-button releases are reported so windows can pop
+// up their menus, and left presses/releases carry the position for hit tests.
+
+#include <QImage>
+#include <QLabel>
+
+namespace kuyu::gui {
+
+class ImageBox : public QLabel {
+    Q_OBJECT
+  public:
+    explicit ImageBox(QWidget* parent = nullptr);
+
+    // Takes the picture. With stretch off the control takes its natural size.
+    void setPicture(const QImage& image);
+    const QImage& picture() const { return image_; }
+    bool hasPicture() const { return !image_.isNull(); }
+
+    // Stretch on: the picture is drawn to the control's size.
+    void setStretch(bool on);
+    bool stretch() const { return stretch_; }
+
+  signals:
+    void leftPressed(QPoint pos);
+    void leftReleased(QPoint pos);
+    void rightReleased(QPoint pos);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    QSize sizeHint() const override;
+
+  private:
+    QImage image_;
+    bool stretch_ = false;
+};
+
+} // namespace kuyu::gui

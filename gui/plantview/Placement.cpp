@@ -1,0 +1,41 @@
+#include "gui/plantview/Placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace kuyu::gui {
+
+namespace {
+QRect availableArea(QWidget* w) {
+    QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+}
+} // namespace
+
+void placeOnScreen(QWidget* w) {
+    const QRect area = availableArea(w);
+    const QSize size = w->size().expandedTo(w->sizeHint());
+    const int x = area.left() + std::max(0, (area.width() - size.width()) / 2);
+    const int y = area.top() + std::max(0, (area.height() - size.height()) / 2);
+    w->move(x, y);
+}
+
+void keepOnScreen(QWidget* w) {
+    const QRect area = availableArea(w);
+    QPoint p = w->pos();
+    const QSize size = w->frameGeometry().size();
+    if (p.x() + size.width() > area.right()) {
+        p.setX(area.right() - size.width());
+    }
+    if (p.y() + size.height() > area.bottom()) {
+        p.setY(area.bottom() - size.height());
+    }
+    p.setX(std::max(p.x(), area.left()));
+    p.setY(std::max(p.y(), area.top()));
+    if (p != w->pos()) {
+        w->move(p);
+    }
+}
+
+} // namespace kuyu::gui
