@@ -3,6 +3,7 @@
 #include "core/database/Database.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace kuyu {
 
@@ -104,12 +105,19 @@ std::int16_t aiPass(const Text& code, const Text& selection) {
     return score;
 }
 
-// Decimal digits of n, left-aligned in `width` characters.
-void appendLeftAligned(Text& out, long n, std::size_t width) {
-    const Text digits = decimal(n);
-    out += digits;
-    if (digits.size() < width) {
-        out.append(width - digits.size(), U' ');
+// Decimal digits of a row number, left-aligned in `width` characters.
+void appendLeftAligned(Text& out, unsigned n, std::size_t width) {
+    char32_t digits[12];
+    std::size_t len = 0;
+    do {
+        digits[len++] = static_cast<char32_t>(U'0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    for (std::size_t i = len; i > 0; --i) {
+        out += digits[i - 1];
+    }
+    if (len < width) {
+        out.append(width - len, U' ');
     }
 }
 
@@ -123,31 +131,156 @@ void appendFixed(Text& out, TextView text, std::size_t width) {
     }
 }
 
-Text resultLine(char32_t mark, int number, const Text& name, const Text& family) {
-    Text line;
-    line.reserve(NameColumn + FamilyColumn + 1);
+// Result rows are written into the strings already there, so that repeated
+// searches reuse their storage.
+void writeResultLine(Text& line, char32_t mark, int number, const Text& name, const Text& family) {
+    line.clear();
     line += mark;
-    appendLeftAligned(line, number, NumberWidth);
+    appendLeftAligned(line, static_cast<unsigned>(number), NumberWidth);
     appendFixed(line, name, NameColumn - 1 - NumberWidth);
-    Text fam;
-    fam.reserve(family.size() + 2);
-    fam += U'(';
-    fam += family;
-    fam += U')';
-    appendFixed(line, fam, FamilyColumn);
+    const std::size_t familyStart = line.size();
+    line += U'(';
+    line += family;
+    line += U')';
+    // Cut or pad the family column to its width.
+    line.resize(familyStart + FamilyColumn, U' ');
     line += FamilySuffix;
-    return line;
 }
 
-Text resultCaption(bool exact, const Text& name, const Text& family) {
-    Text c = exact ? Text(U"  ") : Text(U"* ");
-    c.reserve(c.size() + name.size() + family.size() + 4);
-    c += name;
-    c += U" (";
-    c += family;
-    c += U')';
-    c += FamilySuffix;
-    return c;
+void writeResultCaption(Text& caption, bool exact, const Text& name, const Text& family) {
+    caption.assign(exact ? U"  " : U"* ");
+    caption += name;
+    caption += U" (";
+    caption += family;
+    caption += U')';
+    caption += FamilySuffix;
+}
+
+// Scoring by table. For the chosen digit of a category, every code character
+// falls into one of these kinds; a plant agrees when the digit is in the
+// kind's set of the plant. The kinds are ordered as the rules test them, so
+// the AI pass takes the smaller kind of its secondary and primary codes.
+enum Kind : std::uint8_t { Agree = 0, InL1, InL2, InL3, InL12, Disagree, KindCount };
+
+struct CategoryTable {
+    std::size_t k;                         // 1..10
+    unsigned bit;                          // bit of the chosen digit
+    std::array<std::uint8_t, 128> primary; // first pass, and the AI pass's primary code
+    std::array<std::uint8_t, 128> secondary;
+};
+
+Kind listKind(char32_t c, bool secondary) {
+    if (secondary) {
+        switch (c) {
+        case U'A':
+            return InL1;
+        case U'B':
+            return InL2;
+        case U'C':
+            return InL3;
+        case U'D':
+            return InL12;
+        default:
+            return Disagree;
+        }
+    }
+    switch (c) {
+    case U'A':
+    case U'H':
+        return InL1;
+    case U'B':
+    case U'I':
+        return InL2;
+    case U'C':
+    case U'J':
+        return InL3;
+    case U'D':
+        return InL12;
+    default:
+        return Disagree;
+    }
+}
+
+// Tables for the chosen categories, or nothing when a chosen character is not
+// a digit 1..9 (the literal rules then score every plant).
+std::optional<std::vector<CategoryTable>> buildTables(const Text& selection) {
+    std::vector<CategoryTable> tables;
+    for (std::size_t k = 1; k <= CategoryCount; ++k) {
+        const char32_t s = at(selection, k);
+        if (s == U'0') {
+            continue;
+        }
+        if (s < U'1' || s > U'9') {
+            return std::nullopt;
+        }
+        CategoryTable t{};
+        t.k = k;
+        t.bit = static_cast<unsigned>(s - U'0');
+        for (char32_t c = 0; c < 128; ++c) {
+            const bool open = c == U'X' || c == U'0' || c == s;
+            t.primary[c] = open ? Agree : listKind(c, false);
+            t.secondary[c] = open ? Agree : listKind(c, true);
+        }
+        tables.push_back(t);
+    }
+    return tables;
+}
+
+std::uint8_t kindOf(const std::array<std::uint8_t, 128>& table, char32_t c) {
+    return c < 128 ? table[c] : static_cast<std::uint8_t>(Disagree);
+}
+
+// Digit sets of a plant's value lists, indexed by kind.
+std::array<unsigned, KindCount> valueSets(const Text& code) {
+    auto set = [&code](std::size_t from) {
+        unsigned m = 0;
+        for (std::size_t i = from; i < from + 3; ++i) {
+            const char32_t c = code[i - 1];
+            if (c >= U'0' && c <= U'9') {
+                m |= 1U << (c - U'0');
+            }
+        }
+        return m;
+    };
+    const unsigned l1 = set(21), l2 = set(24), l3 = set(27);
+    return {~0U, l1, l2, l3, l1 | l2, 0U};
+}
+
+// The first pass, then plain mode's 5 or AI mode's second pass.
+void scorePlants(AppState& state, std::int16_t mode) {
+    const int count = state.PlantCount;
+    auto& score = state.MatchScore;
+    const Text& sel = state.SelectionCode;
+    const auto tables = buildTables(sel);
+    for (int j = 1; j <= count; ++j) {
+        const Text& code = state.PlantCode[j];
+        std::int16_t sc;
+        if (!tables || code.size() < CodeLength) {
+            sc = firstPass(code, sel);
+            if (mode == 2 && sc != 0) {
+                sc = aiPass(code, sel);
+            }
+        } else {
+            const auto sets = valueSets(code);
+            sc = 0;
+            for (const CategoryTable& t : *tables) {
+                const std::uint8_t kind = kindOf(t.primary, code[2 * t.k - 1]);
+                sc = static_cast<std::int16_t>(sc + (((sets[kind] >> t.bit) & 1U) ^ 1U));
+            }
+            if (mode == 2 && sc != 0) {
+                sc = 1;
+                for (const CategoryTable& t : *tables) {
+                    const std::uint8_t kind = std::min(kindOf(t.primary, code[2 * t.k - 1]),
+                                                       kindOf(t.secondary, code[2 * t.k - 2]));
+                    sc = static_cast<std::int16_t>(sc + (((sets[kind] >> t.bit) & 1U) ^ 1U));
+                }
+            }
+        }
+        if (mode == 0 && sc != 0) {
+            sc = 5;
+        }
+        score[j] = sc;
+    }
 }
 
 } // namespace
@@ -166,23 +299,7 @@ void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox) {
     if (mode == 10) {
         mode = 0;
     } else {
-        const Text& sel = state.SelectionCode;
-        for (int j = 1; j <= count; ++j) {
-            score[j] = firstPass(state.PlantCode[j], sel);
-        }
-        if (mode == 0) {
-            for (int j = 1; j <= count; ++j) {
-                if (score[j] != 0) {
-                    score[j] = 5;
-                }
-            }
-        } else if (mode == 2) {
-            for (int j = 1; j <= count; ++j) {
-                if (score[j] != 0) {
-                    score[j] = aiPass(state.PlantCode[j], sel);
-                }
-            }
-        }
+        scorePlants(state, mode);
         if (!nameBox.empty()) {
             state.NameKey = nameBox;
             FilterByName(state);
@@ -201,9 +318,9 @@ void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox) {
         ++n;
         const bool exact = score[i] == 0;
         state.ResultCode[n] = state.PlantCode[i];
-        state.ResultCaption[n] = resultCaption(exact, state.PlantName[i], state.PlantFamily[i]);
-        state.ResultLine[n] =
-            resultLine(exact ? U' ' : U'*', n, state.PlantName[i], state.PlantFamily[i]);
+        writeResultCaption(state.ResultCaption[n], exact, state.PlantName[i], state.PlantFamily[i]);
+        writeResultLine(state.ResultLine[n], exact ? U' ' : U'*', n, state.PlantName[i],
+                        state.PlantFamily[i]);
     }
     state.ResultCount = static_cast<std::int16_t>(n);
 }
@@ -275,24 +392,15 @@ RegisteredListView ListRegisteredPlants(AppState& state, std::int16_t mode) {
         tmp[o] = mid(state.ResultLine[o], 7, 33);
     }
     if (mode == 0) {
-        // Selection sort: only a strictly smaller element replaces the current
-        // smallest, so the first of equal elements is taken.
-        for (int p = 1; p <= count; ++p) {
-            int smallest = p;
-            for (int i = p + 1; i <= count; ++i) {
-                if (tmp[i] < tmp[smallest]) {
-                    smallest = i;
-                }
-            }
-            if (smallest != p) {
-                std::swap(tmp[p], tmp[smallest]);
-            }
-        }
+        // Ascending by character codes. Elements that compare equal are
+        // identical texts, so any sort gives the same list as the selection
+        // sort the users know, in n log n rather than n squared.
+        std::sort(tmp.begin() + 1, tmp.end());
     }
     view.lines.reserve(static_cast<std::size_t>(count));
     for (int u = 1; u <= count; ++u) {
         Text line = U" ";
-        appendLeftAligned(line, u, NumberWidth);
+        appendLeftAligned(line, static_cast<unsigned>(u), NumberWidth);
         line += tmp[u];
         state.ResultLine[u] = line;
         view.lines.push_back(std::move(line));

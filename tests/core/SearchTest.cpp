@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace kuyu;
 using namespace kuyu::testing;
 
@@ -249,4 +251,101 @@ TEST_F(SearchFixture, EachSearchEmptiesTheOldRowsUpToPlantCountOnly) {
     std::int16_t mode = 0;
     SearchPlants(empty, mode, U"");
     EXPECT_EQ(empty.ResultCount, 0);
+}
+
+namespace {
+
+// The scoring rules written out plainly, to check the engine against on many
+// random plants (the engine scores through lookup tables).
+int referenceScore(const Text& code, const Text& sel, int mode) {
+    auto in = [&](char32_t s, std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i <= to; ++i) {
+            if (code[i - 1] == s) {
+                return true;
+            }
+        }
+        return false;
+    };
+    int score = 0;
+    for (std::size_t k = 1; k <= 10; ++k) {
+        const char32_t s = sel[k - 1], p = code[2 * k - 1];
+        if (p == U'X' || p == U'0' || s == U'0') {
+            continue;
+        }
+        if (p == U'H' || p == U'A') {
+            score += !in(s, 21, 23);
+        } else if (p == U'I' || p == U'B') {
+            score += !in(s, 24, 26);
+        } else if (p == U'J' || p == U'C') {
+            score += !in(s, 27, 29);
+        } else if (p == U'D') {
+            score += !in(s, 21, 26);
+        } else {
+            score += p != s;
+        }
+    }
+    if (mode == 0 && score != 0) {
+        return 5;
+    }
+    if (mode != 2 || score == 0) {
+        return score;
+    }
+    score = 1;
+    for (std::size_t k = 1; k <= 10; ++k) {
+        const char32_t s = sel[k - 1], p = code[2 * k - 1], q = code[2 * k - 2];
+        if (q == U'X' || p == U'X' || q == U'0' || p == U'0' || s == U'0' || q == s || p == s) {
+            continue;
+        }
+        if (q == U'A' || p == U'H' || p == U'A') {
+            score += !in(s, 21, 23);
+        } else if (q == U'B' || p == U'I' || p == U'B') {
+            score += !in(s, 24, 26);
+        } else if (q == U'C' || p == U'J' || p == U'C') {
+            score += !in(s, 27, 29);
+        } else if (q == U'D' || p == U'D') {
+            score += !in(s, 21, 26);
+        } else {
+            score += 1;
+        }
+    }
+    return score;
+}
+
+} // namespace
+
+TEST_F(SearchFixture, RandomPlantsAndSelectionsScoreAsTheRulesSay) {
+    std::mt19937 rng(7);
+    const Text codeChars = U"0123456789XYZABCDHIJ ｱ";
+    const Text listChars = U"12345678  0A";
+    auto pick = [&rng](const Text& from) { return from[rng() % from.size()]; };
+    for (int i = 0; i < 300; ++i) {
+        Text code;
+        for (int c = 0; c < 20; ++c) {
+            code += pick(codeChars);
+        }
+        for (int c = 0; c < 9; ++c) {
+            code += pick(listChars);
+        }
+        code += U'1';
+        addPlant(s, U"P" + decimal(i), code);
+    }
+    for (int round = 0; round < 40; ++round) {
+        Text sel;
+        for (int k = 0; k < 10; ++k) {
+            sel += rng() % 3 == 0 ? U'0' : static_cast<char32_t>(U'1' + rng() % 8);
+        }
+        s.SelectionCode = sel + Text(20, U' ');
+        for (std::int16_t mode : {0, 1, 2}) {
+            search(mode);
+            int listed = 0;
+            for (int j = 1; j <= s.PlantCount; ++j) {
+                const int expected = referenceScore(s.code(j), s.SelectionCode, mode);
+                ASSERT_EQ(s.MatchScore[j], expected)
+                    << "plant " << toUtf8(s.code(j)) << " selection " << toUtf8(sel) << " mode "
+                    << mode;
+                listed += expected < (mode + 1) / 2 + 1;
+            }
+            EXPECT_EQ(s.ResultCount, listed);
+        }
+    }
 }
