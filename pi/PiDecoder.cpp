@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace kuyu::pi {
@@ -314,6 +315,24 @@ bool decodeStream(const u8* begin, const u8* end, std::size_t width, std::size_t
     return !in.overrun();
 }
 
+// Decodes the stream of a picture whose header `info` describes. The buffer
+// is left uninitialised: the decoder writes every pixel before any copy
+// reads it, so a header claiming a large picture over a short stream only
+// touches the memory it gets to. On success `area` holds `lead` virtual
+// pixels and then the picture. Throws std::bad_alloc.
+bool decodeArea(std::string_view bytes, const PiInfo& info, std::unique_ptr<u8[]>& area,
+                std::size_t& lead) {
+    const std::size_t width = static_cast<std::size_t>(info.width);
+    const std::size_t total = width * static_cast<std::size_t>(info.height);
+    lead = std::max<std::size_t>(2 * width, 4);
+    area.reset(new u8[lead + total]);
+    const auto* base = reinterpret_cast<const u8*>(bytes.data());
+    const u8* begin = base + info.streamOffset;
+    const u8* end = base + bytes.size();
+    return info.planes == 4 ? decodeStream<4>(begin, end, width, total, area.get(), lead)
+                            : decodeStream<8>(begin, end, width, total, area.get(), lead);
+}
+
 } // namespace
 
 std::string pluginInfo(int number) {
@@ -413,23 +432,14 @@ PiInfo decodePiIndexes(std::string_view bytes, std::vector<std::uint8_t>& indexe
     if (!info.ok()) {
         return info;
     }
-    const std::size_t width = static_cast<std::size_t>(info.width);
-    const std::size_t total = width * static_cast<std::size_t>(info.height);
-    const std::size_t lead = std::max<std::size_t>(2 * width, 4);
-    const auto* begin = reinterpret_cast<const u8*>(bytes.data()) + info.streamOffset;
-    const auto* end = reinterpret_cast<const u8*>(bytes.data()) + bytes.size();
     try {
-        std::vector<u8> area(lead + total);
-        const bool ok = info.planes == 4
-                            ? decodeStream<4>(begin, end, width, total, area.data(), lead)
-                            : decodeStream<8>(begin, end, width, total, area.data(), lead);
-        if (!ok) {
+        std::unique_ptr<u8[]> area;
+        std::size_t lead = 0;
+        if (!decodeArea(bytes, info, area, lead)) {
             return failed(std::move(info), PiError::BrokenData);
         }
-        // Drop the virtual lines in place rather than copying into a second
-        // buffer.
-        area.erase(area.begin(), area.begin() + static_cast<std::ptrdiff_t>(lead));
-        indexes = std::move(area);
+        const std::size_t total = static_cast<std::size_t>(info.width) * info.height;
+        indexes.assign(area.get() + lead, area.get() + lead + total);
     } catch (const std::bad_alloc&) {
         indexes.clear();
         return failed(std::move(info), PiError::OutOfMemory);
@@ -459,17 +469,11 @@ PiPicture decodePi(std::string_view bytes) {
     }
     const std::size_t width = static_cast<std::size_t>(info.width);
     const std::size_t height = static_cast<std::size_t>(info.height);
-    const std::size_t total = width * height;
-    const std::size_t lead = std::max<std::size_t>(2 * width, 4);
     const auto* base = reinterpret_cast<const u8*>(bytes.data());
     try {
-        std::vector<u8> area(lead + total);
-        const bool ok = info.planes == 4
-                            ? decodeStream<4>(base + info.streamOffset, base + bytes.size(), width,
-                                              total, area.data(), lead)
-                            : decodeStream<8>(base + info.streamOffset, base + bytes.size(), width,
-                                              total, area.data(), lead);
-        if (!ok) {
+        std::unique_ptr<u8[]> area;
+        std::size_t lead = 0;
+        if (!decodeArea(bytes, info, area, lead)) {
             picture.error_ = PiError::BrokenData;
             picture.pi_ = failed(std::move(info), PiError::BrokenData);
             return picture;
@@ -477,7 +481,7 @@ PiPicture decodePi(std::string_view bytes) {
         const int bitCount = info.planes;
         const std::size_t stride = ((width * static_cast<std::size_t>(bitCount) + 31) / 32) * 4;
         std::vector<u8> bits(stride * height); // zero padding
-        const u8* src = area.data() + lead;
+        const u8* src = area.get() + lead;
         for (std::size_t y = 0; y < height; ++y) {
             u8* row = bits.data() + stride * (height - 1 - y);
             const u8* line = src + width * y;
