@@ -1,1 +1,36 @@
-int main() { return 0; }
+// kuyu: the graphic plant search tool. The command line, when given, names
+// the plant database; without it "KUYU.DAT" in the current folder is read.
+
+#include "core/state/AppState.h"
+#include "gui/app/App.h"
+#include "gui/app/Commands.h"
+#include "gui/app/Fonts.h"
+#include "gui/app/StartUp.h"
+#include "gui/platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("kuyu"));
+    QApplication::setApplicationName(QStringLiteral("kuyu"));
+    QApplication::setApplicationVersion(QStringLiteral("2.2"));
+
+    kuyu::gui::installFontSubstitutions();
+    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
+
+    kuyu::AppState state;
+    kuyu::gui::Platform platform = kuyu::gui::makeQtPlatform();
+    kuyu::gui::App app(state, platform);
+    kuyu::gui::registerAllCommands(app);
+
+    kuyu::gui::StartUp(app, kuyu::gui::CommandLineText(QApplication::arguments()));
+    const int result = QApplication::exec();
+
+    // The help window goes with the program; the rest is owned by App's registry.
+    platform.help->quit();
+    app.unloadAll();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
+}

@@ -1,10 +1,68 @@
+#include "gui/app/ShellCommands.h"
 #include "gui/app/App.h"
 #include "gui/app/Commands.h"
+#include "gui/app/DataFileSelection.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ShellTexts.h"
+#include "gui/platform/QtText.h"
 
 namespace kuyu::gui {
 
+namespace {
+
+MDIForm1* mainWindowOf(App& app) {
+    return qobject_cast<MDIForm1*>(app.mainWindow());
+}
+
+Message exitQuestion() {
+    Message m;
+    m.title = ts(QString::fromUtf8(shell::ExitTitle));
+    m.text = ts(QString::fromUtf8(shell::ExitText));
+    m.icon = MessageIcon::Question;
+    m.buttons = MessageButtons::YesNo;
+    m.systemModal = true;
+    return m;
+}
+
+} // namespace
+
+Message VersionBox() {
+    Message m;
+    m.title = ts(QString::fromUtf8(shell::VersionTitle));
+    m.text = ts(QString::fromUtf8(shell::VersionLine1) + QLatin1Char('\n') +
+                QString::fromUtf8(shell::VersionLine2) + QLatin1Char('\n') +
+                QString::fromUtf8(shell::VersionLine3) + QLatin1Char('\n') +
+                QStringLiteral("        野山の植物を絵で調べる道具です"));
+    m.icon = MessageIcon::None;
+    m.buttons = MessageButtons::Ok;
+    m.systemModal = true;
+    return m;
+}
+
 void registerShellCommands(App& app) {
-    (void)app;
+    app.registerCommand(QStringLiteral("MENU66"), [&app] {
+        if (app.platform.messages->show(app.mainWindow(), exitQuestion()) != Answer::Yes) {
+            return;
+        }
+        if (MDIForm1* w = mainWindowOf(app)) {
+            w->endProgram();
+        }
+    });
+    app.registerCommand(QStringLiteral("MENU71"), [&app] { SelectDataFile(app); });
+    app.registerCommand(QStringLiteral("MENU73"), [&app] {
+        if (MDIForm1* w = mainWindowOf(app)) {
+            w->toggleToolbar();
+        }
+    });
+    app.registerCommand(QStringLiteral("MENU74"), [&app] {
+        if (MDIForm1* w = mainWindowOf(app)) {
+            w->customizeToolbar();
+        }
+    });
+    app.registerCommand(QStringLiteral("Menu91"), [&app] { app.platform.help->showContents(); });
+    app.registerCommand(QStringLiteral("Menu92"), [&app] { app.platform.help->showHowToUse(); });
+    app.registerCommand(QStringLiteral("MENU94"),
+                        [&app] { app.platform.messages->show(app.mainWindow(), VersionBox()); });
 }
 
 } // namespace kuyu::gui

@@ -44,6 +44,8 @@ public:
     virtual void showContents() = 0;
     virtual void showHowToUse() = 0;
     virtual void quit() = 0;
+    // The help file start-up names; a viewer with one manual may ignore it.
+    virtual void setHelpFile(const QString& name) { (void)name; }
 };
 
 // Where the toolbar layout is kept between runs.

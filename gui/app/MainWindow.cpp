@@ -1,0 +1,303 @@
+#include "gui/app/MainWindow.h"
+
+#include "core/conditions/Conditions.h"
+#include "gui/app/ShellPictures.h"
+#include "gui/app/ShellTexts.h"
+#include "gui/app/ToolbarCustomizeDialog.h"
+#include "gui/widgets/Twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSet>
+#include <QToolBar>
+
+namespace kuyu::gui {
+
+namespace {
+
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+QRect screenArea() {
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        return s->availableGeometry();
+    }
+    return {0, 0, 800, 600};
+}
+
+} // namespace
+
+MDIForm1::MDIForm1(App& app, QWidget* parent)
+    : QMainWindow(parent), app_(app), quit_([] { QCoreApplication::quit(); }) {
+    setObjectName(QString::fromLatin1(Name));
+    setWindowTitle(u(shell::MainCaption));
+    setWindowIcon(programIcon());
+    // The strip holds menus and toolbar only; what is left of it shows the
+    // workspace colour, as the old multiple-document frame did.
+    auto* workspace = new QWidget(this);
+    workspace->setObjectName(QStringLiteral("Workspace"));
+    workspace->setAutoFillBackground(true);
+    QPalette pal = workspace->palette();
+    pal.setColor(QPalette::Window, QColor(128, 128, 128));
+    workspace->setPalette(pal);
+    setCentralWidget(workspace);
+    buildMenus();
+    buildToolbar();
+    // The heights are given; the layout must not push them up.
+    if (layout()) {
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    }
+    setMinimumSize(0, 0);
+}
+
+MDIForm1::~MDIForm1() = default;
+
+QAction* MDIForm1::menuItem(const QString& name) const {
+    return items_.value(name);
+}
+
+void MDIForm1::buildMenus() {
+    QMenu* menu = nullptr;
+    QMenu* sub = nullptr;
+    for (const auto& e : shell::MenuTree) {
+        const QString name = QString::fromLatin1(e.name);
+        const QString caption = u(e.caption);
+        if (e.kind == shell::MenuKind::Menu) {
+            menu = menuBar()->addMenu(caption);
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name + QStringLiteral("_title"));
+            sub = nullptr;
+            continue;
+        }
+        if (e.kind == shell::MenuKind::SubMenu) {
+            sub = menu->addMenu(caption);
+            sub->setObjectName(name);
+            sub->menuAction()->setObjectName(name + QStringLiteral("_title"));
+            continue;
+        }
+        QMenu* target = e.kind == shell::MenuKind::SubItem ? sub : menu;
+        if (e.kind != shell::MenuKind::SubItem) {
+            sub = nullptr;
+        }
+        QAction* a = nullptr;
+        if (e.kind == shell::MenuKind::Separator) {
+            a = target->addSeparator();
+        } else {
+            a = target->addAction(caption);
+            if (e.shortcut[0] != '\0') {
+                a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+                a->setShortcutContext(Qt::WindowShortcut);
+            }
+            connect(a, &QAction::triggered, this, [this, name] { app_.run(name); });
+        }
+        a->setObjectName(name);
+        items_.insert(name, a);
+    }
+
+    // Category items carry check marks that follow CategoryChosen.
+    for (int k = 1; k <= CategoryCount; ++k) {
+        if (QAction* a = items_.value(QString::fromLatin1(Category(k).menuItem))) {
+            a->setCheckable(true);
+        }
+    }
+    for (const char* m : {"MENU1", "MENU2", "MENU3"}) {
+        if (auto* menu = findChild<QMenu*>(QString::fromLatin1(m))) {
+            connect(menu, &QMenu::aboutToShow, this, &MDIForm1::refreshCategoryChecks);
+        }
+    }
+    items_.value(QStringLiteral("MENU73"))->setCheckable(true);
+    items_.value(QStringLiteral("MENU73"))->setChecked(true);
+    if (auto* menu7 = findChild<QMenu*>(QStringLiteral("MENU7"))) {
+        connect(menu7, &QMenu::aboutToShow, this,
+                [this] { items_.value(QStringLiteral("MENU73"))->setChecked(toolbarShown()); });
+    }
+}
+
+void MDIForm1::buildToolbar() {
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName(QStringLiteral("Toolbar2"));
+    toolbar_->setWindowTitle(QStringLiteral("ツールバー"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(24, 24));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar_->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+    for (const auto& b : shell::ToolbarButtons) {
+        if (b.key[0] == '\0') {
+            continue;
+        }
+        const QString key = QString::fromLatin1(b.key);
+        auto* a = new QAction(toolbarIcon(key), u(b.tooltip), toolbar_);
+        a->setObjectName(key);
+        a->setToolTip(u(b.tooltip));
+        a->setProperty("description", u(b.description));
+        const QString command = QString::fromLatin1(b.command);
+        connect(a, &QAction::triggered, this, [this, command] { app_.run(command); });
+        buttons_.insert(key, a);
+    }
+    setToolbarLayout(defaultToolbarLayout());
+}
+
+QStringList MDIForm1::defaultToolbarLayout() {
+    QStringList keys;
+    for (const auto& b : shell::ToolbarButtons) {
+        keys << (b.key[0] == '\0' ? QString::fromLatin1(SeparatorKey) : QString::fromLatin1(b.key));
+    }
+    return keys;
+}
+
+QStringList MDIForm1::toolbarLayout() const {
+    QStringList keys;
+    for (QAction* a : toolbar_->actions()) {
+        keys << (a->isSeparator() ? QString::fromLatin1(SeparatorKey) : a->objectName());
+    }
+    return keys;
+}
+
+void MDIForm1::setToolbarLayout(const QStringList& layout) {
+    toolbar_->clear();
+    qDeleteAll(separators_);
+    separators_.clear();
+    QSet<QString> placed;
+    for (const QString& key : layout) {
+        if (key == QLatin1String(SeparatorKey)) {
+            auto* sep = new QAction(toolbar_);
+            sep->setSeparator(true);
+            separators_ << sep;
+            toolbar_->addAction(sep);
+            continue;
+        }
+        QAction* a = buttons_.value(key);
+        if (!a || placed.contains(key)) {
+            continue;
+        }
+        placed.insert(key);
+        toolbar_->addAction(a);
+        if (QWidget* w = toolbar_->widgetForAction(a)) {
+            w->setObjectName(key + QStringLiteral("_button"));
+            w->setAccessibleName(a->toolTip());
+        }
+    }
+}
+
+void MDIForm1::saveToolbarLayout() {
+    if (app_.platform.settings) {
+        app_.platform.settings->save(QString::fromLatin1(ToolbarLayoutKey), toolbarLayout());
+    }
+}
+
+void MDIForm1::restoreToolbarLayout() {
+    if (!app_.platform.settings) {
+        return;
+    }
+    // Nothing saved yet, or a store that cannot be read: keep what we have.
+    if (auto saved = app_.platform.settings->load(QString::fromLatin1(ToolbarLayoutKey))) {
+        if (*saved != toolbarLayout()) {
+            setToolbarLayout(*saved);
+        }
+    }
+}
+
+void MDIForm1::refreshCategoryChecks() {
+    for (int k = 1; k <= CategoryCount; ++k) {
+        if (QAction* a = items_.value(QString::fromLatin1(Category(k).menuItem))) {
+            a->setChecked(app_.state.CategoryChosen[static_cast<std::size_t>(k)]);
+        }
+    }
+}
+
+bool MDIForm1::toolbarShown() const {
+    return !toolbar_->isHidden();
+}
+
+void MDIForm1::setHeightTwips(int twips) {
+    resize(width(), px(twips));
+}
+
+void MDIForm1::toggleToolbar() {
+    QAction* show = items_.value(QStringLiteral("MENU73"));
+    QAction* change = items_.value(QStringLiteral("MENU74"));
+    if (toolbarShown()) {
+        toolbar_->hide();
+        change->setEnabled(false);
+        show->setChecked(false);
+        setHeightTwips(HeightWithoutToolbar);
+    } else {
+        toolbar_->show();
+        show->setChecked(true);
+        change->setEnabled(true);
+        setHeightTwips(HeightWithToolbar);
+    }
+}
+
+ToolbarCustomizeDialog* MDIForm1::customizeToolbar() {
+    if (!customize_) {
+        customize_ = new ToolbarCustomizeDialog(toolbarLayout(), this);
+        customize_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(customize_, &ToolbarCustomizeDialog::layoutChanged, this,
+                [this](const QStringList& layout) {
+                    setToolbarLayout(layout);
+                    saveToolbarLayout();
+                });
+    }
+    customize_->open();
+    customize_->raise();
+    return customize_;
+}
+
+void MDIForm1::closeEverything() {
+    if (app_.platform.help) {
+        app_.platform.help->quit();
+    }
+    if (customize_) {
+        customize_->close();
+    }
+    app_.unloadAll();
+}
+
+void MDIForm1::endProgram() {
+    if (ending_) {
+        return;
+    }
+    ending_ = true;
+    closeEverything();
+    hide();
+    if (quit_) {
+        quit_();
+    }
+}
+
+bool MDIForm1::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        restoreToolbarLayout();
+    }
+    return QMainWindow::event(e);
+}
+
+void MDIForm1::closeEvent(QCloseEvent* e) {
+    // The close box ends the program without asking.
+    e->accept();
+    endProgram();
+}
+
+MDIForm1& ShowMainWindow(App& app, int heightTwips) {
+    MDIForm1& w = app.load<MDIForm1>();
+    app.setMainWindow(&w);
+    const QRect area = screenArea();
+    w.setGeometry(area.left(), area.top(), area.width(), px(heightTwips));
+    w.show();
+    // Some window managers place a window themselves; the top stays 0.
+    w.move(area.left(), area.top());
+    return w;
+}
+
+} // namespace kuyu::gui

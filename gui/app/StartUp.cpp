@@ -1,0 +1,25 @@
+#include "gui/app/StartUp.h"
+
+#include "core/state/StartUpState.h"
+#include "gui/app/TitleWindow.h"
+#include "gui/platform/QtText.h"
+
+namespace kuyu::gui {
+
+QString CommandLineText(const QStringList& arguments) {
+    return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+void StartUp(App& app, const QString& commandLine) {
+    // Selection, picker, print settings, the database, scores and labels. A
+    // load failure is reported here, before any window, and start-up goes on.
+    if (const auto message = InitialiseState(app.state, ts(commandLine))) {
+        app.platform.messages->show(nullptr, *message);
+    }
+    if (app.platform.help) {
+        app.platform.help->setHelpFile(QString::fromLatin1(HelpFileName));
+    }
+    app.load<Form01>().show();
+}
+
+} // namespace kuyu::gui

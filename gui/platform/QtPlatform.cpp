@@ -1,0 +1,246 @@
+#include "gui/platform/QtPlatform.h"
+
+#include "gui/platform/QtText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+// The manual is compiled into the program so it works from any folder.
+static void initHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace kuyu::gui {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
+    QMessageBox box(parent);
+    box.setIcon(qtIcon(message.icon));
+    box.setWindowTitle(qs(message.title));
+    // Lines may be joined by CR (as the old program did) or LF.
+    QString text = qs(message.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\r'), QChar(u'\n'));
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    if (message.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    // "System-modal" on this platform: nothing else in the program takes input.
+    box.setWindowModality(message.systemModal ? Qt::ApplicationModal : Qt::WindowModal);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title,
+                                           const QStringList& filters) {
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Show each filter's own text; the patterns behind it stay out of sight.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFont(QFont(QStringLiteral("ＭＳ 明朝")));
+    dialog.setNameFilters(filters);
+    if (!lastFilter_.isEmpty()) {
+        dialog.selectNameFilter(lastFilter_);
+    }
+    if (!last_.isEmpty()) {
+        const QFileInfo info(last_);
+        dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    } else {
+        dialog.setDirectory(QDir::currentPath());
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    last_ = QFileInfo(chosen.first()).absoluteFilePath();
+    lastFilter_ = dialog.selectedNameFilter();
+    return last_;
+}
+
+// --- help ----------------------------------------------------------------
+
+QUrl helpPageUrl(const QString& page) {
+    initHelpResources();
+    return QUrl(QStringLiteral("qrc:/help/") + page);
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("くゆWin ヘルプ"));
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
+
+    auto* contents = new QPushButton(QStringLiteral("目次(&C)"), this);
+    contents->setObjectName(QStringLiteral("HelpContents"));
+    auto* back = new QPushButton(QStringLiteral("戻る(&B)"), this);
+    back->setObjectName(QStringLiteral("HelpBack"));
+    auto* forward = new QPushButton(QStringLiteral("進む(&F)"), this);
+    forward->setObjectName(QStringLiteral("HelpForward"));
+    auto* howto = new QPushButton(QStringLiteral("ヘルプの使い方(&H)"), this);
+    howto->setObjectName(QStringLiteral("HelpHowTo"));
+    auto* close = new QPushButton(QStringLiteral("閉じる(&X)"), this);
+    close->setObjectName(QStringLiteral("HelpClose"));
+
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("HelpBrowser"));
+    browser_->setOpenExternalLinks(true);
+    browser_->setSearchPaths({QStringLiteral(":/help")});
+
+    auto* buttons = new QHBoxLayout;
+    for (auto* b : {contents, back, forward, howto}) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(contents, &QPushButton::clicked, this,
+            [this] { showPage(QStringLiteral("index.html")); });
+    connect(howto, &QPushButton::clicked, this, [this] { showPage(QStringLiteral("howto.html")); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    // Beside the main window strip, within the screen.
+    QRect area(0, 0, 800, 600);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    const int w = qMin(760, area.width());
+    const int h = qMin(640, area.height() - 100);
+    setGeometry(area.right() - w - 20, area.top() + 100, w, qMax(300, h));
+}
+
+void HelpWindow::showPage(const QString& page) {
+    browser_->setSource(helpPageUrl(page));
+}
+
+QUrl HelpWindow::currentPage() const {
+    return browser_->source();
+}
+
+QtHelpViewer::QtHelpViewer() = default;
+
+QtHelpViewer::~QtHelpViewer() {
+    delete window_.data();
+}
+
+void QtHelpViewer::open(const QString& page) {
+    if (!window_) {
+        window_ = new HelpWindow;
+    }
+    window_->showPage(page);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void QtHelpViewer::showContents() {
+    open(contents_);
+}
+
+void QtHelpViewer::showHowToUse() {
+    open(QStringLiteral("howto.html"));
+}
+
+void QtHelpViewer::quit() {
+    if (window_) {
+        window_->close();
+    }
+}
+
+// --- settings --------------------------------------------------------------
+
+void QtSettingsStore::save(const QString& key, const QStringList& value) {
+    QSettings settings(file_, QSettings::IniFormat);
+    // An empty list must still read back as "saved, no buttons".
+    settings.setValue(key, value.isEmpty() ? QVariant(QStringLiteral("")) : QVariant(value));
+    settings.sync();
+}
+
+std::optional<QStringList> QtSettingsStore::load(const QString& key) const {
+    const QSettings settings(file_, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError || !settings.contains(key)) {
+        return std::nullopt;
+    }
+    const QVariant v = settings.value(key);
+    if (v.typeId() == QMetaType::QString && v.toString().isEmpty()) {
+        return QStringList{};
+    }
+    return v.toStringList();
+}
+
+void QtBeeper::beep() {
+    QApplication::beep();
+}
+
+QString defaultSettingsFile() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (dir.isEmpty()) {
+        dir = QDir::homePath();
+    }
+    return dir + QStringLiteral("/kuyu/kuyu.ini");
+}
+
+Platform makeQtPlatform(const QString& settingsFile) {
+    Platform p;
+    p.messages = std::make_unique<QtMessageBoxes>();
+    p.dialogs = std::make_unique<QtDialogs>();
+    p.help = std::make_unique<QtHelpViewer>();
+    p.settings = std::make_unique<QtSettingsStore>(settingsFile);
+    p.beeper = std::make_unique<QtBeeper>();
+    return p;
+}
+
+} // namespace kuyu::gui

@@ -1,0 +1,88 @@
+#pragma once
+// The platform services over Qt: message boxes, the file dialog, the help
+// window, the toolbar-layout store and the beep.
+
+#include "gui/platform/Platform.h"
+
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace kuyu::gui {
+
+class QtMessageBoxes : public MessageBoxes {
+  public:
+    Answer show(QWidget* parent, const Message& message) override;
+};
+
+// One file dialog for the whole run: the name chosen last is offered again.
+class QtDialogs : public Dialogs {
+  public:
+    std::optional<QString> openFile(QWidget* parent, const QString& title,
+                                    const QStringList& filters) override;
+    QString lastFileName() const override { return last_; }
+
+  private:
+    QString last_;
+    QString lastFilter_;
+};
+
+// The help window: a browser over the bundled HTML manual.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+    void showPage(const QString& page);
+    QUrl currentPage() const;
+
+  private:
+    QTextBrowser* browser_;
+};
+
+class QtHelpViewer : public HelpViewer {
+  public:
+    QtHelpViewer();
+    ~QtHelpViewer() override;
+    void showContents() override;
+    void showHowToUse() override;
+    void quit() override;
+    void setHelpFile(const QString& name) override { contents_ = name; }
+    HelpWindow* window() const { return window_; }
+
+  private:
+    void open(const QString& page);
+    QString contents_ = QStringLiteral("index.html");
+    QPointer<HelpWindow> window_;
+};
+
+// Key "1/MyToolbar1/True" is group "1/MyToolbar1", value "True".
+class QtSettingsStore : public SettingsStore {
+  public:
+    explicit QtSettingsStore(QString file) : file_(std::move(file)) {}
+    void save(const QString& key, const QStringList& value) override;
+    std::optional<QStringList> load(const QString& key) const override;
+    QString file() const { return file_; }
+
+  private:
+    QString file_;
+};
+
+class QtBeeper : public Beeper {
+  public:
+    void beep() override;
+};
+
+// The settings file of the user: ~/.config/kuyu/kuyu.ini or the platform's
+// equivalent.
+QString defaultSettingsFile();
+
+// All the real services together.
+Platform makeQtPlatform(const QString& settingsFile = defaultSettingsFile());
+
+// The URL of a page of the bundled manual ("index.html", "howto.html").
+QUrl helpPageUrl(const QString& page);
+
+} // namespace kuyu::gui

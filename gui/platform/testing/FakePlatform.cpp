@@ -1,0 +1,36 @@
+#include "gui/platform/testing/FakePlatform.h"
+
+namespace kuyu::gui::testing {
+
+std::optional<QString> FakeDialogs::openFile(QWidget*, const QString& title,
+                                             const QStringList& filters) {
+    calls.append({title, filters});
+    if (queue_.isEmpty()) {
+        return std::nullopt;
+    }
+    const std::optional<QString> answer = queue_.takeFirst();
+    if (answer) {
+        last_ = *answer;
+    }
+    return answer;
+}
+
+FakePlatform::FakePlatform() {
+    auto m = std::make_unique<FakeMessageBoxes>();
+    auto d = std::make_unique<FakeDialogs>();
+    auto h = std::make_unique<FakeHelpViewer>();
+    auto s = std::make_unique<MemorySettingsStore>();
+    auto b = std::make_unique<CountingBeeper>();
+    messages = m.get();
+    dialogs = d.get();
+    help = h.get();
+    settings = s.get();
+    beeper = b.get();
+    platform.messages = std::move(m);
+    platform.dialogs = std::move(d);
+    platform.help = std::move(h);
+    platform.settings = std::move(s);
+    platform.beeper = std::move(b);
+}
+
+} // namespace kuyu::gui::testing

@@ -1,0 +1,85 @@
+#pragma once
+// Scripted fakes of every platform service, and a Platform made of them, so a
+// test can build its App without a single real dialog.
+
+#include "gui/platform/Platform.h"
+#include "gui/platform/testing/FakeMessageBoxes.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace kuyu::gui::testing {
+
+// The file dialog: answers with the queued paths in turn; an empty queue, or
+// a queued cancel, is a cancel. Remembers every call.
+class FakeDialogs : public Dialogs {
+  public:
+    void queuePath(const QString& path) { queue_.append(path); }
+    void queueCancel() { queue_.append(std::nullopt); }
+
+    std::optional<QString> openFile(QWidget* parent, const QString& title,
+                                    const QStringList& filters) override;
+    QString lastFileName() const override { return last_; }
+
+    struct Call {
+        QString title;
+        QStringList filters;
+    };
+    QList<Call> calls;
+
+  private:
+    QList<std::optional<QString>> queue_;
+    QString last_;
+};
+
+// Records what the program asked of the help viewer: "contents", "howto",
+// "quit", in order.
+class FakeHelpViewer : public HelpViewer {
+  public:
+    void showContents() override { calls << QStringLiteral("contents"); }
+    void showHowToUse() override { calls << QStringLiteral("howto"); }
+    void quit() override { calls << QStringLiteral("quit"); }
+    void setHelpFile(const QString& name) override { helpFile = name; }
+    QStringList calls;
+    QString helpFile;
+};
+
+// A settings store in memory; `failing` makes every read fail (as a broken
+// file would) while saves still count.
+class MemorySettingsStore : public SettingsStore {
+  public:
+    void save(const QString& key, const QStringList& value) override {
+        values[key] = value;
+        ++saves;
+    }
+    std::optional<QStringList> load(const QString& key) const override {
+        if (failing || !values.contains(key)) {
+            return std::nullopt;
+        }
+        return values.value(key);
+    }
+    QMap<QString, QStringList> values;
+    int saves = 0;
+    bool failing = false;
+};
+
+class CountingBeeper : public Beeper {
+  public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+// A Platform of fakes with typed access to each. The Platform owns them.
+struct FakePlatform {
+    FakePlatform();
+    Platform platform;
+    FakeMessageBoxes* messages;
+    FakeDialogs* dialogs;
+    FakeHelpViewer* help;
+    MemorySettingsStore* settings;
+    CountingBeeper* beeper;
+};
+
+} // namespace kuyu::gui::testing
