@@ -32,7 +32,7 @@ inline void printJson(const nlohmann::json& document) {
 }
 
 // The error number behind a start-up load message: 53 for the missing-file
-// message, otherwise the number inside "エラー番号 N のエラーです".
+// message, otherwise the number inside the error-number message.
 int loadErrorNumber(const Message& message);
 
 // Reports a failed load: the message text on stderr and, for --json, the

@@ -1,0 +1,339 @@
+// kuyu-cli as a script sees it: the binary run on generated CP932 databases,
+// its output lines, JSON documents and exit statuses.
+
+#include "core/text/Text.h"
+#include "pi/PiEncoder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+    std::vector<std::string> lines() const {
+        std::vector<std::string> result;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);) {
+            result.push_back(line);
+        }
+        return result;
+    }
+    json document() const { return json::parse(out); }
+};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class Cli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string templ = (fs::temp_directory_path() / "kuyu-cli-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
+        dir_ = templ;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+
+    // Writes UTF-8 `text` as CP932 bytes.
+    void write(const std::string& name, const std::string& text) {
+        const auto bytes = kuyu::encodeCp932(kuyu::fromUtf8(text));
+        ASSERT_TRUE(bytes.has_value()) << name;
+        writeBytes(name, *bytes);
+    }
+    void writeBytes(const std::string& name, const std::string& bytes) {
+        fs::create_directories((dir_ / name).parent_path());
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // Runs kuyu-cli with `args` in `cwd` (default: the temporary folder).
+    Result run(std::vector<std::string> args, const fs::path& cwd = {}) const {
+        const fs::path outFile = dir_ / ".out";
+        const fs::path errFile = dir_ / ".err";
+        const fs::path workDir = cwd.empty() ? dir_ : cwd;
+        args.insert(args.begin(), KUYU_CLI_PATH);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (::chdir(workDir.c_str()) != 0 || !std::freopen(outFile.c_str(), "wb", stdout) ||
+                !std::freopen(errFile.c_str(), "wb", stderr)) {
+                ::_exit(127);
+            }
+            std::vector<char*> argv;
+            for (std::string& a : args) {
+                argv.push_back(a.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        Result r;
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = readFile(outFile);
+        r.err = readFile(errFile);
+        return r;
+    }
+
+    fs::path dir_;
+};
+
+// Five plants: two violets (one with a classification digit 0), two of the
+// daisy family, one whose name is also an alias of another plant.
+const char* const Database = "ｽﾐﾚ,01010101010101010101         2,ｽﾐﾚ\r\n"
+                             "ﾀﾁﾂﾎﾞｽﾐﾚ,01010101010101010102         0,ｽﾐﾚ\r\n"
+                             "ﾀﾝﾎﾟﾎﾟ,02020202020202020H02412      1,ｷｸ\r\n"
+                             "ｱｻﾞﾐ,0303030303030303030X         1,ｷｸ\r\n"
+                             "\"ｱｹﾋﾞ,ﾂﾙ\",0Y0Y0Y0Y0Y0Y0Y0Y0Y0Y         3,ｱｹﾋﾞ\n";
+
+TEST_F(Cli, SearchTextAndJson) {
+    write("data/KUYU.DAT", Database);
+    const std::string db = path("data/KUYU.DAT");
+
+    Result r = run({"search", "--db", db, "--selection", "1000000000"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{
+                             "  以上   2  種類 です",
+                             " 1    ｽﾐﾚ               (ｽﾐﾚ)          科",
+                             " 2    ﾀﾁﾂﾎﾞｽﾐﾚ          (ｽﾐﾚ)          科",
+                         }));
+
+    r = run({"search", "--db", db, "--selection", "2000000002", "--mode", "fuzzy", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const json j = r.document();
+    EXPECT_EQ(j["count"], 3);
+    EXPECT_EQ(j["nameKey"], "");
+    EXPECT_EQ(j["scores"], json::array({2, 1, 0, 1, 2}));
+    ASSERT_EQ(j["rows"].size(), 3u);
+    EXPECT_EQ(j["rows"][0]["line"], "*1    ﾀﾁﾂﾎﾞｽﾐﾚ          (ｽﾐﾚ)          科");
+    EXPECT_EQ(j["rows"][1]["line"], " 2    ﾀﾝﾎﾟﾎﾟ            (ｷｸ)           科");
+    EXPECT_EQ(j["rows"][2]["caption"], "* ｱｻﾞﾐ (ｷｸ)科");
+    EXPECT_EQ(j["rows"][2]["code"], "0303030303030303030X         1");
+
+    // A quoted name keeps its comma; the last line ends with a lone LF.
+    r = run({"search", "--db", db, "--mode", "all", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.document()["count"], 5);
+    EXPECT_EQ(r.document()["rows"][4]["caption"], "  ｱｹﾋﾞ,ﾂﾙ (ｱｹﾋﾞ)科");
+
+    r = run({"search", "--db", db, "--mode", "plain", "--selection", "4000000000"});
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"    該当する植物はありません"}));
+}
+
+TEST_F(Cli, NameFilterReadsAliasesFromTheDataFolder) {
+    write("data/KUYU.DAT", Database);
+    write("data/SNAME.DAT", "ﾉﾉ,ﾀﾝﾎﾟﾎﾟ\r\n");
+    write("SNAME.DAT", "ﾉﾉ,ｱｻﾞﾐ\r\n"); // in the current folder: not used
+    const Result r = run({"search", "--db", path("data/KUYU.DAT"), "--name", "ﾉﾉ", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const json j = r.document();
+    EXPECT_EQ(j["nameKey"], "ﾉﾉ");
+    EXPECT_EQ(j["count"], 1);
+    EXPECT_EQ(j["rows"][0]["caption"], "  ﾀﾝﾎﾟﾎﾟ (ｷｸ)科");
+    EXPECT_EQ(j["scores"], json::array({9, 9, 0, 9, 9}));
+
+    // A bare file name: the data folder is empty and the current folder's
+    // alias file is the one read.
+    const Result bare = run({"names", "--db", "KUYU.DAT", "--name", "ﾉﾉ"}, dir_ / "data");
+    EXPECT_EQ(bare.status, 0) << bare.err;
+    EXPECT_EQ(bare.lines()[1], " 1    ﾀﾝﾎﾟﾎﾟ            (ｷｸ)           ﾉﾉ");
+}
+
+TEST_F(Cli, RegisteredListByNameAndFileOrder) {
+    write("KUYU.DAT", Database);
+    Result r = run({"list", "--db", path("KUYU.DAT"), "--order", "name", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    json j = r.document();
+    EXPECT_EQ(j["count"], 5);
+    EXPECT_EQ(j["lines"][0], " 1    ｱｹﾋﾞ,ﾂﾙ           (ｱｹﾋﾞ)         ");
+    EXPECT_EQ(j["lines"][4], " 5    ﾀﾝﾎﾟﾎﾟ            (ｷｸ)           ");
+
+    r = run({"list", "--db", path("KUYU.DAT"), "--order", "file"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.lines()[0], "  以上   5  種類 です");
+    EXPECT_EQ(r.lines()[1], " 1    ｽﾐﾚ               (ｽﾐﾚ)          ");
+}
+
+TEST_F(Cli, FamiliesAndOneFamily) {
+    write("KUYU.DAT", Database);
+    Result r = run({"families", "--db", path("KUYU.DAT"), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.document(), (json{{"count", 3}, {"families", {"ｽﾐﾚ", "ｷｸ", "ｱｹﾋﾞ"}}}));
+
+    r = run({"families", "--db", path("KUYU.DAT")});
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{" 以上  3 種類です", "ｽﾐﾚ", "ｷｸ", "ｱｹﾋﾞ"}));
+
+    r = run({"family", "--db", path("KUYU.DAT"), "--family", "ｷｸ", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    json j = r.document();
+    EXPECT_EQ(j["count"], 2);
+    EXPECT_EQ(j["list"], json::array({" 1    ｱｻﾞﾐ          ", " 2    ﾀﾝﾎﾟﾎﾟ        "}));
+    EXPECT_EQ(j["rows"][1]["line"], " 2    ﾀﾝﾎﾟﾎﾟ            (ｷｸ)           科");
+    EXPECT_EQ(j["rows"][1]["code"], "02020202020202020H02412      1");
+
+    r = run({"family", "--db", path("KUYU.DAT"), "--family", "ﾊﾞﾗ"});
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"ﾊﾞﾗ科", "植物がありません"}));
+}
+
+TEST_F(Cli, NameSearchCountsDistinctPlants) {
+    write("KUYU.DAT", Database);
+    write("SNAME.DAT", "ｽﾐﾚ,ﾀﾁﾂﾎﾞｽﾐﾚ\r\nﾂﾎﾞｽﾐﾚ,ﾀﾁﾂﾎﾞｽﾐﾚ\r\n");
+    Result r = run({"names", "--db", path("KUYU.DAT"), "--name", "ｽﾐﾚ", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.document()["count"], 2);
+    EXPECT_EQ(r.document()["rows"].size(), 2u);
+
+    r = run({"names", "--db", path("KUYU.DAT"), "--name", "ｽﾐﾚ", "--partial", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const json j = r.document();
+    EXPECT_EQ(j["count"], 2);
+    ASSERT_EQ(j["rows"].size(), 4u);
+    EXPECT_EQ(j["rows"][2], "･3    ﾀﾁﾂﾎﾞｽﾐﾚ          (ｽﾐﾚ)          ");
+    EXPECT_EQ(j["rows"][3], "*4    ﾀﾁﾂﾎﾞｽﾐﾚ          (ｽﾐﾚ)          ﾂﾎﾞｽﾐﾚ");
+
+    r = run({"names", "--db", path("KUYU.DAT"), "--name", "ﾊﾞﾗ"});
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"    該当する植物はありません"}));
+}
+
+TEST_F(Cli, FeaturesOfOnePlant) {
+    write("KUYU.DAT", Database);
+    Result r = run({"features", "--db", path("KUYU.DAT"), "--key", "ﾀﾝﾎﾟﾎﾟ", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    json j = r.document();
+    EXPECT_EQ(j["name"], "ﾀﾝﾎﾟﾎﾟ");
+    ASSERT_EQ(j["values"].size(), 10u);
+    EXPECT_EQ(j["values"][0].get<std::string>().substr(0, 2), "  ");
+    EXPECT_EQ(j["values"][8].get<std::string>().substr(0, 2), " *"); // H
+    EXPECT_NE(j["classification"], "");
+
+    // Classification digit 0: an empty classification.
+    r = run({"features", "--db", path("KUYU.DAT"), "--key", "ﾀﾁﾂﾎﾞｽﾐﾚ", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.document()["classification"], "");
+
+    r = run({"features", "--db", path("KUYU.DAT"), "--key", "ｱｹﾋﾞ,ﾂﾙ"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = r.lines();
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "ｱｹﾋﾞ,ﾂﾙ");
+    EXPECT_FALSE(lines[1].empty()); // classification 3
+    EXPECT_EQ(lines[2], "  なし ");
+    EXPECT_EQ(lines[11], "  なし ");
+
+    r = run({"features", "--db", path("KUYU.DAT"), "--key", "ｽﾐ", "--json"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST_F(Cli, LoadFailures) {
+    // Missing file: error 53 and its two-part message.
+    Result r = run({"search", "--db", path("NONE.DAT"), "--json"});
+    EXPECT_EQ(r.status, 2);
+    const std::string missing = "データファイルがみつかりません\rｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい";
+    EXPECT_EQ(r.err, missing + "\n");
+    EXPECT_EQ(r.document(), (json{{"error", 53}, {"message", missing}}));
+
+    // Record 2001: error 9.
+    std::string big;
+    for (int i = 0; i < 2001; ++i) {
+        big += "ｱ" + std::to_string(i) + ",000000000000000000000000000001,ｷｸ\r\n";
+    }
+    write("BIG.DAT", big);
+    r = run({"families", "--db", path("BIG.DAT"), "--json"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.document(), (json{{"error", 9}, {"message", "エラー番号9のエラーです"}}));
+
+    // A partial record at the end: error 62; without --json nothing on stdout.
+    write("PART.DAT", "ｽﾐﾚ,000000000000000000000000000001\r\n");
+    r = run({"list", "--db", path("PART.DAT"), "--order", "file"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "エラー番号62のエラーです\n");
+
+    // An empty database loads: nothing found, no error.
+    write("EMPTY.DAT", "");
+    r = run({"search", "--db", path("EMPTY.DAT"), "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.document()["count"], 0);
+    EXPECT_EQ(r.document()["scores"], json::array());
+}
+
+TEST_F(Cli, UsageErrors) {
+    write("KUYU.DAT", Database);
+    const std::string db = path("KUYU.DAT");
+    const std::vector<std::vector<std::string>> bad = {
+        {"search", "--db", db, "--selection", "100000000"},
+        {"search", "--db", db, "--selection", "10000000000"},
+        {"search", "--db", db, "--selection", "10000000X0"},
+        {"search", "--db", db, "--selection", "１000000000"},
+        {"search", "--db", db, "--mode", "exact"},
+        {"search", "--db", db, "--frobnicate"},
+        {"list", "--db", db},
+        {"list", "--db", db, "--order", "size"},
+        {"family", "--db", db},
+        {"names", "--db", db},
+        {"features", "--db", db},
+        {"families"},
+        {"unknown"},
+        {},
+    };
+    for (const auto& args : bad) {
+        const Result r = run(args);
+        std::string joined;
+        for (const auto& a : args) {
+            joined += a + " ";
+        }
+        EXPECT_EQ(r.status, 64) << joined;
+        EXPECT_EQ(r.out, "") << joined;
+        EXPECT_NE(r.err.find("Usage"), std::string::npos) << joined;
+    }
+}
+
+TEST_F(Cli, DecodePiWritesPpm) {
+    kuyu::pi::PiImage image;
+    image.width = 3;
+    image.height = 2;
+    image.planes = 4;
+    image.indexes = {0, 1, 2, 2, 1, 0};
+    image.palette.assign(16, {0, 0, 0});
+    image.palette[1] = {255, 0, 0};
+    image.palette[2] = {0, 128, 255};
+    writeBytes("pic.pi", kuyu::pi::encodePi(image));
+
+    Result r = run({"decode-pi", path("pic.pi"), path("pic.ppm")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "3x2\n");
+    const std::string ppm = readFile(dir_ / "pic.ppm");
+    const std::string header = "P6\n3 2\n255\n";
+    ASSERT_EQ(ppm.size(), header.size() + 18);
+    EXPECT_EQ(ppm.substr(0, header.size()), header);
+    const std::string pixels = ppm.substr(header.size());
+    EXPECT_EQ(pixels, std::string("\0\0\0\xFF\0\0\0\x80\xFF\0\x80\xFF\xFF\0\0\0\0\0", 18));
+
+    writeBytes("bad.pi", "Pi not really");
+    r = run({"decode-pi", path("bad.pi"), path("bad.ppm")});
+    EXPECT_EQ(r.status, 1);
+    r = run({"decode-pi", path("missing.pi"), path("m.ppm")});
+    EXPECT_EQ(r.status, 1);
+}
+
+} // namespace
