@@ -60,19 +60,6 @@ TEST(Categories, EveryCategorysLastOptionIsUnknownAndSlotsBeyondAreEmpty) {
     EXPECT_EQ(errorOf([] { Category(11); }), err::SubscriptOutOfRange);
 }
 
-TEST(Categories, LabelsKeepTheirAmpersandsHalfWidthFormsAndTrailingBlank) {
-    const AppState s = labelled();
-    EXPECT_EQ(s.OptionLabel[4][1], U"整&離");
-    EXPECT_EQ(s.OptionLabel[4][6], U"舌･管");
-    EXPECT_EQ(s.OptionLabel[5][0], U"ｵｼﾍﾞ数");
-    EXPECT_EQ(s.OptionLabel[9][2], U"ﾂﾙ&毛");
-    EXPECT_EQ(s.OptionLabel[10][2], U"円&空");
-    EXPECT_EQ(s.OptionLabel[11][0], U"分類 ");
-    EXPECT_EQ(s.OptionLabel[11][5], U"裸子植物");
-    EXPECT_TRUE(s.OptionLabel[11][6].empty());
-    EXPECT_TRUE(s.OptionLabel[0][0].empty());
-}
-
 TEST(ConditionPicker, CaptionAndCurrentOptionFollowTheSelectedDigit) {
     AppState s = labelled();
     s.SelectionCode = selection(U"0030000000");
