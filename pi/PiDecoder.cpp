@@ -124,20 +124,6 @@ const ColourCodes<8>& codes256() {
 // nibble 0 the most recent.
 struct Table16 {
     std::array<u64, 16> rows;
-    static constexpr std::array<u64, 16> below = [] {
-        std::array<u64, 16> m{};
-        for (int k = 0; k < 16; ++k) {
-            m[k] = (u64{1} << (4 * k)) - 1;
-        }
-        return m;
-    }();
-    static constexpr std::array<u64, 16> above = [] {
-        std::array<u64, 16> m{};
-        for (int k = 0; k < 16; ++k) {
-            m[k] = k == 15 ? 0 : ~((u64{1} << (4 * k + 4)) - 1);
-        }
-        return m;
-    }();
     Table16() {
         for (int c = 0; c < 16; ++c) {
             u64 row = 0;
@@ -148,9 +134,11 @@ struct Table16 {
         }
     }
     u8 take(int left, int k) {
+        const int shift = 4 * k;
         const u64 row = rows[left];
-        const u64 colour = (row >> (4 * k)) & 15;
-        rows[left] = (row & above[k]) | ((row & below[k]) << 4) | colour;
+        const u64 colour = (row >> shift) & 15;
+        const u64 from = ~u64{0} << shift; // nibbles k and later
+        rows[left] = (row & (from << 4)) | ((row & ~from) << 4) | colour;
         return static_cast<u8>(colour);
     }
 };
@@ -188,26 +176,108 @@ template <int Planes> struct ColourDecoder {
     }
 };
 
-// Copies n bytes from `distance` bytes back. Overlapping sources repeat
-// their pattern, as byte-by-byte copying would.
+// Bytes the pixel buffer holds past the picture, so that copies may move
+// whole 8- or 16-byte blocks and spill over their end. What spills is
+// overwritten before anything reads it.
+constexpr std::size_t kSlack = 32;
+
+inline void fill8(u8* dst, u64 pattern, std::size_t n) {
+    u8* const stop = dst + n;
+    do {
+        std::memcpy(dst, &pattern, 8);
+        dst += 8;
+    } while (dst < stop);
+}
+
+// Copies n (> 0) bytes from `distance` (> 0) bytes back. Overlapping sources
+// repeat their pattern, as a byte-by-byte copy would.
 inline void copyBack(u8* dst, std::size_t distance, std::size_t n) {
-    if (distance >= n) {
-        std::memcpy(dst, dst - distance, n);
+    if (distance >= 16) {
+        if (n > 64 && distance >= n) {
+            std::memcpy(dst, dst - distance, n);
+            return;
+        }
+        u8* const stop = dst + n;
+        do {
+            std::memcpy(dst, dst - distance, 16);
+            dst += 16;
+        } while (dst < stop);
         return;
     }
-    if (distance == 1) {
-        std::memset(dst, dst[-1], n);
+    if (distance >= 8) {
+        u8* const stop = dst + n;
+        do {
+            std::memcpy(dst, dst - distance, 8);
+            dst += 8;
+        } while (dst < stop);
         return;
     }
-    // The written area stays periodic, so the chunk may double each time.
-    while (n > 0) {
-        const std::size_t c = std::min(n, distance);
-        std::memcpy(dst, dst - distance, c);
-        dst += c;
-        n -= c;
-        distance *= 2;
+    switch (distance) {
+    case 1:
+        if (n > 64) {
+            std::memset(dst, dst[-1], n);
+        } else {
+            fill8(dst, 0x0101010101010101ull * dst[-1], n);
+        }
+        return;
+    case 2: {
+        std::uint16_t q;
+        std::memcpy(&q, dst - 2, 2);
+        fill8(dst, 0x0001000100010001ull * q, n);
+        return;
+    }
+    case 4: {
+        std::uint32_t q;
+        std::memcpy(&q, dst - 4, 4);
+        fill8(dst, q | (u64{q} << 32), n);
+        return;
+    }
+    default:
+        for (std::size_t i = 0; i < n; ++i) {
+            dst[i] = dst[i - distance];
+        }
     }
 }
+
+// The next eight bits of the stream at a position code: the position, the
+// bits of its code, and when the length code ends within the eight bits
+// also the length in units and the bits of both codes (units 0 otherwise).
+struct CopyCode {
+    u8 position;
+    u8 positionBits;
+    u8 totalBits;
+    u8 units;
+};
+
+constexpr std::array<CopyCode, 256> kCopyCodes = [] {
+    std::array<CopyCode, 256> t{};
+    for (unsigned b = 0; b < 256; ++b) {
+        CopyCode c{};
+        const unsigned top3 = b >> 5;
+        if (top3 < 6) {
+            c.position = static_cast<u8>(top3 >> 1);
+            c.positionBits = 2;
+        } else {
+            c.position = static_cast<u8>(top3 - 3);
+            c.positionBits = 3;
+        }
+        // The length code after the position code, left-aligned in 8 bits.
+        const unsigned rest = (b << c.positionBits) & 0xFF;
+        const int available = 8 - c.positionBits;
+        int j = 0;
+        while (j < available && ((rest >> (7 - j)) & 1)) {
+            ++j;
+        }
+        const int lengthBits = 2 * j + 1;
+        if (j < available && lengthBits <= available) {
+            const unsigned v = j ? (rest >> (8 - lengthBits)) & ((1u << j) - 1) : 0;
+            c.units = static_cast<u8>((1u << j) + v);
+            c.totalBits = static_cast<u8>(c.positionBits + lengthBits);
+        }
+        t[b] = c;
+    }
+    return t;
+}();
 
 std::uint32_t be16(const u8* p) {
     return (std::uint32_t{p[0]} << 8) | p[1];
@@ -249,29 +319,23 @@ bool decodeStream(const u8* begin, const u8* end, std::size_t width, std::size_t
         if (in.overrun()) {
             return false;
         }
-        // Position code: 00 01 10 110 111.
-        int position;
-        {
-            const std::uint32_t b = in.peek(3);
-            if (b < 6) {
-                position = static_cast<int>(b >> 1);
-                in.skip(2);
-            } else {
-                position = static_cast<int>(b) - 3;
-                in.skip(3);
-            }
-        }
+        // Position code (00 01 10 110 111) and, when it fits in the same
+        // eight bits, the length code, with one table look-up.
+        const CopyCode code = kCopyCodes[in.peek(8)];
+        const int position = code.position;
         if (position == previous) {
+            in.skip(code.positionBits);
             // Literal pairs until a 0 continuation bit.
+            u8 left = out[-1];
             for (;;) {
                 in.refill();
-                *out = colours.decode(in, out[-1]);
-                ++out;
+                left = colours.decode(in, left);
+                *out++ = left;
                 if (out == last) {
                     break;
                 }
-                *out = colours.decode(in, out[-1]);
-                ++out;
+                left = colours.decode(in, left);
+                *out++ = left;
                 if (out == last || in.take(1) == 0) {
                     break;
                 }
@@ -282,20 +346,28 @@ bool decodeStream(const u8* begin, const u8* end, std::size_t width, std::size_t
             previous = -1;
             continue;
         }
-        // Length: j one-bits, a 0, then j bits v; units = 2^j + v.
-        const int j = std::countl_one(in.bits);
-        if (j > 30) {
-            return false; // no picture we accept is that long
+        std::size_t units = code.units;
+        if (units != 0) {
+            in.skip(code.totalBits);
+        } else {
+            in.skip(code.positionBits);
+            // Length: j one-bits, a 0, then j bits v; units = 2^j + v.
+            const int j = std::countl_one(in.bits);
+            if (j > 30) {
+                return false; // no picture we accept is that long
+            }
+            in.skip(j + 1);
+            if (j > 0) {
+                in.refill();
+            }
+            units = (std::size_t{1} << j) + (j ? in.take(j) : 0);
         }
-        in.skip(j + 1);
-        if (j > 0) {
-            in.refill();
-        }
-        const std::size_t units = (std::size_t{1} << j) + (j ? in.take(j) : 0);
 
         std::size_t distance;
         if (position == 0) {
-            distance = out[-1] == out[-2] ? 2 : 4;
+            // Two equal pixels back: copying from 2 back repeats that one
+            // colour, which is what copying from 1 back does, faster.
+            distance = out[-1] == out[-2] ? 1 : 4;
         } else {
             distance = distances[position];
             if (distance == 0) {
@@ -303,12 +375,7 @@ bool decodeStream(const u8* begin, const u8* end, std::size_t width, std::size_t
             }
         }
         const std::size_t n = std::min(units * 2, static_cast<std::size_t>(last - out));
-        if (distance == 2) {
-            // The two pixels back are equal: a run of one colour.
-            std::memset(out, out[-1], n);
-        } else {
-            copyBack(out, distance, n);
-        }
+        copyBack(out, distance, n);
         out += n;
         previous = position;
     }
@@ -325,7 +392,7 @@ bool decodeArea(std::string_view bytes, const PiInfo& info, std::unique_ptr<u8[]
     const std::size_t width = static_cast<std::size_t>(info.width);
     const std::size_t total = width * static_cast<std::size_t>(info.height);
     lead = std::max<std::size_t>(2 * width, 4);
-    area.reset(new u8[lead + total]);
+    area.reset(new u8[lead + total + kSlack]);
     const auto* base = reinterpret_cast<const u8*>(bytes.data());
     const u8* begin = base + info.streamOffset;
     const u8* end = base + bytes.size();
