@@ -1,10 +1,26 @@
 #include "gui/app/App.h"
 #include "gui/app/Commands.h"
+#include "gui/plantview/Placement.h"
+#include "gui/plantview/RegisteredListWindow.h"
+#include "gui/platform/CursorGuard.h"
 
 namespace kuyu::gui {
 
+namespace {
+void listAll(App& app, int mode) {
+    const CursorGuard hourglass;
+    auto& w = app.load<Form53>();
+    w.fill(mode);
+    w.show();
+    w.raise();
+    w.activateWindow();
+    keepOnScreen(&w);
+}
+} // namespace
+
 void registerPlantViewCommands(App& app) {
-    (void)app;
+    app.registerCommand(QStringLiteral("MENU53"), [&app] { listAll(app, 0); });
+    app.registerCommand(QStringLiteral("MENU61"), [&app] { listAll(app, 1); });
 }
 
 } // namespace kuyu::gui

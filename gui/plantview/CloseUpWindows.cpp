@@ -1,0 +1,169 @@
+#include "gui/plantview/CloseUpWindows.h"
+
+#include "gui/app/App.h"
+#include "gui/images/ImageBox.h"
+#include "gui/images/PictureLoader.h"
+#include "gui/plantview/Placement.h"
+#include "gui/widgets/Twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+
+namespace kuyu::gui {
+
+namespace {
+constexpr int SideTwips = 127;  // window width less the picture's
+constexpr int BelowTwips = 421; // window height less the picture's
+constexpr int FirstBelowTwips = 412;
+constexpr int ButtonRow = 24; // pixels of the 終了 row under the picture
+} // namespace
+
+CloseUpWindow::CloseUpWindow(App& app, QWidget* parent, const char* name,
+                             const QString& designCaption, const char* menuName,
+                             const QString& menuCaption, const char* itemName,
+                             const QString& itemCaption)
+    : QWidget(parent), app_(app), name_(name) {
+    setWindowTitle(designCaption);
+    image_ = new ImageBox(this);
+    image_->setObjectName(QStringLiteral("Image1"));
+    command1_ = new QPushButton(QStringLiteral("終了"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setFont(QFont(QStringLiteral("ＭＳ 明朝")));
+    command1_->setAutoDefault(true);
+    command1_->setDefault(true);
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { app_.unload(QString::fromLatin1(name_)); });
+
+    menu_ = new QMenu(menuCaption, this);
+    menu_->setObjectName(QString::fromLatin1(menuName));
+    auto* item = menu_->addAction(itemCaption);
+    item->setObjectName(QString::fromLatin1(itemName));
+    connect(item, &QAction::triggered, command1_, &QPushButton::click);
+    connect(image_, &ImageBox::rightReleased, this,
+            [this](QPoint) { menu_->popup(QCursor::pos()); });
+
+    resize(px(4800), px(3600));
+    placeOnScreen(this);
+}
+
+int CloseUpWindow::widthTwips() const {
+    return twips(width());
+}
+int CloseUpWindow::heightTwips() const {
+    return twips(height());
+}
+
+void CloseUpWindow::setWidthTwips(int t) {
+    resize(std::max(1, px(t)), height());
+    applyResizeRule();
+}
+
+void CloseUpWindow::setHeightTwips(int t) {
+    resize(width(), std::max(1, px(t)));
+    applyResizeRule();
+}
+
+void CloseUpWindow::applyResizeRule() {
+    if (inRule_) {
+        return;
+    }
+    inRule_ = true;
+    image_->setStretch(true);
+    const int w = image_->width();
+    const int h = image_->height();
+    // A window narrower than the side margin still shows one column, and a
+    // picture of no width keeps its height instead of dividing by zero.
+    const int newW = std::max(1, width() - px(SideTwips));
+    const int newH = w > 0 ? static_cast<int>(static_cast<long long>(h) * newW / w) : h;
+    image_->resize(newW, std::max(0, newH));
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const int wanted = image_->height() + px(BelowTwips);
+        if (height() != wanted) {
+            resize(width(), wanted);
+        }
+    }
+    layOut();
+    inRule_ = false;
+}
+
+void CloseUpWindow::layOut() {
+    const int side = px(SideTwips) / 2;
+    image_->move(side, 0);
+    const int bw = command1_->sizeHint().width();
+    const int top = std::min(image_->height() + 2, std::max(0, height() - ButtonRow - 2));
+    command1_->setGeometry(std::max(0, width() - bw - side), top, bw, ButtonRow);
+}
+
+void CloseUpWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyResizeRule();
+}
+
+void CloseUpWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    app_.unload(QString::fromLatin1(name_));
+}
+
+void CloseUpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        command1_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+Form43::Form43(App& app, QWidget* parent)
+    : CloseUpWindow(app, parent, Name, QStringLiteral("ＵＰ画像表示"), "MENU_43",
+                    QStringLiteral("ﾎﾟｯﾌﾟｱｯﾌﾟ43"), "MENU431",
+                    QStringLiteral("終了（ＵＰ画像表示終了）(&E&ｲ)")) {}
+
+Form43R::Form43R(App& app, QWidget* parent)
+    : CloseUpWindow(app, parent, Name, QStringLiteral("補足"), "MENU_43R",
+                    QStringLiteral("ポップアップ43R"), "MENU431R",
+                    QStringLiteral("終了（補足表示終了）(&E&ｲ)")) {}
+
+bool FillCloseUp(App& app, CloseUpWindow& window, const std::vector<Text>& candidates,
+                 const QString& caption, bool ownerNormal) {
+    const bool wasVisible = window.isVisible();
+    const int w0 = window.widthTwips();
+    window.image()->setStretch(false);
+    const auto file = FirstPresent(candidates);
+    if (!file) {
+        window.image()->setStretch(true);
+        window.setHeightTwips(window.heightTwips() + 30);
+        window.setHeightTwips(window.heightTwips() - 30);
+        return false;
+    }
+    QImage picture;
+    try {
+        picture = LoadPicture(app, *file);
+    } catch (...) {
+        window.image()->setStretch(true);
+        throw;
+    }
+    window.image()->setPicture(picture); // natural size while stretch is off
+    window.setWidthTwips(twips(picture.width()) + SideTwips);
+    window.setHeightTwips(twips(picture.height()) + FirstBelowTwips);
+    window.image()->setStretch(true);
+    if (wasVisible) {
+        // An open close-up keeps the width the user gave it.
+        const int w = window.image()->width();
+        const int h = window.image()->height();
+        window.setWidthTwips(w0);
+        if (w > 0) {
+            window.setHeightTwips(static_cast<int>(static_cast<long long>(w0) * h / w));
+        }
+        if (ownerNormal) {
+            window.setHeightTwips(twips(window.image()->height()) + BelowTwips);
+        }
+    }
+    window.setWindowTitle(caption);
+    window.show();
+    window.raise();
+    keepOnScreen(&window);
+    return true;
+}
+
+} // namespace kuyu::gui

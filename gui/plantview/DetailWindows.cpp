@@ -1,0 +1,258 @@
+#include "gui/plantview/DetailWindows.h"
+
+#include "core/Errors.h"
+#include "gui/app/App.h"
+#include "gui/plantview/MediaPlayer.h"
+#include "gui/plantview/Placement.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kuyu::gui {
+
+Text NoteText(const std::string& bytes) {
+    const Text all = decodeFileText(bytes);
+    Text out;
+    Text line;
+    bool pending = false; // a line has begun that is not yet ended
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const char32_t c = all[i];
+        if (c == U'\r' || c == U'\n') {
+            if (c == U'\r' && i + 1 < all.size() && all[i + 1] == U'\n') {
+                ++i;
+            }
+            out += line + U"\r\n";
+            line.clear();
+            pending = false;
+        } else {
+            line += c;
+            pending = true;
+        }
+    }
+    if (pending) {
+        out += line + U"\r\n";
+    }
+    return out;
+}
+
+Form43T::Form43T(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setWindowTitle(QStringLiteral("Form1"));
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(QStringLiteral("txtDisplayBox"));
+    text_->setReadOnly(true);
+    text_->setFont(QFont(QStringLiteral("ＭＳ 明朝"), 11));
+    command1_ = new QPushButton(QStringLiteral("終了"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setFont(QFont(QStringLiteral("ＭＳ 明朝")));
+    command1_->setAutoDefault(true);
+    command1_->setDefault(true);
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { app_.unload(QString::fromLatin1(Name)); });
+
+    menu_ = new QMenu(QStringLiteral("ﾎﾟｯﾌﾞｱｯﾌﾟ43T"), this);
+    menu_->setObjectName(QStringLiteral("MENU_43T"));
+    auto* item = menu_->addAction(QStringLiteral("終了（ＵＰ画像表示終了）(&E&ｲ)"));
+    item->setObjectName(QStringLiteral("MENU431T"));
+    connect(item, &QAction::triggered, command1_, &QPushButton::click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(command1_);
+    layout->addLayout(row);
+    resize(480, 360);
+    placeOnScreen(this);
+}
+
+void Form43T::setNote(const QString& text) {
+    note_ = text;
+    // The box shows one line per CR LF.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (shown.endsWith(QLatin1Char('\n'))) {
+        shown.chop(1);
+    }
+    text_->setPlainText(shown);
+}
+
+void Form43T::closeEvent(QCloseEvent* event) {
+    event->accept();
+    app_.unload(QString::fromLatin1(Name));
+}
+
+void Form43T::keyPressEvent(QKeyEvent* event) {
+    // 終了 is both the default and the cancel button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Escape) {
+        command1_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form43T::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        menu_->popup(event->globalPosition().toPoint());
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+// --- video -----------------------------------------------------------------
+
+namespace {
+QString clock(qint64 ms) {
+    const qint64 s = ms / 1000;
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+Form43V::Form43V(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setWindowTitle(QStringLiteral("Form43avi"));
+    factory_ = [](QWidget* videoParent) { return makeQtMediaPlayer(videoParent); };
+
+    auto* label1 = new QLabel(QStringLiteral("画像再生"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setFont(QFont(QStringLiteral("ＭＳ ゴシック")));
+
+    videoArea_ = new QWidget(this);
+    videoArea_->setObjectName(QStringLiteral("VideoArea"));
+    videoArea_->setMinimumSize(320, 240);
+    videoArea_->setAutoFillBackground(true);
+    QPalette pal = videoArea_->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    videoArea_->setPalette(pal);
+    new QVBoxLayout(videoArea_);
+    videoArea_->layout()->setContentsMargins(0, 0, 0, 0);
+
+    // The media control bar.
+    bar_ = new QWidget(this);
+    bar_->setObjectName(QStringLiteral("MMControl1"));
+    auto makeButton = [this](const char* name, QStyle::StandardPixmap icon, const QString& tip) {
+        auto* b = new QToolButton(bar_);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setIcon(style()->standardIcon(icon));
+        b->setToolTip(tip);
+        b->setAccessibleName(tip);
+        return b;
+    };
+    play_ = makeButton("Play", QStyle::SP_MediaPlay, QStringLiteral("再生"));
+    pause_ = makeButton("Pause", QStyle::SP_MediaPause, QStringLiteral("一時停止"));
+    stop_ = makeButton("Stop", QStyle::SP_MediaStop, QStringLiteral("停止"));
+    slider_ = new QSlider(Qt::Horizontal, bar_);
+    slider_->setObjectName(QStringLiteral("Position"));
+    slider_->setAccessibleName(QStringLiteral("再生位置"));
+    time_ = new QLabel(clock(0) + QStringLiteral(" / ") + clock(0), bar_);
+    time_->setObjectName(QStringLiteral("Time"));
+    auto* barLayout = new QHBoxLayout(bar_);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{play_, pause_, stop_}) {
+        barLayout->addWidget(w);
+    }
+    barLayout->addWidget(slider_, 1);
+    barLayout->addWidget(time_);
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("Status"));
+    status_->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label1);
+    layout->addWidget(videoArea_, 1);
+    layout->addWidget(bar_);
+    layout->addWidget(status_);
+
+    connect(play_, &QToolButton::clicked, this, [this] {
+        if (player_) {
+            player_->play();
+        }
+    });
+    connect(pause_, &QToolButton::clicked, this, [this] {
+        if (player_) {
+            player_->pause();
+        }
+    });
+    connect(stop_, &QToolButton::clicked, this, [this] {
+        if (player_) {
+            player_->stop();
+            player_->seek(0);
+        }
+    });
+    connect(slider_, &QSlider::sliderMoved, this, [this](int value) {
+        if (player_) {
+            player_->seek(value);
+        }
+    });
+    setControlsEnabled(false);
+    placeOnScreen(this);
+}
+
+Form43V::~Form43V() {
+    closeVideo();
+}
+
+void Form43V::setControlsEnabled(bool on) {
+    for (QWidget* w : std::initializer_list<QWidget*>{play_, pause_, stop_, slider_}) {
+        w->setEnabled(on);
+    }
+}
+
+void Form43V::showPosition(qint64 ms) {
+    if (!slider_->isSliderDown()) {
+        slider_->setValue(static_cast<int>(ms));
+    }
+    time_->setText(clock(ms) + QStringLiteral(" / ") + clock(duration_));
+}
+
+void Form43V::openVideo(const QString& nativePath) {
+    closeVideo();
+    player_ = factory_(videoArea_);
+    if (QWidget* video = player_ ? player_->videoWidget() : nullptr) {
+        videoArea_->layout()->addWidget(video);
+    }
+    QString error;
+    if (!player_ || !player_->open(nativePath, &error)) {
+        status_->setText(error);
+        setControlsEnabled(false);
+        player_.reset();
+        throw RunTimeError(err::DeviceIo, error.toStdString());
+    }
+    connect(player_.get(), &MediaPlayer::durationChanged, this, [this](qint64 d) {
+        duration_ = d;
+        slider_->setRange(0, static_cast<int>(d));
+        showPosition(slider_->value());
+    });
+    connect(player_.get(), &MediaPlayer::positionChanged, this, &Form43V::showPosition);
+    connect(player_.get(), &MediaPlayer::failed, this,
+            [this](const QString& message) { status_->setText(message); });
+    status_->clear();
+    duration_ = 0;
+    showPosition(0);
+    setControlsEnabled(true);
+}
+
+void Form43V::closeVideo() {
+    if (player_) {
+        player_->close();
+        player_.reset();
+    }
+    setControlsEnabled(false);
+}
+
+void Form43V::closeEvent(QCloseEvent* event) {
+    closeVideo();
+    event->accept();
+    app_.unload(QString::fromLatin1(Name));
+}
+
+} // namespace kuyu::gui

@@ -1,0 +1,54 @@
+#pragma once
+// The plant picture window Form42: one plant's picture, its name and family in
+// the caption, its main features, and the buttons that open its close-ups,
+// note and video, print it, or close the window.
+
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace kuyu::gui {
+
+class App;
+class ImageBox;
+class PrintBox;
+
+class Form42 : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr const char* Name = "Form42";
+    Form42(App& app, QWidget* parent);
+
+    ImageBox* image() const { return image_; }
+    PrintBox* feature(int i) const { return tok_[i]; } // TOK(0..9)
+    QLabel* classification() const { return label12_; }
+    QMenu* popupMenu() const { return menu_; }
+
+    // The six buttons' work.
+    void showCloseUp(char32_t letter); // ＵＰ ("Q") and UP2 ("R")
+    void showNote();
+    void showVideo();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void popUp();
+    void reportError(int number, const QString& notFoundText, const QString& notFoundTitle);
+
+    App& app_;
+    ImageBox* image_ = nullptr;
+    PrintBox* tok_[10] = {};
+    QLabel* label12_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QMenu* menu_ = nullptr;
+};
+
+} // namespace kuyu::gui
