@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/conditions/Conditions.h"
+#include "core/images/PictureLookup.h"
 #include "gui/app/App.h"
 #include "gui/conditions/Form11.h"
 #include "gui/images/ImageBox.h"
@@ -26,16 +27,12 @@ void tell(App& app, const Text& text, const Text& title) {
     app.platform.messages->show(app.mainWindow(), m);
 }
 
-// Illustrations live in the current folder only.
-std::vector<Text> illustrationCandidates(const Text& base) {
-    return {base + U".BMP", base + U".GIF", base + U".Pi"};
-}
-
 } // namespace
 
 bool LoadIllustration(App& app, int category) {
     auto& picker = app.load<Form11>();
-    const auto file = FirstPresent(illustrationCandidates(Category(category).illustration));
+    const auto file =
+        findPicture(Category(category).illustration, Text(), PictureSet::Illustration);
     if (!file) {
         return false;
     }

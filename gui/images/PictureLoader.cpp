@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/files/Files.h"
+#include "core/images/PictureLookup.h"
 #include "gui/app/App.h"
 #include "gui/images/FormPi.h"
 #include "gui/images/ImageBox.h"
@@ -25,28 +26,6 @@ Form40::Form40(App&, QWidget* parent) : QWidget(parent) {
     image1_ = new ImageBox(this);
     image1_->setObjectName(QStringLiteral("Image1"));
     setAttribute(Qt::WA_DontShowOnScreen);
-}
-
-namespace {
-
-bool hasPiExtension(const Text& path) {
-    if (path.size() < 3) {
-        return false;
-    }
-    const Text ext = right(path, 3);
-    return ext[0] == U'.' && (ext[1] == U'P' || ext[1] == U'p') &&
-           (ext[2] == U'I' || ext[2] == U'i');
-}
-
-} // namespace
-
-std::optional<Text> FirstPresent(const std::vector<Text>& candidates) {
-    for (const auto& c : candidates) {
-        if (FileExists(c) == -1) {
-            return c;
-        }
-    }
-    return std::nullopt;
 }
 
 QImage DecodePiFile(App& app, const Text& path) {
@@ -75,7 +54,7 @@ QImage DecodePiFile(App& app, const Text& path) {
 }
 
 QImage LoadPicture(App& app, const Text& path) {
-    if (hasPiExtension(path)) {
+    if (pictureKindOfCandidate(path) == PictureKind::Pi) {
         QImage image = DecodePiFile(app, path);
         if (image.isNull()) {
             throw RunTimeError(err::InvalidPicture);

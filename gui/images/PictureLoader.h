@@ -5,8 +5,6 @@
 #include "core/text/Text.h"
 
 #include <QImage>
-#include <optional>
-#include <vector>
 
 namespace kuyu::gui {
 
@@ -21,9 +19,6 @@ QImage LoadPicture(App& app, const Text& path);
 // holder's picture, which the caller copies. A file the decoder cannot read
 // leaves an empty holder and returns a null image; a missing file throws 53.
 QImage DecodePiFile(App& app, const Text& path);
-
-// The first candidate for which FileExists gives -1, or nullopt.
-std::optional<Text> FirstPresent(const std::vector<Text>& candidates);
 
 // The blank placeholder picture held by Image1 of the hidden window Form40.
 QImage BlankPicture(App& app);

@@ -1,5 +1,6 @@
 #include "gui/plantview/CloseUpWindows.h"
 
+#include "core/images/PictureLookup.h"
 #include "gui/app/App.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
@@ -129,7 +130,7 @@ bool FillCloseUp(App& app, CloseUpWindow& window, const std::vector<Text>& candi
     const bool wasVisible = window.isVisible();
     const int w0 = window.widthTwips();
     window.image()->setStretch(false);
-    const auto file = FirstPresent(candidates);
+    const auto file = firstExisting(candidates);
     if (!file) {
         window.image()->setStretch(true);
         window.setHeightTwips(window.heightTwips() + 30);

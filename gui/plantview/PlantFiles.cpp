@@ -1,5 +1,6 @@
 #include "gui/plantview/PlantFiles.h"
 
+#include "core/images/PictureLookup.h"
 #include "core/state/AppState.h"
 
 namespace kuyu::gui {
@@ -15,17 +16,6 @@ Text trimBlanks(const Text& t) {
     return t.substr(first, last - first + 1);
 }
 
-std::vector<Text> inBothFolders(const AppState& state, const Text& base,
-                                std::initializer_list<const char32_t*> extensions) {
-    std::vector<Text> out;
-    for (const Text& folder : {Text(), state.DataFolder}) {
-        for (const char32_t* ext : extensions) {
-            out.push_back(folder + base + ext);
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 Text CaptionName(const Text& caption) {
@@ -38,17 +28,16 @@ Text CaptionName(const Text& caption) {
 
 std::vector<Text> CloseUpCandidates(const AppState& state, const Text& captionName,
                                     char32_t letter) {
-    return inBothFolders(state, left(captionName, 7) + letter,
-                         {U".BMP", U".GIF", U".JPG", U".JPEG", U".Pi"});
+    return pictureCandidates(left(captionName, 7) + letter, state.DataFolder, PictureSet::Plant);
 }
 
 std::vector<Text> PlantPictureCandidates(const AppState& state, const Text& nameKey) {
-    return inBothFolders(state, nameKey, {U".BMP", U".GIF", U".JPG", U".JPEG", U".PI"});
+    return pictureCandidates(nameKey, state.DataFolder, PictureSet::PlantWindow);
 }
 
 std::vector<Text> DetailFileCandidates(const AppState& state, const Text& captionName,
                                        const Text& extension) {
-    return {left(captionName, 8) + extension, state.DataFolder + left(captionName, 8) + extension};
+    return fileCandidates(left(captionName, 8) + extension, state.DataFolder);
 }
 
 } // namespace kuyu::gui

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/features/Features.h"
 #include "core/files/Files.h"
+#include "core/images/PictureLookup.h"
 #include "gui/app/App.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
@@ -232,7 +233,7 @@ void Form42::showNote() {
     CursorGuard hourglass;
     const Text name = CaptionName(ts(windowTitle()));
     auto& note = app_.load<Form43T>();
-    const auto file = FirstPresent(DetailFileCandidates(app_.state, name, U".txt"));
+    const auto file = firstExisting(DetailFileCandidates(app_.state, name, U".txt"));
     if (!file) {
         hourglass.restore();
         tell(app_, this, QStringLiteral("txtファイルがありません"), QStringLiteral("メモ"));
@@ -254,7 +255,7 @@ void Form42::showVideo() {
     CursorGuard hourglass;
     const Text name = CaptionName(ts(windowTitle()));
     auto& video = app_.load<Form43V>();
-    const auto file = FirstPresent(DetailFileCandidates(app_.state, name, U".avi"));
+    const auto file = firstExisting(DetailFileCandidates(app_.state, name, U".avi"));
     const auto native = file ? resolvePath(*file) : std::nullopt;
     if (!native) {
         hourglass.restore();
@@ -299,7 +300,7 @@ void OpenPlantPicture(App& app) {
     w.classification()->setText(qs(f.classification));
     w.image()->setPicture(BlankPicture(app));
 
-    const auto file = FirstPresent(PlantPictureCandidates(s, s.NameKey));
+    const auto file = firstExisting(PlantPictureCandidates(s, s.NameKey));
     if (!file) {
         hourglass.restore();
         Message m;
