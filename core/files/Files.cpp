@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <dirent.h>
@@ -81,6 +82,7 @@ bool unusable(const Text& path) {
 // depend on the order the directory lists its entries.
 struct DirIndex {
     struct timespec mtime {};
+    struct timespec ctime {};
     dev_t device = 0;
     ino_t inode = 0;
     std::unordered_map<Text, std::string> byUtf8;
@@ -101,6 +103,7 @@ std::shared_ptr<const DirIndex> scanDirectory(const std::string& dir, const stru
     }
     auto index = std::make_shared<DirIndex>();
     index->mtime = st.st_mtim;
+    index->ctime = st.st_ctim;
     index->device = st.st_dev;
     index->inode = st.st_ino;
     while (dirent* e = readdir(d.get())) {
@@ -117,10 +120,14 @@ std::shared_ptr<const DirIndex> scanDirectory(const std::string& dir, const stru
     return index;
 }
 
+std::atomic<std::chrono::milliseconds> listingKeepDelay{std::chrono::seconds(2)};
+
 // Listing a large data folder for every missing candidate is slow, so
 // listings are kept while the directory is unchanged. A directory changed
-// within the last moments is listed afresh each time: its modification time
-// is coarse, so a file added just after a listing might not change it.
+// within the last moments is listed afresh each time: its time stamps are
+// coarse, so a file added just after a listing might not change them. The
+// change time is used as well as the modification time because a copying
+// tool can set the latter back.
 std::shared_ptr<const DirIndex> directoryIndex(const std::string& dir) {
     struct stat st {};
     if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
@@ -130,11 +137,11 @@ std::shared_ptr<const DirIndex> directoryIndex(const std::string& dir) {
     static std::map<std::string, std::shared_ptr<const DirIndex>> cache;
 
     const auto now = std::chrono::system_clock::now();
-    const auto modified = std::chrono::system_clock::time_point(
+    const auto changed = std::chrono::system_clock::time_point(
         std::chrono::duration_cast<std::chrono::system_clock::duration>(
             std::chrono::seconds(st.st_mtim.tv_sec) +
             std::chrono::nanoseconds(st.st_mtim.tv_nsec)));
-    const bool settled = now - modified > std::chrono::seconds(2);
+    const bool settled = now - changed > listingKeepDelay.load();
 
     std::lock_guard lock(mutex);
     if (settled) {
@@ -322,6 +329,10 @@ std::string readWholeFile(const Text& path) {
         data.append(buffer, static_cast<std::size_t>(n));
     }
     return data;
+}
+
+void setListingKeepDelay(std::chrono::milliseconds delay) {
+    listingKeepDelay = delay;
 }
 
 Text currentDirectoryWithSlash() {

@@ -6,6 +6,7 @@
 
 #include "core/text/Text.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,10 @@ std::optional<std::string> resolvePath(const Text& path);
 // The whole content of a data file. Throws RunTimeError with the number that
 // FileExists would give.
 std::string readWholeFile(const Text& path);
+
+// Folder listings are kept while a folder is unchanged, once it has been
+// unchanged for this long (2 seconds). For tests.
+void setListingKeepDelay(std::chrono::milliseconds delay);
 
 // Current directory of the process, with "/" at the end.
 Text currentDirectoryWithSlash();
