@@ -7,11 +7,11 @@
 namespace kuyu {
 
 struct CategorySpec {
-    std::int16_t optionCount;  // the last option is "不明"
-    Text openerCaption;        // written into the picker by the menu item
-    Text illustration;         // illustration file base, e.g. "IRO"
-    const char* menuItem;      // "MENU11" ...
-    const char* toolbarKey;    // "toku01" ...
+    std::int16_t optionCount; // the last option is "不明"
+    Text openerCaption;       // written into the picker by the menu item
+    Text illustration;        // illustration file base, e.g. "IRO"
+    const char* menuItem;     // "MENU11" ...
+    const char* toolbarKey;   // "toku01" ...
 };
 
 // k = 1..10; throws RunTimeError(9) outside.

@@ -14,14 +14,14 @@ namespace kuyu {
 // or a line end (CR LF, a lone CR or a lone LF); blanks before a field are
 // skipped; a field that starts with a double quote runs to the closing quote.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(Text content);
     // End of file, tested before a record only.
     bool atEnd() const;
     // The next field; throws RunTimeError(62) when the input is exhausted.
     Text readField();
 
-private:
+  private:
     Text text_;
     std::size_t pos_ = 0;
 };

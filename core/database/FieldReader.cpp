@@ -6,7 +6,9 @@ namespace kuyu {
 namespace {
 
 // Only the blank is skipped before a field; a tab is data.
-bool isBlank(char32_t c) { return c == U' '; }
+bool isBlank(char32_t c) {
+    return c == U' ';
+}
 bool isLineEnd(char32_t c) {
     return c == U'\r' || c == U'\n';
 }

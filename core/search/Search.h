@@ -27,8 +27,8 @@ CountLine ResultCountLine(int resultCount);
 
 struct ResultListView {
     CountLine count;
-    std::vector<Text> lines;               // ResultLine(1..ResultCount)
-    std::array<Text, 10> conditionLabels;  // printed on TOK(0..9)
+    std::vector<Text> lines;              // ResultLine(1..ResultCount)
+    std::array<Text, 10> conditionLabels; // printed on TOK(0..9)
 };
 // Sets SearchMode = mode and returns what the search panel shows.
 ResultListView ShowResultList(AppState& state, std::int16_t mode);
