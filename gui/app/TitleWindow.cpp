@@ -73,13 +73,10 @@ Form01::Form01(App& app, QWidget* parent)
     auto* label6 =
         caption(this, "Label6", QString::fromUtf8(shell::TitleLabel6), 10, false, deepGreen);
     auto* label3 = caption(this, "Label3",
-                           QStringLiteral("花・葉・茎のようすを絵から選んで、野山の植物を調べます"),
+                           QStringLiteral("花・葉・茎のようすを絵で選んで、野山の植物を調べます"),
                            9, false, Qt::black);
-    auto* label5 =
-        caption(this, "Label5", QStringLiteral("データを読み込みました。しばらくお待ちください"), 9,
-                false, QColor(90, 90, 90));
-    label3->setWordWrap(true);
-    label5->setWordWrap(true);
+    auto* label5 = caption(this, "Label5", QStringLiteral("起動しています。しばらくお待ちください"),
+                           9, false, QColor(90, 90, 90));
 
     // The frames are held by Image3..Image15 (never shown themselves);
     // Image1 is the small emblem beside the tool's name.
