@@ -1,6 +1,9 @@
 #include "cli/PictureCommands.h"
 
 #include "cli/Output.h"
+#include "core/database/Database.h"
+#include "core/files/Files.h"
+#include "core/images/PictureLookup.h"
 #include "pi/PiDecoder.h"
 
 #include <fstream>
@@ -39,10 +42,54 @@ int runDecodePi(const DecodePiArgs& args) {
     return ExitOk;
 }
 
+namespace {
+
+// A name on disk as text: each part of the path that is not UTF-8 was
+// written by Windows media in CP932.
+Text nativePathText(const std::string& native) {
+    Text out;
+    std::size_t start = 0;
+    while (start <= native.size()) {
+        const std::size_t slash = std::min(native.find('/', start), native.size());
+        const std::string part = native.substr(start, slash - start);
+        const Text asUtf8 = fromUtf8(part);
+        out += toUtf8(asUtf8) == part ? asUtf8 : decodeCp932(part);
+        if (slash < native.size()) {
+            out += U'/';
+        }
+        start = slash + 1;
+    }
+    return out;
+}
+
+PictureSet pictureSet(const std::string& kind) {
+    if (kind == "window") {
+        return PictureSet::PlantWindow;
+    }
+    if (kind == "illustration") {
+        return PictureSet::Illustration;
+    }
+    return PictureSet::Plant;
+}
+
+} // namespace
+
 int runFindPicture(const FindPictureArgs& args) {
-    // The lookup itself is not available yet.
-    std::cerr << "kuyu-cli: picture lookup for " << args.base << " is not available\n";
-    return ExitNotFound;
+    const Text folder = args.db.empty() ? Text{} : DataFolderOf(fromUtf8(args.db));
+    const auto found = findPicture(fromUtf8(args.base), folder, pictureSet(args.kind));
+    if (!found) {
+        std::cerr << "kuyu-cli: no picture for " << args.base << '\n';
+        return ExitNotFound;
+    }
+    // Show the file as it is named on disk (its letter case may differ).
+    const auto native = resolvePath(*found);
+    const Text path = native ? nativePathText(*native) : *found;
+    if (args.json) {
+        printJson({{"path", toUtf8(path)}, {"candidate", toUtf8(*found)}});
+    } else {
+        printLine(path);
+    }
+    return ExitOk;
 }
 
 } // namespace kuyu::cli

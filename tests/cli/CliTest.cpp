@@ -336,4 +336,34 @@ TEST_F(Cli, DecodePiWritesPpm) {
     EXPECT_EQ(r.status, 1);
 }
 
+TEST_F(Cli, FindPictureFollowsTheLookupOrder) {
+    const std::string db = path("data/KUYU.DAT");
+    writeBytes("data/ﾂﾊﾞｷ.gif", "x");
+    writeBytes("data/ﾂﾊﾞｷ.Bmp", "x");
+    writeBytes("data/ｷｸ.PI", "x");
+    writeBytes("ｷｸ.jpeg", "x");
+    writeBytes("\xB6\xB4\xC3\xDE.pi", "x"); // "ｶｴﾃﾞ" stored as CP932 bytes
+
+    // Extension order within a folder; the file as it is named on disk.
+    Result r = run({"find-picture", "--db", db, "--base", "ﾂﾊﾞｷ"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, path("data/ﾂﾊﾞｷ.Bmp") + "\n");
+
+    // The current folder before the data folder, for both plant lists.
+    for (const char* kind : {"plant", "window"}) {
+        r = run({"find-picture", "--db", db, "--base", "ｷｸ", "--kind", kind, "--json"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.document()["path"], "ｷｸ.jpeg");
+    }
+    r = run({"find-picture", "--db", db, "--base", "ｶｴﾃﾞ"});
+    EXPECT_EQ(r.out, "ｶｴﾃﾞ.pi\n");
+
+    // Illustrations are looked for in the current folder only.
+    r = run({"find-picture", "--db", db, "--base", "ﾂﾊﾞｷ", "--kind", "illustration"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    r = run({"find-picture", "--db", db, "--base", "ﾊﾞﾗ"});
+    EXPECT_EQ(r.status, 1);
+}
+
 } // namespace
