@@ -64,7 +64,8 @@ FamilyPlantsView ListFamilyPlants(AppState& state, const Text& family) {
     FamilyPlantsView view;
     view.heading = family + FamilyWord;
 
-    // Sort keys are name "/" code "*" family, but each keeps its plant row:
+    // Sort keys are name "/" code "*" family, but each keeps its plant row and
+    // the rows are written from the plant itself:
     // a name holding "/" or "*" cannot be split back reliably.
     std::vector<std::pair<Text, int>> entries;
     for (int g = 1; g <= state.PlantCount; ++g) {
@@ -89,7 +90,7 @@ FamilyPlantsView ListFamilyPlants(AppState& state, const Text& family) {
     for (int r = 1; r <= count; ++r) {
         const int g = entries[static_cast<std::size_t>(r - 1)].second;
         const Text& name = state.name(g);
-        const Text fam = left(state.family(g), 30);
+        const Text& fam = state.family(g);
         const Text number = mid(numberWithSign(r) + Text(7, U' '), 2, 5);
         state.ResultLine[r] =
             padded(U" " + number + name, 24) + padded(U"(" + fam + U")", 15) + FamilyWord;

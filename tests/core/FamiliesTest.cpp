@@ -112,7 +112,7 @@ TEST(ListFamilyPlants, NumbersOfThreeDigits) {
     EXPECT_EQ(s.ResultLine[120].size(), 40u);
 }
 
-TEST(ListFamilyPlants, NamesHoldingSeparatorsKeepTheirOwnPlant) {
+TEST(ListFamilyPlants, RowsDescribeTheirOwnPlant) {
     AppState s;
     // A "/" in a name or a "*" in a code would split the sort key wrongly;
     // every row must still describe its own plant.
@@ -129,6 +129,13 @@ TEST(ListFamilyPlants, NamesHoldingSeparatorsKeepTheirOwnPlant) {
     EXPECT_EQ(s.ResultCode[2], plantCode(U"3333333333"));
     EXPECT_EQ(s.ResultLine[3], U" 3    ｵ                 (ｷｸ)           科");
     EXPECT_EQ(s.ResultCode[3], starCode);
+
+    // A family longer than 30 characters is not cut in the caption.
+    const Text longFamily = Text(32, U'ｷ');
+    addPlant(s, U"ｸ", longFamily);
+    ListFamilyPlants(s, longFamily);
+    ASSERT_EQ(s.ResultCount, 1);
+    EXPECT_EQ(s.ResultCaption[1], U"  ｸ (" + longFamily + U")科");
 }
 
 TEST(ListFamilyPlants, ResetsTheSharedResultState) {
