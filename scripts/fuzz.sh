@@ -48,6 +48,10 @@ fi
 work="$root/fuzz/corpus-work/$target"
 mkdir -p "$work"
 cd "$out"
+args=(-max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 -print_final_stats=1)
 jobs=${FUZZ_JOBS:-1}
-exec "./${target}_fuzz" -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 \
-    -print_final_stats=1 -jobs="$jobs" -workers="$jobs" "$work" "$seeds"
+if ((jobs > 1)); then
+    # Parallel runs write their output to fuzz-N.log in the build folder.
+    args+=(-jobs="$jobs" -workers="$jobs")
+fi
+exec "./${target}_fuzz" "${args[@]}" "$work" "$seeds"
