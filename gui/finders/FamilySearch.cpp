@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace kuyu::gui {
@@ -127,10 +126,6 @@ FamilySearch::FamilySearch(App& app, QWidget* parent) : QWidget(parent), app_(ap
     connect(command1_, &QPushButton::clicked, this,
             [this] { app_.unload(QString::fromLatin1(Name)); });
 
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, command1_, &QPushButton::click);
-
     menu51A_ = MakePopupMenu(this, "MENU_51A", q(texts::Menu51A));
     menu511A_ = AddMenuItem(menu51A_, "MENU511A", q(texts::Menu511A));
     QAction* m512A = AddMenuItem(menu51A_, "MENU512A", q(texts::Menu512));
@@ -200,6 +195,15 @@ void FamilySearch::showPlantPicture() {
     app_.state.NameKey = KeyOfLine(ts(selectedText(list2_)));
     OpenPlantPicture(app_);
     app_.state.NameKey.clear();
+}
+
+// Esc presses the window's cancel button.
+void FamilySearch::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        command1_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool FamilySearch::eventFilter(QObject* watched, QEvent* event) {

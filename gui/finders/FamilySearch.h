@@ -29,6 +29,7 @@ class FamilySearch : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void showFamilyPages();

@@ -6,6 +6,7 @@
 #include "core/search/Search.h"
 #include "gui/app/App.h"
 #include "gui/conditions/ConditionPicker.h"
+#include "gui/conditions/Form11.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
 #include "gui/plantview/PlantPicture.h"
@@ -24,7 +25,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace kuyu::gui {
@@ -70,19 +70,6 @@ int leadingNumber(const Text& t) {
         }
     }
     return n;
-}
-
-// Shows or hides the picker's option buttons 4..8 for `optionCount` options.
-void setPickerButtons(App& app, int optionCount) {
-    QWidget* picker = app.window(QStringLiteral("Form11"));
-    if (!picker) {
-        return;
-    }
-    for (int k = 4; k <= 8; ++k) {
-        if (auto* b = picker->findChild<QPushButton*>(QStringLiteral("Command%1").arg(k))) {
-            b->setVisible(k <= optionCount);
-        }
-    }
 }
 
 } // namespace
@@ -157,10 +144,6 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : QWidget(parent), app_(app)
     connect(list1_, &QListWidget::itemDoubleClicked, command13_, &QPushButton::click);
 
     // Esc presses 検索終了.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, command11_, &QPushButton::click);
-
     menu41_ = MakePopupMenu(this, "MENU_41", q(texts::Menu41));
     QAction* m411 = AddMenuItem(menu41_, "MENU411", q(texts::Menu411));
     menu41_->addSeparator()->setObjectName(QStringLiteral("MENU412"));
@@ -246,9 +229,16 @@ void SearchPanel::openPicker(int category) {
     };
 
     const int optionCount = Category(category).optionCount;
-    app_.state.CurrentCategory = static_cast<std::int16_t>(category);
-    app_.state.OptionCount = static_cast<std::int16_t>(optionCount);
-    setPickerButtons(app_, optionCount);
+    try {
+        auto& picker = app_.load<Form11>();
+        app_.state.CurrentCategory = static_cast<std::int16_t>(category);
+        app_.state.OptionCount = static_cast<std::int16_t>(optionCount);
+        for (int k = 4; k <= 8; ++k) {
+            picker.optionButton(k)->setVisible(k <= optionCount);
+        }
+    } catch (const std::exception&) {
+        reportFailure();
+    }
 
     bool found = true;
     try {
@@ -256,7 +246,6 @@ void SearchPanel::openPicker(int category) {
     } catch (const std::exception&) {
         reportFailure();
     }
-    setPickerButtons(app_, optionCount);
     if (!found) {
         cursor.restore();
         app_.platform.messages->show(this, Message{words.missing, texts::TitleMessage,
@@ -329,6 +318,15 @@ void SearchPanel::popUpMenu(const QPoint& globalPos) {
     } else {
         PopUp(menu41A_, nullptr, globalPos);
     }
+}
+
+// Esc presses the window's cancel button.
+void SearchPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        command11_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool SearchPanel::eventFilter(QObject* watched, QEvent* event) {
