@@ -143,17 +143,19 @@ struct Table16 {
     }
 };
 
+// Recency rows for 256 colours, 64 KiB: on the heap, so that decoding on a
+// thread with a small stack is safe.
 struct Table256 {
-    std::array<std::array<u8, 256>, 256> rows;
+    std::unique_ptr<u8[]> rows{new u8[256 * 256]};
     Table256() {
         for (int c = 0; c < 256; ++c) {
             for (int i = 0; i < 256; ++i) {
-                rows[c][i] = static_cast<u8>(c - i);
+                rows[c * 256 + i] = static_cast<u8>(c - i);
             }
         }
     }
     u8 take(int left, int k) {
-        u8* row = rows[left].data();
+        u8* row = rows.get() + left * 256;
         const u8 colour = row[k];
         std::memmove(row + 1, row, static_cast<std::size_t>(k));
         row[0] = colour;
