@@ -1,0 +1,345 @@
+// The plant picture window and its detail windows: which plant and which
+// files they find, how close-ups size themselves, the note's line ends and
+// the video's open and close.
+
+#include "PlantWindowsSupport.h"
+
+#include "core/Errors.h"
+#include "gui/images/FormPi.h"
+#include "gui/images/ImageBox.h"
+#include "gui/images/PictureLoader.h"
+#include "gui/plantview/CloseUpWindows.h"
+#include "gui/plantview/DetailWindows.h"
+#include "gui/plantview/PlantFiles.h"
+#include "gui/plantview/PlantPicture.h"
+#include "gui/plantview/PlantPictureWindow.h"
+#include "gui/platform/testing/FakeMediaPlayer.h"
+#include "gui/widgets/PrintBox.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace kuyu;
+using namespace kuyu::gui;
+using namespace kuyu::gui::testing;
+
+class PlantViewTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowsFixture> f;
+
+    Form42* window() { return f->app->loaded<Form42>(); }
+    void open(const QString& key) {
+        f->state.NameKey = ts(key);
+        OpenPlantPicture(*f->app);
+    }
+    void press(const char* button) {
+        window()->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    }
+
+  private slots:
+    void init() {
+        f = std::make_unique<WindowsFixture>();
+        // Codes: flower colour 1 (赤系), petals "B" (several), inflorescence
+        // "H" pointing at value list 21 = "3", classification 2.
+        f->addPlant("ｽﾐﾚ", "ｽﾐﾚ",
+                    "010B0H00000000000000300000000"
+                    "2");
+        f->addPlant("ﾀﾝﾎﾟﾎﾟ", "ｷｸ",
+                    "05000000000000000000000000000"
+                    "1");
+        f->addPlant("ｱｶﾂﾒｸｻｸﾞｻ", "ﾏﾒ", "010000000000000000000000000000");
+        f->addPlant("ｱｶﾂﾒｸｻｸﾞﾓﾄﾞｷ", "ﾏﾒ", "020000000000000000000000000000");
+        f->addPlant("ﾅｼ", "ﾅｼ", "0");
+        f->addPlant("ﾉｹﾞｼﾕｳｶﾞｷｸ", "ｷｸ", "0");
+        QVERIFY(writePicture(f->here("ｽﾐﾚ.BMP"), 200, 150, Qt::blue, "BMP"));
+        QVERIFY(writePi(f->inData("ﾀﾝﾎﾟﾎﾟ.pi"), 120, 80));
+        QVERIFY(writePicture(f->inData("ｱｶﾂﾒｸｻｸﾞ.bmp"), 90, 60, Qt::red, "BMP"));
+        QVERIFY(writePicture(f->here("ﾉｹﾞｼﾕｳｶﾞ.jpg"), 64, 48, Qt::yellow, "JPEG"));
+    }
+    void cleanup() {
+        QVERIFY2(f->fakes.messages->verify(), qPrintable(f->fakes.messages->failures().join('\n')));
+        f.reset();
+    }
+
+    void controlsAreTheDesignNames() {
+        open("ｽﾐﾚ");
+        QVERIFY(window());
+        QStringList names = {"Image1",   "Label11",  "Label12",  "Command1", "Command2",
+                             "Command3", "Command4", "Command5", "Command6", "Line1",
+                             "Line3",    "Line4",    "Line5",    "Line6",    "Line7",
+                             "MENU_42",  "MENU421",  "MENU422",  "MENU423",  "MENU424"};
+        for (int i = 1; i <= 10; ++i) {
+            names << QStringLiteral("Label%1").arg(i) << QStringLiteral("TOK%1").arg(i - 1);
+        }
+        for (const auto& n : names) {
+            QVERIFY2(window()->findChild<QObject*>(n), qPrintable(n));
+        }
+        for (QWidget* w : {static_cast<QWidget*>(&f->app->load<Form43>()),
+                           static_cast<QWidget*>(&f->app->load<Form43R>())}) {
+            for (const char* n : {"Image1", "Command1"}) {
+                QVERIFY2(w->findChild<QObject*>(n), n);
+            }
+        }
+        QVERIFY(f->app->load<Form43>().findChild<QObject*>("MENU431"));
+        QVERIFY(f->app->load<Form43R>().findChild<QObject*>("MENU431R"));
+        auto& note = f->app->load<Form43T>();
+        for (const char* n : {"txtDisplayBox", "Command1", "MENU_43T", "MENU431T"}) {
+            QVERIFY2(note.findChild<QObject*>(n), n);
+        }
+        auto& video = f->app->load<Form43V>();
+        for (const char* n : {"MMControl1", "Label1", "Play", "Pause", "Stop", "Position"}) {
+            QVERIFY2(video.findChild<QObject*>(n), n);
+        }
+    }
+
+    void bitmapPlantShowsFeaturesAndPicture() {
+        open("ｽﾐﾚ");
+        QVERIFY(window()->isVisible());
+        QCOMPARE(window()->windowTitle(), QStringLiteral("ｽﾐﾚ (ｽﾐﾚ)科"));
+        QCOMPARE(window()->image()->picture().size(), QSize(200, 150));
+        QCOMPARE(window()->feature(0)->lines(), QStringList{"  赤系"});
+        QCOMPARE(window()->feature(1)->lines(), QStringList{"  不定 "});
+        QCOMPARE(window()->feature(2)->lines(), QStringList{" *散形"});
+        QCOMPARE(window()->feature(3)->lines(), QStringList{"  不明 "});
+        QCOMPARE(window()->classification()->text(), QStringLiteral("双子葉類合弁花"));
+        // Flower lines and stem lines are told apart by colour.
+        QVERIFY(window()->feature(0)->lineColor(0) != window()->feature(9)->lineColor(0));
+    }
+
+    void piPictureOnlyInDataFolder() {
+        open("ﾀﾝﾎﾟﾎﾟ");
+        QVERIFY(window()->isVisible());
+        QCOMPARE(window()->image()->picture().size(), QSize(120, 80));
+        // The holder keeps the last decode; the window has its own copy.
+        auto& holder = *f->app->load<FormPi>().holder();
+        QCOMPARE(holder.picture().size(), QSize(120, 80));
+        QCOMPARE(window()->classification()->text(), QStringLiteral("双子葉類離弁花"));
+    }
+
+    void sharedEightCharactersShowTheLaterPlant() {
+        open("ｱｶﾂﾒｸｻｸﾞ");
+        QCOMPARE(window()->windowTitle(), QStringLiteral("ｱｶﾂﾒｸｻｸﾞﾓﾄﾞｷ (ﾏﾒ)科"));
+        QCOMPARE(window()->feature(0)->lines(), QStringList{"  黄系"});
+        QCOMPARE(window()->image()->picture().size(), QSize(90, 60));
+    }
+
+    void missingPictureReportsAndKeepsWindowHidden() {
+        f->fakes.messages->expect("画像表示", "画像ファイルがみつかりません");
+        open("ﾅｼ");
+        QVERIFY(!window()->isVisible());
+        // An open window takes the new plant over a blank picture.
+        open("ｽﾐﾚ");
+        f->fakes.messages->expect("画像表示", "画像ファイルがみつかりません");
+        open("ﾅｼ");
+        QVERIFY(window()->isVisible());
+        QCOMPARE(window()->windowTitle(), QStringLiteral("ﾅｼ (ﾅｼ)科"));
+        QVERIFY(!window()->image()->hasPicture());
+        QCOMPARE(window()->classification()->text(), QString()); // not the previous plant's
+        // Unknown and empty keys end silently.
+        open("ｿﾝﾅﾉﾅｲ");
+        open("");
+        QCOMPARE(window()->feature(0)->lines(), QStringList());
+    }
+
+    void brokenPictureStillOpensTheWindow() {
+        QVERIFY(writeBytes(f->here("ﾅｼ.GIF"), "GIF89a but nothing else"));
+        open("ﾅｼ");
+        QVERIFY(window()->isVisible());
+        QVERIFY(!window()->image()->hasPicture());
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, LoadPicture(*f->app, U"ﾅｼ.GIF"));
+        QVERIFY(writeBytes(f->here("BAD.Pi"), "Pi\x1a\x00 broken"));
+        try {
+            LoadPicture(*f->app, U"BAD.Pi");
+            QFAIL("a broken Pi file loaded");
+        } catch (const RunTimeError& e) {
+            QCOMPARE(e.number(), 481);
+        }
+        try {
+            LoadPicture(*f->app, U"NOWHERE.BMP");
+            QFAIL("a missing file loaded");
+        } catch (const RunTimeError& e) {
+            QCOMPARE(e.number(), 53);
+        }
+    }
+
+    void captionNames() {
+        QCOMPARE(CaptionName(U"ｽﾐﾚ (ｽﾐﾚ)科"), Text(U"ｽﾐﾚ"));
+        QCOMPARE(CaptionName(U"  ｽﾐﾚ  "), Text(U"ｽﾐﾚ"));
+        QCOMPARE(CaptionName(U"* ｽﾐﾚ         (ｽﾐﾚ)"), Text(U"ｽﾐﾚ"));
+        QCOMPARE(CaptionName(U"(ｽﾐﾚ)"), Text());
+    }
+
+    void closeUpTakesNaturalSizeThenKeepsWidth() {
+        QVERIFY(writePicture(f->here("ｽﾐﾚQ.BMP"), 300, 200, Qt::darkGreen, "BMP"));
+        // The current folder's close-up comes first, and it is no picture.
+        QVERIFY(writeBytes(f->here("ｱｶﾂﾒｸｻｸQ.gif"), "GIF89a"));
+        QVERIFY(writePicture(f->inData("ｱｶﾂﾒｸｻｸQ.BMP"), 100, 100, Qt::red, "BMP"));
+        open("ｽﾐﾚ");
+        press("Command1");
+        auto* up = f->app->loaded<Form43>();
+        QVERIFY(up && up->isVisible());
+        QCOMPARE(up->windowTitle(), window()->windowTitle());
+        QCOMPARE(up->image()->size(), QSize(300, 200));
+        QCOMPARE(up->width(), 300 + 8);
+        QCOMPARE(up->height(), 200 + 28);
+        QVERIFY(up->image()->stretch());
+
+        // Dragging wider scales the picture; the height follows it.
+        up->resize(608, 100);
+        QCOMPARE(up->image()->size(), QSize(600, 400));
+        QCOMPARE(up->height(), 428);
+        // Dragging only the height snaps back.
+        up->resize(608, 900);
+        QCOMPARE(up->height(), 428);
+
+        // A close-up that cannot be read is reported and changes nothing.
+        f->fakes.messages->expect("エラーメッセージ", "エラー番号481のエラーです");
+        open("ｱｶﾂﾒｸｻｸﾞ");
+        press("Command1");
+        QCOMPARE(up->windowTitle(), QStringLiteral("ｽﾐﾚ (ｽﾐﾚ)科"));
+        QVERIFY(QFile::remove(f->here("ｱｶﾂﾒｸｻｸQ.gif")));
+        // A new close-up while open keeps the window's width.
+        press("Command1");
+        QCOMPARE(up->windowTitle(), QStringLiteral("ｱｶﾂﾒｸｻｸﾞﾓﾄﾞｷ (ﾏﾒ)科"));
+        QCOMPARE(up->width(), 608);
+        QCOMPARE(up->image()->size(), QSize(600, 600));
+        QCOMPARE(up->height(), 628);
+
+        // Closing and reopening starts from the natural size again.
+        up->closeButton()->click();
+        f->flush();
+        press("Command1");
+        QCOMPARE(f->app->loaded<Form43>()->image()->size(), QSize(100, 100));
+    }
+
+    void resizeRuleGuards() {
+        auto& up = f->app->load<Form43>();
+        up.image()->setPicture(QImage(40, 20, QImage::Format_RGB32));
+        up.setWidthTwips(50); // narrower than the side margin
+        QVERIFY(up.image()->width() >= 1);
+        up.image()->setStretch(true);
+        up.image()->resize(0, 30); // a picture of no width
+        up.setWidthTwips(1500);
+        QCOMPARE(up.image()->width(), 100 - 8);
+        QCOMPARE(up.image()->height(), 30);
+        QCOMPARE(up.height(), 30 + 28);
+    }
+
+    void missingCloseUpsSayWhich() {
+        open("ｽﾐﾚ");
+        f->fakes.messages->expect("ＵＰ画像", "Q画像ファイルがありません");
+        press("Command1");
+        QVERIFY(!f->app->loaded<Form43>()->isVisible());
+        f->fakes.messages->expect("UP2", "R画像ファイルがありません");
+        press("Command4");
+        QVERIFY(!f->app->loaded<Form43R>()->isVisible());
+    }
+
+    void secondCloseUpUsesSevenCharacters() {
+        QVERIFY(writePicture(f->here("ﾉｹﾞｼﾕｳｶR.bmp"), 30, 20, Qt::cyan, "BMP"));
+        open("ﾉｹﾞｼﾕｳｶﾞ");
+        press("Command4");
+        auto* r = f->app->loaded<Form43R>();
+        QVERIFY(r && r->isVisible());
+        QCOMPARE(r->image()->size(), QSize(30, 20));
+    }
+
+    void noteLinesEndInCrLf() {
+        QCOMPARE(NoteText("one\r\ntwo\nthree"), Text(U"one\r\ntwo\r\nthree\r\n"));
+        QCOMPARE(NoteText("single line"), Text(U"single line\r\n"));
+        QCOMPARE(NoteText("a\r\n\r\nb\r\n"), Text(U"a\r\n\r\nb\r\n"));
+        QCOMPARE(NoteText(""), Text());
+        QCOMPARE(NoteText("\xEF\xBB\xBFutf8 \xE8\x8A\xB1"), Text(U"utf8 花\r\n"));
+
+        const QByteArray cp932 =
+            QByteArray("\x89\xd4\x82\xcc\x90\x46\r\n\xbd\xd0\xda", 11); // 花の色 / ｽﾐﾚ
+        QVERIFY(writeBytes(f->inData("ｽﾐﾚ.txt"), cp932));
+        open("ｽﾐﾚ");
+        // A caption overwritten with a fuzzy result caption still finds it.
+        window()->setWindowTitle(QStringLiteral("* ｽﾐﾚ                (ｽﾐﾚ)"));
+        press("Command5");
+        auto* note = f->app->loaded<Form43T>();
+        QVERIFY(note && note->isVisible());
+        QCOMPARE(note->note(), QStringLiteral("花の色\r\nｽﾐﾚ\r\n"));
+        QCOMPARE(note->findChild<QPlainTextEdit*>("txtDisplayBox")->toPlainText(),
+                 QStringLiteral("花の色\nｽﾐﾚ"));
+        QCOMPARE(note->windowTitle(), window()->windowTitle());
+
+        open("ﾀﾝﾎﾟﾎﾟ");
+        f->fakes.messages->expect("メモ", "txtファイルがありません");
+        press("Command5");
+    }
+
+    void videoOpensAndClosesThroughThePlayer() {
+        QStringList log;
+        bool opens = true;
+        auto& video = f->app->load<Form43V>();
+        video.setPlayerFactory(
+            [&](QWidget*) { return std::make_unique<FakeMediaPlayer>(&log, opens); });
+        QVERIFY(writeBytes(f->inData("ｽﾐﾚ.AVI"), "RIFF"));
+        open("ｽﾐﾚ");
+        press("Command6");
+        QVERIFY(video.isVisible());
+        QCOMPARE(video.windowTitle(), QStringLiteral("ｽﾐﾚ (ｽﾐﾚ)科"));
+        QCOMPARE(log.size(), 1);
+        QVERIFY(log[0].startsWith("open ") && log[0].endsWith("ｽﾐﾚ.AVI"));
+        QVERIFY(log[0].contains(f->dataDir.path()));
+        auto* fake = static_cast<FakeMediaPlayer*>(video.player());
+        fake->reportDuration(5000);
+        fake->reportPosition(2000);
+        QCOMPARE(video.findChild<QLabel*>("Time")->text(), QStringLiteral("0:02 / 0:05"));
+        video.findChild<QToolButton*>("Play")->click();
+        video.findChild<QToolButton*>("Pause")->click();
+        QCOMPARE(log.mid(1), (QStringList{"play", "pause"}));
+
+        // Unloading closes the file.
+        f->app->unload("Form43V");
+        f->flush();
+        QCOMPARE(log.mid(3), (QStringList{"close", "destroyed"}));
+
+        // A player that cannot open reports, and the window stays usable.
+        log.clear();
+        opens = false;
+        auto& again = f->app->load<Form43V>();
+        again.setPlayerFactory(
+            [&](QWidget*) { return std::make_unique<FakeMediaPlayer>(&log, opens); });
+        f->fakes.messages->expect("エラーメッセージ", "エラー番号57のエラーです");
+        press("Command6");
+        QVERIFY(again.isVisible());
+        QVERIFY(!again.findChild<QToolButton*>("Play")->isEnabled());
+        QVERIFY(!again.player());
+
+        open("ﾀﾝﾎﾟﾎﾟ");
+        f->fakes.messages->expect("av", "avファイルがありません");
+        press("Command6");
+    }
+
+    void popUpMenuDefaultsToCloseUp() {
+        open("ｽﾐﾚ");
+        QTest::mouseClick(window()->feature(3), Qt::RightButton);
+        QMenu* menu = window()->popupMenu();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->defaultAction()->text(), QStringLiteral("ＵＰ（ＵＰ画像表示）(&V&ﾋ)"));
+        menu->close();
+        window()->findChild<QAction*>("MENU424")->trigger();
+        f->flush();
+        QVERIFY(!window());
+    }
+
+    void printButtonRunsThePrintHook() {
+        int prints = 0;
+        open("ｽﾐﾚ");
+        press("Command3"); // nothing registered: nothing happens
+        f->app->registerCommand("Form42.Print", [&] { ++prints; });
+        window()->findChild<QAction*>("MENU421")->trigger();
+        QCOMPARE(prints, 1);
+    }
+};
+
+QTEST_MAIN(PlantViewTest)
+#include "PlantViewTest.moc"
