@@ -500,7 +500,7 @@ class MainWindowTest : public QObject {
             QVERIFY(page.open(QIODevice::ReadOnly));
             const QString html = QString::fromUtf8(page.readAll());
             QVERIFY2(html.contains(QStringLiteral("<title>")), qPrintable(f));
-            QVERIFY2(html.size() > 1500, qPrintable(f + QStringLiteral(" is too short to help")));
+            QVERIFY2(html.size() > 1000, qPrintable(f + QStringLiteral(" is too short to help")));
             for (auto it = href.globalMatch(html); it.hasNext();) {
                 const QString target = it.next().captured(1);
                 QVERIFY2(files.contains(target), qPrintable(f + QStringLiteral(" -> ") + target));
