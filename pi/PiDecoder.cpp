@@ -615,7 +615,11 @@ PiPicture decodePiFile(const Text& path) {
     try {
         bytes = readWholeFile(path);
     } catch (const std::exception&) {
-        return PiPicture(); // unreadable: width and height 0
+        // Unreadable: width and height 0, as for a stream we cannot decode.
+        PiPicture none;
+        none.error_ = PiError::FileUnreadable;
+        none.pi_.error = PiError::FileUnreadable;
+        return none;
     }
     return decodePi(bytes);
 }

@@ -24,6 +24,7 @@ enum class PiError {
     BrokenData,    // planes not 4 or 8, width or height 0, stream ends early...
     TooLarge,      // the header claims more than kMaxPixels pixels
     OutOfMemory,
+    FileUnreadable, // decodePiFile: the file is missing or cannot be read
 };
 
 // Pictures larger than this are refused without allocating anything.
@@ -96,6 +97,7 @@ class PiPicture {
 
   private:
     friend PiPicture decodePi(std::string_view bytes);
+    friend PiPicture decodePiFile(const Text& path);
     PiInfo pi_;
     BitmapInfo info_;
     PiError error_ = PiError::UnknownFormat;

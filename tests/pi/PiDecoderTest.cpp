@@ -510,6 +510,7 @@ TEST(PiFile, ReadsThroughTheDataFileLookup) {
     EXPECT_EQ(p.width(), 9);
     const PiPicture missing = decodePiFile(folder + U"NONE.PI");
     EXPECT_TRUE(missing.isNull());
+    EXPECT_EQ(missing.error(), PiError::FileUnreadable);
     EXPECT_EQ(missing.byteCount(), 0u);
     std::filesystem::remove_all(dir);
 }
