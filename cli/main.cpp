@@ -317,26 +317,33 @@ int main(int argc, char** argv) {
         return usage(app, e);
     }
 
-    if (searchCmd->parsed()) {
-        return runSearch(search);
+    // A failure no subcommand foresaw (memory, an unwritable stream) still
+    // ends with a message and a status of its own, not an abort.
+    try {
+        if (searchCmd->parsed()) {
+            return runSearch(search);
+        }
+        if (listCmd->parsed()) {
+            return runList(list);
+        }
+        if (familiesCmd->parsed()) {
+            return runFamilies(families);
+        }
+        if (familyCmd->parsed()) {
+            return runFamily(family);
+        }
+        if (namesCmd->parsed()) {
+            return runNames(names);
+        }
+        if (featuresCmd->parsed()) {
+            return runFeatures(features);
+        }
+        if (decodeCmd->parsed()) {
+            return runDecodePi(decode);
+        }
+        return runFindPicture(find);
+    } catch (const std::exception& e) {
+        std::cerr << "kuyu-cli: " << e.what() << '\n';
+        return ExitInternal;
     }
-    if (listCmd->parsed()) {
-        return runList(list);
-    }
-    if (familiesCmd->parsed()) {
-        return runFamilies(families);
-    }
-    if (familyCmd->parsed()) {
-        return runFamily(family);
-    }
-    if (namesCmd->parsed()) {
-        return runNames(names);
-    }
-    if (featuresCmd->parsed()) {
-        return runFeatures(features);
-    }
-    if (decodeCmd->parsed()) {
-        return runDecodePi(decode);
-    }
-    return runFindPicture(find);
 }

@@ -63,7 +63,7 @@ PlantFeatures features(const AppState& state, int row, Text caption) {
     const Text& code = state.code(row);
     for (int k = 1; k <= CategoryCount; ++k) {
         f.values.at(static_cast<std::size_t>(k - 1)) =
-            FeatureValueText(state, k, CodeCharAt(code, static_cast<std::size_t>(2 * k)), code);
+            FeatureValueText(state, k, CodeCharAt(code, 2 * static_cast<std::size_t>(k)), code);
     }
     // A plant without a classification shows none rather than keeping the
     // classification of the plant shown before it.
@@ -144,15 +144,15 @@ Text ResultPrintCell(const AppState& state, int k, const Text& code) {
     if (k == ClassCategory) {
         return label(state, ClassCategory, CodeDigit(CodeCharAt(code, 30)));
     }
-    return printCell(state, k, CodeCharAt(code, static_cast<std::size_t>(2 * k)), code, U"*");
+    return printCell(state, k, CodeCharAt(code, 2 * static_cast<std::size_t>(k)), code, U"*");
 }
 
 Text ResultPrintSecondaryCell(const AppState& state, int k, const Text& code) {
-    return printCell(state, k, CodeCharAt(code, static_cast<std::size_t>(2 * k - 1)), code, U"+");
+    return printCell(state, k, CodeCharAt(code, 2 * static_cast<std::size_t>(k) - 1), code, U"+");
 }
 
 Text CardValueText(const AppState& state, int r, const Text& code) {
-    const char32_t c = CodeCharAt(code, static_cast<std::size_t>(2 * r));
+    const char32_t c = CodeCharAt(code, 2 * static_cast<std::size_t>(r));
     if (c == U'0') {
         return Unknown;
     }
