@@ -16,17 +16,22 @@ int runDecodePi(const DecodePiArgs& args) {
         std::cerr << "kuyu-cli: cannot decode " << args.input << '\n';
         return ExitNotFound;
     }
-    const std::vector<std::uint32_t> pixels = pi::toRgb32TopDown(picture);
-    std::string ppm = "P6\n" + std::to_string(picture.width()) + " " +
-                      std::to_string(picture.height()) + "\n255\n";
-    ppm.reserve(ppm.size() + pixels.size() * 3);
-    for (const std::uint32_t p : pixels) {
-        ppm.push_back(static_cast<char>((p >> 16) & 0xFF));
-        ppm.push_back(static_cast<char>((p >> 8) & 0xFF));
-        ppm.push_back(static_cast<char>(p & 0xFF));
-    }
+    // Written a row at a time: a large picture needs no second full copy.
     std::ofstream out(args.output, std::ios::binary | std::ios::trunc);
-    out.write(ppm.data(), static_cast<std::streamsize>(ppm.size()));
+    out << "P6\n" << picture.width() << ' ' << picture.height() << "\n255\n";
+    const std::vector<pi::RgbQuad>& palette = picture.bitmapInfo().palette;
+    std::string row(static_cast<std::size_t>(picture.width()) * 3, '\0');
+    for (int y = 0; y < picture.height() && out; ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const auto index = static_cast<std::size_t>(picture.indexAt(x, y));
+            const pi::RgbQuad colour = index < palette.size() ? palette[index] : pi::RgbQuad{};
+            const std::size_t at = static_cast<std::size_t>(x) * 3;
+            row[at] = static_cast<char>(colour.red);
+            row[at + 1] = static_cast<char>(colour.green);
+            row[at + 2] = static_cast<char>(colour.blue);
+        }
+        out.write(row.data(), static_cast<std::streamsize>(row.size()));
+    }
     out.close();
     if (!out) {
         std::cerr << "kuyu-cli: cannot write " << args.output << '\n';

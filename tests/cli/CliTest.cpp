@@ -2,6 +2,7 @@
 // its output lines, JSON documents and exit statuses.
 
 #include "core/text/Text.h"
+#include "pi/PiDecoder.h"
 #include "pi/PiEncoder.h"
 
 #include <gtest/gtest.h>
@@ -328,6 +329,33 @@ TEST_F(Cli, DecodePiWritesPpm) {
     EXPECT_EQ(ppm.substr(0, header.size()), header);
     const std::string pixels = ppm.substr(header.size());
     EXPECT_EQ(pixels, std::string("\0\0\0\xFF\0\0\0\x80\xFF\0\x80\xFF\xFF\0\0\0\0\0", 18));
+
+    // 256 colours without a stored palette, odd width: same pixels as the
+    // decoder's own RGB conversion.
+    kuyu::pi::PiImage wide;
+    wide.width = 37;
+    wide.height = 5;
+    wide.planes = 8;
+    for (int i = 0; i < wide.width * wide.height; ++i) {
+        wide.indexes.push_back(static_cast<std::uint8_t>((i * 7) % 256));
+    }
+    const std::string stream = kuyu::pi::encodePi(wide);
+    writeBytes("wide.pi", stream);
+    r = run({"decode-pi", path("wide.pi"), path("wide.ppm"), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.document(), (json{{"width", 37}, {"height", 5}}));
+    const auto expected = kuyu::pi::toRgb32TopDown(kuyu::pi::decodePi(stream));
+    const std::string wideHeader = "P6\n37 5\n255\n";
+    const std::string widePpm = readFile(dir_ / "wide.ppm");
+    ASSERT_EQ(widePpm.size(), wideHeader.size() + expected.size() * 3);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const auto at = wideHeader.size() + 3 * i;
+        const std::uint32_t got =
+            (std::uint32_t{static_cast<unsigned char>(widePpm[at])} << 16) |
+            (std::uint32_t{static_cast<unsigned char>(widePpm[at + 1])} << 8) |
+            static_cast<unsigned char>(widePpm[at + 2]);
+        ASSERT_EQ(got, expected[i] & 0xFFFFFFu) << "pixel " << i;
+    }
 
     writeBytes("bad.pi", "Pi not really");
     r = run({"decode-pi", path("bad.pi"), path("bad.ppm")});
