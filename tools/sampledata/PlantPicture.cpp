@@ -1,0 +1,203 @@
+#include "Drawing.h"
+#include "Pictures.h"
+
+#include <QPainter>
+
+namespace sampledata {
+namespace {
+
+const QColor Paper(248, 250, 242);
+
+QImage canvas(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Paper);
+    return image;
+}
+
+// The name under the drawing, with the family and an optional note after it.
+void nameBand(QPainter& p, const QRect& band, const PlantInfo& plant, const QString& what) {
+    p.save();
+    p.fillRect(band, Qt::white);
+    p.setPen(QColor(170, 170, 170));
+    p.drawLine(band.topLeft(), band.topRight());
+    p.setPen(Qt::black);
+    p.setFont(japaneseFont(18));
+    const int nameHeight = band.height() * 11 / 20;
+    p.drawText(QRect(band.left(), band.top() + 1, band.width(), nameHeight), Qt::AlignCenter,
+               what.isEmpty() ? plant.name : plant.name + QStringLiteral("  ") + what);
+    p.setFont(japaneseFont(12));
+    p.setPen(QColor(70, 70, 70));
+    p.drawText(
+        QRect(band.left(), band.top() + nameHeight, band.width(), band.height() - nameHeight),
+        Qt::AlignCenter, QStringLiteral("(") + plant.family + QStringLiteral("科)"));
+    p.restore();
+}
+
+// Horsetails, ferns and conifers carry no flowers: a brown spore cone.
+void drawCone(QPainter& p, QPointF c, qreal r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 60, 30), 1.2));
+    p.setBrush(QColor(160, 120, 70));
+    p.drawEllipse(c, r * 0.45, r);
+    p.setPen(QPen(QColor(100, 70, 40), 0.8));
+    for (int i = -3; i <= 3; ++i) {
+        const qreal y = c.y() + r * 0.25 * i;
+        p.drawLine(QPointF(c.x() - r * 0.4, y), QPointF(c.x() + r * 0.4, y));
+    }
+    p.restore();
+}
+
+qreal leafLength(const Traits& t) {
+    if (t.venation == 2)
+        return 78;
+    if (t.leafShape == 4)
+        return 66;
+    if (t.leafShape == 3)
+        return 48;
+    return 56;
+}
+
+} // namespace
+
+void drawLeaves(QPainter& p, const Stem& stem, const Traits& t, qreal scale) {
+    if (t.arrangement < 0 || t.leafShape < 0) {
+        return;
+    }
+    const qreal len = leafLength(t) * scale;
+    const int shape = t.leafShape;
+    const int veins = t.venation > 0 ? t.venation : 1;
+    const qreal tilt = veins == 2 ? 25 : 0; // grass-like leaves stand up
+    switch (t.arrangement) {
+    case 2:
+        for (qreal at : {0.15, 0.42, 0.68}) {
+            const qreal k = 1 - 0.3 * at;
+            drawLeaf(p, stem.pointAt(at), -28 - tilt, len * k, shape, veins);
+            drawLeaf(p, stem.pointAt(at), -152 + tilt, len * k, shape, veins);
+        }
+        break;
+    case 3:
+        for (qreal at : {0.2, 0.56}) {
+            const qreal k = 1 - 0.3 * at;
+            drawLeaf(p, stem.pointAt(at), -62, len * 0.6 * k, shape, veins);
+            drawLeaf(p, stem.pointAt(at), -118, len * 0.6 * k, shape, veins);
+            drawLeaf(p, stem.pointAt(at), -18 - tilt, len * k, shape, veins);
+            drawLeaf(p, stem.pointAt(at), -162 + tilt, len * k, shape, veins);
+        }
+        break;
+    case 4: {
+        const qreal angles[] = {-172, -148, -122, -58, -32, -8};
+        for (qreal a : angles) {
+            const qreal steep = veins == 2 ? (a < -90 ? 30 : -30) : 0;
+            drawLeaf(p, stem.bottom + QPointF(0, -2), a + steep, len * 1.05, shape, veins);
+        }
+        break;
+    }
+    default: {
+        int i = 0;
+        for (qreal at : {0.12, 0.3, 0.48, 0.66}) {
+            const bool right = (i++ % 2) == 0;
+            drawLeaf(p, stem.pointAt(at), right ? -30 - tilt : -150 + tilt, len * (1 - 0.3 * at),
+                     shape, veins);
+        }
+        break;
+    }
+    }
+}
+
+namespace {
+
+void sectionInset(QPainter& p, const QRect& box, int section) {
+    p.save();
+    p.setPen(QColor(160, 160, 160));
+    p.setBrush(Qt::white);
+    p.drawRect(box);
+    drawStemSection(p, QPointF(box.center().x() + 0.5, box.top() + box.height() * 0.38),
+                    box.width() * 0.28, section);
+    p.setPen(QColor(60, 60, 60));
+    p.setFont(japaneseFont(9));
+    p.drawText(QRect(box.left(), box.bottom() - 12, box.width(), 12), Qt::AlignCenter,
+               QStringLiteral("断面"));
+    p.restore();
+}
+
+} // namespace
+
+QImage plantPicture(const PlantInfo& plant) {
+    const Traits& t = plant.traits;
+    QImage image = canvas(200, 340);
+    QPainter p(&image);
+    p.fillRect(QRect(0, 290, 200, 10), QColor(186, 160, 120));
+
+    const qreal size = 118;
+    Stem stem{QPointF(100, 292), QPointF(100, 10 + size), t.stemForm > 0 ? t.stemForm : 3};
+    if (t.arrangement == 4) {
+        stem.form = 3; // a flower stalk from a rosette stands without tendrils
+        if (t.stemForm == 4 || t.stemForm == 2)
+            stem.form = 4;
+    }
+    stem.draw(p);
+    drawLeaves(p, stem, t);
+    if (t.hasFlower()) {
+        drawInflorescence(p, stem.top, size, t);
+    } else {
+        drawCone(p, stem.top - QPointF(0, 30), 30);
+    }
+    if (t.stemSection > 0) {
+        sectionInset(p, QRect(162, 246, 34, 40), t.stemSection);
+    }
+    nameBand(p, QRect(0, 300, 200, 40), plant, QString());
+    return image;
+}
+
+QImage flowerCloseUp(const PlantInfo& plant) {
+    QImage image = canvas(240, 240);
+    QPainter p(&image);
+    if (plant.traits.hasFlower()) {
+        FlowerLook f = lookOf(plant.traits);
+        f.stamens = plant.traits.stamens;
+        drawFlower(p, QPointF(120, 102), 92, f);
+    } else {
+        drawCone(p, QPointF(120, 102), 80);
+    }
+    nameBand(p, QRect(0, 200, 240, 40), plant, QStringLiteral("花"));
+    return image;
+}
+
+QImage leafCloseUp(const PlantInfo& plant) {
+    const Traits& t = plant.traits;
+    QImage image = canvas(240, 240);
+    QPainter p(&image);
+    Stem stem{QPointF(36, 198), QPointF(36, 8), t.stemForm == 2 || t.stemForm == 4 ? 4 : 3};
+    stem.draw(p);
+    if (t.leafShape >= 0 && t.arrangement >= 0) {
+        const int veins = t.venation > 0 ? t.venation : 1;
+        drawLeaf(p, stem.pointAt(0.3), veins == 2 ? -45 : -22, t.leafShape == 4 ? 185 : 170,
+                 t.leafShape, veins);
+    }
+    if (t.stemSection > 0) {
+        sectionInset(p, QRect(178, 6, 56, 64), t.stemSection);
+    }
+    nameBand(p, QRect(0, 200, 240, 40), plant, QStringLiteral("葉"));
+    return image;
+}
+
+std::vector<QImage> openingFrames(const PlantInfo& plant, int count) {
+    std::vector<QImage> frames;
+    for (int i = 0; i < count; ++i) {
+        QImage image = canvas(240, 240);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(stemColour(), 4));
+        p.drawLine(QPointF(120, 200), QPointF(120, 110));
+        FlowerLook f = lookOf(plant.traits);
+        const qreal progress = static_cast<qreal>(i) / (count * 0.7);
+        f.openness = std::min<qreal>(1.0, 0.05 + progress);
+        drawFlower(p, QPointF(120, 100), 88, f);
+        nameBand(p, QRect(0, 200, 240, 40), plant, QString());
+        frames.push_back(image);
+    }
+    return frames;
+}
+
+} // namespace sampledata
