@@ -365,19 +365,35 @@ bool decodeStream(const u8* begin, const u8* end, std::size_t width, std::size_t
             units = (std::size_t{1} << j) + (j ? in.take(j) : 0);
         }
 
-        std::size_t distance;
+        const std::size_t n = std::min(units * 2, static_cast<std::size_t>(last - out));
         if (position == 0) {
-            // Two equal pixels back: copying from 2 back repeats that one
-            // colour, which is what copying from 1 back does, faster.
-            distance = out[-1] == out[-2] ? 1 : 4;
+            // The previous unit: 2 back when the two pixels before are equal
+            // (a run of their colour), otherwise 4 back (a repeating group of
+            // four). Either way an 8-byte pattern, chosen without a branch.
+            const u64 run = 0x0101010101010101ull * out[-1];
+            std::uint32_t q;
+            std::memcpy(&q, out - 4, 4);
+            const u64 group = q | (u64{q} << 32);
+            const u64 pattern = out[-1] == out[-2] ? run : group;
+            if (n <= 16) {
+                std::memcpy(out, &pattern, 8);
+                std::memcpy(out + 8, &pattern, 8);
+            } else if (n > 256 && pattern == run) {
+                std::memset(out, out[-1], n); // a long run of one colour
+            } else {
+                fill8(out, pattern, n);
+            }
         } else {
-            distance = distances[position];
+            const std::size_t distance = distances[position];
             if (distance == 0) {
                 return false; // one pixel wide: the pixel itself is no source
             }
+            if (distance >= 16 && n <= 16) {
+                std::memcpy(out, out - distance, 16);
+            } else {
+                copyBack(out, distance, n);
+            }
         }
-        const std::size_t n = std::min(units * 2, static_cast<std::size_t>(last - out));
-        copyBack(out, distance, n);
         out += n;
         previous = position;
     }
