@@ -234,10 +234,12 @@ inline void copyBack(u8* dst, std::size_t distance, std::size_t n) {
         fill8(dst, q | (u64{q} << 32), n);
         return;
     }
-    default:
+    default: {
+        const u8* src = dst - distance;
         for (std::size_t i = 0; i < n; ++i) {
-            dst[i] = dst[i - distance];
+            dst[i] = src[i];
         }
+    }
     }
 }
 
