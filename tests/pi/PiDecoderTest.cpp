@@ -160,12 +160,13 @@ TEST(PiHandBuilt, LiteralRunsAndMoveToFront) {
     h.width = 6;
     // c0 = 5 (row 0, k 11), c1 = 5 (k 0), position 0 length 1 -> 5 5, then
     // position 0 again: literal 8 (row 5, k 13), 5 (row 8, k 3), continue,
-    // 7 (row 5 after moving 8 to the front: k 14), 7 (row 7, k 0). The
-    // picture ends, so no continuation bit and no trailer are needed.
-    std::string s = header(h) + bitsToBytes("011011 10 00 0 00 011101 001 1 011110 10");
+    // 7 (row 5 after moving 8 to the front: k 14), 5 (row 7, k 2). The
+    // picture ends with the 32nd bit: reading a continuation bit or any
+    // trailer would run past the stream.
+    std::string s = header(h) + bitsToBytes("011011 10 00 0 00 011101 001 1 011110 000");
     PiPicture p = decodePi(s);
     ASSERT_EQ(p.error(), PiError::None);
-    EXPECT_EQ(pixels(p), (std::vector<int>{5, 5, 8, 5, 7, 7}));
+    EXPECT_EQ(pixels(p), (std::vector<int>{5, 5, 8, 5, 7, 5}));
 
     // Odd pixel count: the last literal pair has one pixel; colour 3 sits at
     // k 13 of row 0.
