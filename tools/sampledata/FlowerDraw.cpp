@@ -171,12 +171,27 @@ void bud(QPainter& p, QPointF c, qreal r, const FlowerLook& f) {
     }
 }
 
+// A flower without petals: a tuft of coloured stamens.
+void tuft(QPainter& p, QPointF c, qreal r, const FlowerLook& f) {
+    const qreal k = 0.3 + 0.7 * f.openness;
+    p.setPen(QPen(flowerEdge(f.colour), std::max(1.0, r * 0.04)));
+    for (int i = 0; i < 14; ++i) {
+        const qreal a = -90 + 360.0 * i / 14;
+        p.drawLine(c, polar(c, r * 0.6 * k, a));
+    }
+    p.setBrush(flowerFill(f.colour));
+    for (int i = 0; i < 14; ++i) {
+        p.drawEllipse(polar(c, r * 0.6 * k, -90 + 360.0 * i / 14), r * 0.09, r * 0.09);
+    }
+    p.drawEllipse(c, r * 0.15, r * 0.15);
+}
+
 } // namespace
 
 FlowerLook lookOf(const Traits& t) {
     FlowerLook f;
     f.colour = t.colour;
-    f.petals = t.petals > 0 ? t.petals : 5;
+    f.petals = t.petals > 0 ? t.petals : (t.petals < 0 ? -1 : 5);
     f.form = t.form > 0 ? t.form : 1;
     return f; // stamens only where a close view asks for them
 }
@@ -186,6 +201,11 @@ void drawFlower(QPainter& p, QPointF c, qreal r, const FlowerLook& f) {
     p.setRenderHint(QPainter::Antialiasing);
     if (f.openness < 0.15) {
         bud(p, c, r, f);
+        p.restore();
+        return;
+    }
+    if (f.petals < 0) {
+        tuft(p, c, r, f);
         p.restore();
         return;
     }

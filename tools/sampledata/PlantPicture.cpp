@@ -21,10 +21,17 @@ void nameBand(QPainter& p, const QRect& band, const PlantInfo& plant, const QStr
     p.setPen(QColor(170, 170, 170));
     p.drawLine(band.topLeft(), band.topRight());
     p.setPen(Qt::black);
-    p.setFont(japaneseFont(18));
+    const QString text = what.isEmpty() ? plant.name : plant.name + QStringLiteral("  ") + what;
+    int size = 18;
+    for (; size > 10; --size) { // long names get a smaller face, never cut off
+        p.setFont(japaneseFont(size));
+        if (p.fontMetrics().horizontalAdvance(text) <= band.width() - 8) {
+            break;
+        }
+    }
+    p.setFont(japaneseFont(size));
     const int nameHeight = band.height() * 11 / 20;
-    p.drawText(QRect(band.left(), band.top() + 1, band.width(), nameHeight), Qt::AlignCenter,
-               what.isEmpty() ? plant.name : plant.name + QStringLiteral("  ") + what);
+    p.drawText(QRect(band.left(), band.top() + 1, band.width(), nameHeight), Qt::AlignCenter, text);
     p.setFont(japaneseFont(12));
     p.setPen(QColor(70, 70, 70));
     p.drawText(
@@ -160,7 +167,9 @@ QImage flowerCloseUp(const PlantInfo& plant) {
     } else {
         drawCone(p, QPointF(120, 102), 80);
     }
-    nameBand(p, QRect(0, 200, 240, 40), plant, QStringLiteral("花"));
+    const bool spores = !plant.traits.hasFlower() && plant.traits.classification == 4;
+    nameBand(p, QRect(0, 200, 240, 40), plant,
+             spores ? QStringLiteral("胞子穂") : QStringLiteral("花"));
     return image;
 }
 

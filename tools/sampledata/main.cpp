@@ -49,7 +49,7 @@ constexpr Target CloseUpKinds[] = {
 constexpr Target IllustrationKinds[11] = {
     {"", Kind::Bmp},     {".BMP", Kind::Bmp}, {".GIF", Kind::Gif},  {".Pi", Kind::Pi16},
     {".BMP", Kind::Bmp}, {".GIF", Kind::Gif}, {".Pi", Kind::Pi256}, {".BMP", Kind::Bmp},
-    {".GIF", Kind::Gif}, {".BMP", Kind::Bmp}, {".Pi", Kind::Pi16},
+    {".GIF", Kind::Gif}, {".GIF", Kind::Gif}, {".Pi", Kind::Pi16},
 };
 
 const char* const VideoPreference[] = {"ｽﾐﾚ", "ﾀﾝﾎﾟﾎﾟ", "ﾂﾕｸｻ", "ｷｷｮｳ", "ﾔﾏﾕﾘ", "ﾊﾙｼﾞｵﾝ"};
