@@ -6,6 +6,7 @@
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
 #include "gui/finders/ReportNoMatch.h"
+#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
@@ -148,6 +149,8 @@ FamilySearch::FamilySearch(App& app, QWidget* parent) : QWidget(parent), app_(ap
         l->installEventFilter(this);
         l->viewport()->installEventFilter(this);
     }
+    adjustSize();
+    placeOnScreen(this);
 }
 
 void FamilySearch::listFamilies(std::int16_t mode) {

@@ -3,6 +3,8 @@
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
+#include <QScreen>
+#include <QWidget>
 
 namespace kuyu::gui {
 
@@ -28,6 +30,23 @@ QAction* AddMenuItem(QMenu* menu, const char* objectName, const QString& caption
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(objectName));
     return a;
+}
+
+void PlaceBelowMainWindow(QWidget* w, const QWidget* mainWindow) {
+    w->adjustSize();
+    const QScreen* screen = w->screen();
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    int top = area.top() + 8;
+    if (mainWindow && mainWindow->isVisible()) {
+        top = mainWindow->frameGeometry().bottom() + 8;
+    }
+    const QSize size = w->frameSize();
+    const int x = std::max(area.left(), area.left() + 8);
+    const int y = std::max(area.top(), std::min(top, area.bottom() - size.height()));
+    w->move(x, y);
 }
 
 void PopUp(QMenu* menu, QAction* defaultItem, const QPoint& globalPos) {

@@ -29,6 +29,10 @@ void PrintCountLine(PrintBox& box, const CountLine& line);
 QMenu* MakePopupMenu(QWidget* owner, const char* objectName, const QString& title);
 QAction* AddMenuItem(QMenu* menu, const char* objectName, const QString& caption);
 
+// Puts a new window at the left of the screen, just below the main window
+// (which sits at the top), inside the available area.
+void PlaceBelowMainWindow(QWidget* w, const QWidget* mainWindow);
+
 // Pops a menu up at the pointer without blocking, so tests can reach it.
 void PopUp(QMenu* menu, QAction* defaultItem, const QPoint& globalPos);
 

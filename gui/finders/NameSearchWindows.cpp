@@ -5,6 +5,7 @@
 #include "gui/app/App.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
+#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
@@ -95,6 +96,8 @@ NameSearchInput::NameSearchInput(App& app, QWidget* parent) : QDialog(parent), a
 
     label1->installEventFilter(this);
     label2->installEventFilter(this);
+    adjustSize();
+    placeOnScreen(this);
 }
 
 void NameSearchInput::search() {
@@ -218,6 +221,8 @@ NameSearchList::NameSearchList(App& app, QWidget* parent) : QDialog(parent), app
                        static_cast<QObject*>(label1), static_cast<QObject*>(picture11_)}) {
         o->installEventFilter(this);
     }
+    adjustSize();
+    placeOnScreen(this);
 }
 
 void NameSearchList::clearCountLine() {

@@ -166,6 +166,7 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : QWidget(parent), app_(app)
     label1_->installEventFilter(this);
     label11_->installEventFilter(this);
     picture11_->installEventFilter(this);
+    PlaceBelowMainWindow(this, app_.mainWindow());
 }
 
 void SearchPanel::clearDisplays() {
