@@ -9,6 +9,7 @@
 
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
+#include "core/files/Files.h"
 #include "pi/PiDecoder.h"
 
 #include <QDir>
@@ -33,11 +34,14 @@ struct Target {
 };
 
 // Plant pictures cycle through every kind the program reads, a few with
-// lower-case extensions as old media had them.
+// lower-case extensions as old media had them. Bitmaps are the largest, so
+// they come seldom.
 constexpr Target PlantKinds[] = {
-    {".BMP", Kind::Bmp}, {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi256},
-    {".GIF", Kind::Gif}, {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi16},  {".bmp", Kind::Bmp},
-    {".GIF", Kind::Gif}, {".jpg", Kind::Jpeg},
+    {".BMP", Kind::Bmp},  {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi256},
+    {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi16},  {".GIF", Kind::Gif},
+    {".jpg", Kind::Jpeg}, {".Pi", Kind::Pi256}, {".bmp", Kind::Bmp},  {".GIF", Kind::Gif},
+    {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi256}, {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg},
+    {".Pi", Kind::Pi16},  {".GIF", Kind::Gif},  {".jpg", Kind::Jpeg}, {".Pi", Kind::Pi256},
 };
 // Close-ups: mostly the small kinds; a bitmap now and then.
 constexpr Target CloseUpKinds[] = {
@@ -147,10 +151,23 @@ int run(const QString& database, const QString& outFolder) {
         write(plantPicture(info(byKey8[keys8[i]])), keys8[i],
               PlantKinds[i % std::size(PlantKinds)]);
     }
+    // Close-ups for the plants that have a note, and for every fourth plant:
+    // enough to browse without making the folder heavy.
+    std::size_t closeUps = 0;
     for (std::size_t i = 0; i < keys7.size(); ++i) {
-        const PlantInfo plant = info(byKey7[keys7[i]]);
-        write(flowerCloseUp(plant), keys7[i] + U"Q", CloseUpKinds[i % std::size(CloseUpKinds)]);
-        write(leafCloseUp(plant), keys7[i] + U"R", CloseUpKinds[(i + 5) % std::size(CloseUpKinds)]);
+        const int row = byKey7[keys7[i]];
+        const kuyu::Text note =
+            state.PlantName[static_cast<std::size_t>(row)].substr(0, 8) + U".txt";
+        if (i % 4 != 0 &&
+            kuyu::FileExists(kuyu::fromUtf8(out.filePath(qt(note)).toStdString())) != -1) {
+            continue;
+        }
+        ++closeUps;
+        const PlantInfo plant = info(row);
+        write(flowerCloseUp(plant), keys7[i] + U"Q",
+              CloseUpKinds[closeUps % std::size(CloseUpKinds)]);
+        write(leafCloseUp(plant), keys7[i] + U"R",
+              CloseUpKinds[(closeUps + 5) % std::size(CloseUpKinds)]);
     }
     for (int k = 1; k <= 10; ++k) {
         const auto& spec = kuyu::Category(k);
@@ -195,7 +212,7 @@ int run(const QString& database, const QString& outFolder) {
     }
     std::printf("%d plants: %zu pictures, %zu close-up pairs, 10 illustrations, %d videos; %lld "
                 "bytes of pictures\n",
-                static_cast<int>(state.PlantCount), keys8.size(), keys7.size(), videos,
+                static_cast<int>(state.PlantCount), keys8.size(), closeUps, videos,
                 static_cast<long long>(bytes));
     return 0;
 }
