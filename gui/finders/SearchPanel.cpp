@@ -360,6 +360,11 @@ void SearchPanel::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
 }
 
+Text SearchPanelNameBox(const App& app) {
+    const auto* panel = app.loaded<SearchPanel>();
+    return panel ? panel->nameBoxText() : Text();
+}
+
 void SearchIntoPanel(App& app, std::int16_t mode, const QString& caption) {
     CursorGuard cursor;
     auto& panel = app.load<SearchPanel>();

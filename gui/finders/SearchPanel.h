@@ -72,6 +72,10 @@ class SearchPanel : public QWidget {
 
 using Form41 = SearchPanel;
 
+// What SearchPlants reads as the name box: Text1 of the panel when it is
+// loaded, empty otherwise.
+Text SearchPanelNameBox(const App& app);
+
 // The main window's search commands and the picker's re-search: load the
 // panel, clear it, set the caption, search in `mode`, show the result and
 // the panel.

@@ -176,6 +176,11 @@ class SearchPanelTest : public QObject {
         // Emptied and confirmed: no restriction.
         typeName(QString());
         QCOMPARE(lines().size(), 7);
+        // Other searches read the box only while the panel is loaded.
+        child<QLineEdit>("Text1")->setText(QStringLiteral("ﾊﾞﾗ"));
+        QCOMPARE(SearchPanelNameBox(*f->app), Text(U"ﾊﾞﾗ"));
+        child<QPushButton>("Command11")->click();
+        QCOMPARE(SearchPanelNameBox(*f->app), Text());
     }
 
     void onlyHalfWidthKatakanaPasses_data() {
