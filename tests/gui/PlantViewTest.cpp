@@ -16,12 +16,15 @@
 #include "gui/platform/testing/FakeMediaPlayer.h"
 #include "gui/widgets/PrintBox.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
+#include <cstdio>
+#include <fstream>
 
 using namespace kuyu;
 using namespace kuyu::gui;
@@ -119,6 +122,25 @@ class PlantViewTest : public QObject {
         auto& holder = *f->app->load<FormPi>().holder();
         QCOMPARE(holder.picture().size(), QSize(120, 80));
         QCOMPARE(window()->classification()->text(), QStringLiteral("双子葉類離弁花"));
+    }
+
+    void pictureStoredUnderCp932NameIsFound() {
+        // Old media keep names as CP932 bytes: ﾊﾙｼﾞｵﾝ is CA D9 BC DE B5 DD.
+        f->addPlant("ﾊﾙｼﾞｵﾝ", "ｷｸ", "0");
+        QImage image(33, 22, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(image.save(&buffer, "BMP"));
+        const std::string name =
+            QFile::encodeName(f->dataDir.path()).toStdString() + "/\xca\xd9\xbc\xde\xb5\xdd.bmp";
+        std::ofstream(name, std::ios::binary).write(bmp.constData(), bmp.size());
+        open("ﾊﾙｼﾞｵﾝ");
+        QVERIFY(window()->isVisible());
+        const QSize shown = window()->image()->picture().size();
+        std::remove(name.c_str()); // a name the temporary folder cannot remove itself
+        QCOMPARE(shown, QSize(33, 22));
     }
 
     void sharedEightCharactersShowTheLaterPlant() {
