@@ -213,6 +213,9 @@ void drawIcon(QPainter& p, const QString& key) {
         p.setPen(QPen(Ink, 1));
         p.drawRect(QRectF(8, 3, 21, 17));
         pictureFrame(p, QRectF(3, 10, 22, 18));
+    } else if (key == QLatin1String("-")) { // a separator, as the customiser lists it
+        p.setPen(QPen(QColor(150, 150, 150), 2));
+        p.drawLine(QPointF(16, 3), QPointF(16, 29));
     } else if (key == QLatin1String("HE")) { // help: a question mark
         QRadialGradient g(QPointF(12, 10), 18);
         g.setColorAt(0, QColor(255, 255, 180));

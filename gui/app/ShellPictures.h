@@ -8,7 +8,8 @@
 
 namespace kuyu::gui {
 
-// The picture of a toolbar button by its key ("toku01", "ken01", "HE", ...).
+// The picture of a toolbar button by its key ("toku01", "ken01", "HE", ...);
+// "-" is the separator as the customise dialog lists it.
 QIcon toolbarIcon(const QString& key);
 // The program's own icon.
 QIcon programIcon();

@@ -106,6 +106,7 @@ QListWidgetItem* ToolbarCustomizeDialog::makeItem(const QString& key) {
     item->setData(KeyRole, key);
     if (isSeparator(key)) {
         item->setText(QString::fromUtf8(shell::ToolbarSeparator));
+        item->setIcon(toolbarIcon(key));
         return item;
     }
     for (const auto& b : shell::ToolbarButtons) {

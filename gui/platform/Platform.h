@@ -5,12 +5,14 @@
 
 #include "core/Message.h"
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace kuyu::gui {
@@ -18,16 +20,23 @@ namespace kuyu::gui {
 enum class Answer { Ok, Yes, No, Cancel };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // Shows the box and returns the button the user pressed.
     virtual Answer show(QWidget* parent, const Message& message) = 0;
 };
 
+// A font as the font dialog gives it: face, size, bold, italic, underline,
+// strike-through, and its colour.
+struct FontChoice {
+    QFont font;
+    QColor colour = Qt::black;
+};
+
 // File-open, printer and font dialogs. They keep their choices for the run,
 // and report a cancel by returning nullopt / false.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Returns the chosen file's absolute path, or nullopt on cancel.
     // `filters` are Qt name filters, e.g. "Data Files (*.dat)".
@@ -35,11 +44,29 @@ public:
                                             const QStringList& filters) = 0;
     // The name chosen last (kept for the run), empty before the first choice.
     virtual QString lastFileName() const = 0;
+
+    // The printer dialog over the program's one printer. False on cancel; the
+    // printer keeps the choice (device, orientation, paper, copies) for the run.
+    virtual bool choosePrinter(QWidget* parent) {
+        (void)parent;
+        return false;
+    }
+    // That printer; nullptr where there is none (a fake).
+    virtual QPrinter* printer() { return nullptr; }
+    // Copies chosen last; 1 before any choice.
+    virtual int copies() const { return 1; }
+    // The font dialog (scalable fonts, with effects and colour). nullopt on
+    // cancel; the choice is kept for the run and offered again.
+    virtual std::optional<FontChoice> chooseFont(QWidget* parent) {
+        (void)parent;
+        return std::nullopt;
+    }
+    virtual FontChoice lastFont() const { return {}; }
 };
 
 // The help viewer: contents, its own how-to page, and quitting.
 class HelpViewer {
-public:
+  public:
     virtual ~HelpViewer() = default;
     virtual void showContents() = 0;
     virtual void showHowToUse() = 0;
@@ -50,7 +77,7 @@ public:
 
 // Where the toolbar layout is kept between runs.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual void save(const QString& key, const QStringList& value) = 0;
     // nullopt when nothing was saved or it cannot be read.
@@ -58,7 +85,7 @@ public:
 };
 
 class Beeper {
-public:
+  public:
     virtual ~Beeper() = default;
     virtual void beep() = 0;
 };

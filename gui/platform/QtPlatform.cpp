@@ -3,11 +3,19 @@
 #include "gui/platform/QtText.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -101,6 +109,112 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title
     last_ = QFileInfo(chosen.first()).absoluteFilePath();
     lastFilter_ = dialog.selectedNameFilter();
     return last_;
+}
+
+QtDialogs::QtDialogs() : font_{QFont(QStringLiteral("ＭＳ 明朝"), 20), QColor(Qt::black)} {}
+
+QtDialogs::~QtDialogs() = default;
+
+QPrinter* QtDialogs::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return printer_.get();
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent) {
+    QPrintDialog dialog(printer(), parent);
+    // Printing a part of a page makes no sense here. Printing to a file stays
+    // on offer: on a machine without a printer it is the only way to print.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtDialogs::copies() const {
+    return printer_ ? printer_->copyCount() : 1;
+}
+
+std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent) {
+    FontChoiceDialog dialog(font_, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    font_ = dialog.choice();
+    return font_;
+}
+
+namespace {
+
+// The sixteen colours of the classic font dialog.
+const std::pair<const char*, QRgb> FontColours[] = {
+    {"黒", 0x000000},   {"栗色", 0x800000}, {"緑", 0x008000},   {"オリーブ", 0x808000},
+    {"紺", 0x000080},   {"紫", 0x800080},   {"青緑", 0x008080}, {"灰色", 0x808080},
+    {"銀色", 0xC0C0C0}, {"赤", 0xFF0000},   {"黄緑", 0x00FF00}, {"黄", 0xFFFF00},
+    {"青", 0x0000FF},   {"赤紫", 0xFF00FF}, {"水色", 0x00FFFF}, {"白", 0xFFFFFF},
+};
+
+} // namespace
+
+FontChoiceDialog::FontChoiceDialog(const FontChoice& initial, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FontChoiceDialog"));
+    setWindowTitle(QStringLiteral("フォント"));
+    // The chooser lists installed families only: a face we map ("ＭＳ 明朝")
+    // is offered as the font it stands for.
+    QFont shown = initial.font;
+    shown.setFamily(QFontInfo(initial.font).family());
+    fonts_ = new QFontDialog(shown, this);
+    fonts_->setObjectName(QStringLiteral("FontChooser"));
+    fonts_->setWindowFlags(Qt::Widget);
+    fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::ScalableFonts |
+                       QFontDialog::DontUseNativeDialog);
+    colours_ = new QComboBox(this);
+    colours_->setObjectName(QStringLiteral("FontColour"));
+    for (const auto& [name, rgb] : FontColours) {
+        QPixmap swatch(16, 16);
+        swatch.fill(QColor::fromRgb(rgb));
+        colours_->addItem(QIcon(swatch), QString::fromUtf8(name), QColor::fromRgb(rgb));
+    }
+    const int at = colours_->findData(initial.colour);
+    colours_->setCurrentIndex(at >= 0 ? at : 0);
+    // Many Japanese fonts come in one weight only, so the chooser's style list
+    // cannot offer bold or italic for them; these boxes always can.
+    bold_ = new QCheckBox(QStringLiteral("太字(&B)"), this);
+    bold_->setObjectName(QStringLiteral("FontBold"));
+    bold_->setChecked(initial.font.bold());
+    italic_ = new QCheckBox(QStringLiteral("斜体(&I)"), this);
+    italic_->setObjectName(QStringLiteral("FontItalic"));
+    italic_->setChecked(initial.font.italic());
+    connect(fonts_, &QFontDialog::currentFontChanged, this, [this](const QFont& f) {
+        if (f.bold()) {
+            bold_->setChecked(true);
+        }
+        if (f.italic()) {
+            italic_->setChecked(true);
+        }
+    });
+    auto* styleRow = new QHBoxLayout;
+    styleRow->addWidget(bold_);
+    styleRow->addWidget(italic_);
+    styleRow->addStretch();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* colourRow = new QFormLayout;
+    colourRow->addRow(QStringLiteral("色(&C):"), colours_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fonts_);
+    layout->addLayout(styleRow);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
+}
+
+FontChoice FontChoiceDialog::choice() const {
+    QFont f = fonts_->currentFont();
+    f.setBold(bold_->isChecked());
+    f.setItalic(italic_->isChecked());
+    return {f, colours_->currentData().value<QColor>()};
 }
 
 // --- help ----------------------------------------------------------------

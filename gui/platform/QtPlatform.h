@@ -4,11 +4,16 @@
 
 #include "gui/platform/Platform.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QFontDialog;
+class QPrinter;
 class QTextBrowser;
 
 namespace kuyu::gui {
@@ -25,9 +30,35 @@ class QtDialogs : public Dialogs {
                                     const QStringList& filters) override;
     QString lastFileName() const override { return last_; }
 
+    bool choosePrinter(QWidget* parent) override;
+    QPrinter* printer() override;
+    int copies() const override;
+    std::optional<FontChoice> chooseFont(QWidget* parent) override;
+    FontChoice lastFont() const override { return font_; }
+
+    QtDialogs();
+    ~QtDialogs() override;
+
   private:
     QString last_;
     QString lastFilter_;
+    std::unique_ptr<QPrinter> printer_;
+    FontChoice font_;
+};
+
+// The font dialog: Qt's font chooser (scalable fonts, underline and
+// strike-through) with a colour list below, as a print font needs.
+class FontChoiceDialog : public QDialog {
+    Q_OBJECT
+  public:
+    FontChoiceDialog(const FontChoice& initial, QWidget* parent = nullptr);
+    FontChoice choice() const;
+
+  private:
+    QFontDialog* fonts_;
+    QComboBox* colours_;
+    QCheckBox* bold_;
+    QCheckBox* italic_;
 };
 
 // The help window: a browser over the bundled HTML manual.

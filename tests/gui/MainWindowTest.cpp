@@ -14,6 +14,7 @@
 #include "gui/widgets/Twips.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -110,6 +111,14 @@ const QList<std::array<const char*, 4>> ToolbarContract{
     {"opt01", "画像ﾃﾞｰﾀ閲覧", "画像ﾃﾞｰﾀ閲覧", "MENU72"},
     {"HE", "ﾍﾙﾌﾟ", "ﾍﾙﾌﾟ", "Menu91"},
 };
+
+// Pictures for the eye when KUYU_SCREENSHOT_DIR names a folder.
+void snapshot(QWidget* w, const char* name) {
+    const QString dir = qEnvironmentVariable("KUYU_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    }
+}
 
 QStringList contractLayout() {
     QStringList keys;
@@ -334,6 +343,7 @@ class MainWindowTest : public QObject {
         w.main->findChild<QAction*>(QStringLiteral("MENU74"))->trigger();
         auto* dialog = w.main->customizeDialog();
         QVERIFY(dialog && dialog->isVisible());
+        snapshot(dialog, "customise");
         QCOMPARE(dialog->currentTexts().size(), ToolbarContract.size());
         QCOMPARE(dialog->availableTexts(), QStringList{"区切り"});
         auto* current = dialog->findChild<QListWidget*>(QStringLiteral("CurrentList"));
@@ -475,6 +485,25 @@ class MainWindowTest : public QObject {
         QVERIFY(box.systemModal);
     }
 
+    void fontDialogGivesBackWhatItWasGiven() {
+        QFont initial(QStringLiteral("ＭＳ 明朝"), 20);
+        initial.setBold(true);
+        initial.setUnderline(true);
+        FontChoiceDialog dialog({initial, QColor(0x80, 0, 0)});
+        FontChoice c = dialog.choice();
+        QCOMPARE(c.colour, QColor(0x80, 0, 0));
+        QVERIFY(c.font.bold() && c.font.underline() && !c.font.italic());
+        QCOMPARE(c.font.pointSize(), 20);
+        QVERIFY(QFontInfo(c.font).family().contains(QStringLiteral("Mincho")));
+        snapshot(&dialog, "font");
+        auto* colours = dialog.findChild<QComboBox*>(QStringLiteral("FontColour"));
+        colours->setCurrentIndex(colours->findText(QStringLiteral("青")));
+        QCOMPARE(dialog.choice().colour, QColor(Qt::blue));
+        // A colour outside the list falls back to black rather than nothing.
+        FontChoiceDialog odd({initial, QColor(1, 2, 3)});
+        QCOMPARE(odd.choice().colour, QColor(Qt::black));
+    }
+
     void helpViewerShowsTheManual() {
         QtHelpViewer viewer;
         viewer.setHelpFile(QStringLiteral("index.html"));
@@ -483,6 +512,7 @@ class MainWindowTest : public QObject {
         auto* browser = viewer.window()->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
         QCOMPARE(viewer.window()->currentPage(), helpPageUrl(QStringLiteral("index.html")));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("目次")));
+        snapshot(viewer.window(), "help-contents");
         viewer.showHowToUse();
         QCOMPARE(viewer.window()->currentPage(), helpPageUrl(QStringLiteral("howto.html")));
         viewer.quit();

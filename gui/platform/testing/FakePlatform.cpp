@@ -15,6 +15,30 @@ std::optional<QString> FakeDialogs::openFile(QWidget*, const QString& title,
     return answer;
 }
 
+bool FakeDialogs::choosePrinter(QWidget*) {
+    ++printerCalls;
+    if (printerAnswers_.isEmpty()) {
+        return false;
+    }
+    const auto [accept, copies] = printerAnswers_.takeFirst();
+    if (accept) {
+        copies_ = copies;
+    }
+    return accept;
+}
+
+std::optional<FontChoice> FakeDialogs::chooseFont(QWidget*) {
+    ++fontCalls;
+    if (fontAnswers_.isEmpty()) {
+        return std::nullopt;
+    }
+    auto answer = fontAnswers_.takeFirst();
+    if (answer) {
+        font_ = *answer;
+    }
+    return answer;
+}
+
 FakePlatform::FakePlatform() {
     auto m = std::make_unique<FakeMessageBoxes>();
     auto d = std::make_unique<FakeDialogs>();

@@ -23,6 +23,17 @@ class FakeDialogs : public Dialogs {
                                     const QStringList& filters) override;
     QString lastFileName() const override { return last_; }
 
+    // The printer dialog: queued answers in turn (an empty queue cancels).
+    void queuePrinter(bool accept, int copies = 1) { printerAnswers_.append({accept, copies}); }
+    bool choosePrinter(QWidget* parent) override;
+    int copies() const override { return copies_; }
+    // The font dialog: queued choices in turn (nullopt or an empty queue cancels).
+    void queueFont(std::optional<FontChoice> choice) { fontAnswers_.append(std::move(choice)); }
+    std::optional<FontChoice> chooseFont(QWidget* parent) override;
+    FontChoice lastFont() const override { return font_; }
+    int printerCalls = 0;
+    int fontCalls = 0;
+
     struct Call {
         QString title;
         QStringList filters;
@@ -32,6 +43,10 @@ class FakeDialogs : public Dialogs {
   private:
     QList<std::optional<QString>> queue_;
     QString last_;
+    QList<std::pair<bool, int>> printerAnswers_;
+    int copies_ = 1;
+    QList<std::optional<FontChoice>> fontAnswers_;
+    FontChoice font_;
 };
 
 // Records what the program asked of the help viewer: "contents", "howto",
