@@ -15,7 +15,7 @@
 namespace kuyu::gui {
 
 class App {
-  public:
+public:
     App(AppState& state, Platform& platform) : state(state), platform(platform) {}
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -80,7 +80,7 @@ class App {
         return true;
     }
 
-  private:
+private:
     void adopt(const QString& name, QWidget* w) {
         w->setObjectName(name);
         if (main_ && w->parentWidget() == main_) {
