@@ -65,6 +65,54 @@ qreal leafLength(const Traits& t) {
     return 56;
 }
 
+// A fern: the leaves are the whole plant, fronds rising from the ground.
+bool isFern(const Traits& t) {
+    return t.classification == 4 && (t.leafShape == 3 || t.leafShape == 4);
+}
+
+// A frond: a stalk with many pairs of narrow leaflets, smaller to the tip.
+void drawFrond(QPainter& p, QPointF foot, qreal angle, qreal length) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(foot);
+    p.rotate(angle);
+    p.setPen(QPen(leafEdge(), 2));
+    p.drawLine(QPointF(0, 0), QPointF(length, 0));
+    constexpr int Pairs = 10;
+    for (int i = 0; i < Pairs; ++i) {
+        const qreal t = 0.25 + 0.72 * i / Pairs;
+        const qreal leaflet = length * 0.26 * (1.05 - t);
+        for (int side : {-1, 1}) {
+            drawLeaf(p, QPointF(length * t, 0), side * 62, leaflet, 2, 1);
+        }
+    }
+    p.restore();
+}
+
+void drawFronds(QPainter& p, QPointF foot) {
+    drawFrond(p, foot, -125, 200);
+    drawFrond(p, foot, -55, 200);
+    drawFrond(p, foot, -92, 270);
+}
+
+// The underside of a fern leaflet with its rows of spore cases.
+void drawSori(QPainter& p, QPointF base, qreal length) {
+    drawLeaf(p, base, -30, length, 2, 1);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(base);
+    p.rotate(-30);
+    p.setPen(QPen(QColor(90, 50, 20), 1));
+    p.setBrush(QColor(150, 90, 40));
+    for (int i = 1; i <= 6; ++i) {
+        const qreal x = length * (0.12 + 0.12 * i);
+        for (int side : {-1, 1}) {
+            p.drawEllipse(QPointF(x, side * length * 0.1), length * 0.025, length * 0.025);
+        }
+    }
+    p.restore();
+}
+
 } // namespace
 
 void drawLeaves(QPainter& p, const Stem& stem, const Traits& t, qreal scale) {
@@ -143,9 +191,15 @@ QImage plantPicture(const PlantInfo& plant) {
         if (t.stemForm == 4 || t.stemForm == 2)
             stem.form = 4;
     }
-    stem.draw(p);
-    drawLeaves(p, stem, t);
-    if (t.hasFlower()) {
+    if (isFern(t)) {
+        drawFronds(p, QPointF(100, 292));
+    } else {
+        stem.draw(p);
+        drawLeaves(p, stem, t);
+    }
+    if (isFern(t)) {
+        // no flowers and no cone: the spores sit under the leaves
+    } else if (t.hasFlower()) {
         drawInflorescence(p, stem.top, size, t);
     } else {
         drawCone(p, stem.top - QPointF(0, 30), 30);
@@ -164,12 +218,20 @@ QImage flowerCloseUp(const PlantInfo& plant) {
         FlowerLook f = lookOf(plant.traits);
         f.stamens = plant.traits.stamens;
         drawFlower(p, QPointF(120, 102), 92, f);
+    } else if (isFern(plant.traits)) {
+        drawSori(p, QPointF(20, 175), 230);
     } else {
         drawCone(p, QPointF(120, 102), 80);
     }
-    const bool spores = !plant.traits.hasFlower() && plant.traits.classification == 4;
-    nameBand(p, QRect(0, 200, 240, 40), plant,
-             spores ? QStringLiteral("胞子穂") : QStringLiteral("花"));
+    QString what = QStringLiteral("花");
+    if (isFern(plant.traits)) {
+        what = QStringLiteral("葉の裏");
+    } else if (plant.traits.classification == 4) {
+        what = QStringLiteral("胞子穂");
+    } else if (plant.traits.classification == 5) {
+        what = QStringLiteral("球果");
+    }
+    nameBand(p, QRect(0, 200, 240, 40), plant, what);
     return image;
 }
 

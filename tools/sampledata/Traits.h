@@ -21,9 +21,10 @@ struct Traits {
     int stemSection = 0;   // 1 round, 2 round hollow, 3..5 triangle, square, pentagon
     int classification = 0;
 
-    // A flower colour of "none" means no flowers at all (ferns, horsetails);
-    // petals of "none" with a colour is a flower without petals.
-    bool hasFlower() const { return colour >= 0; }
+    // Ferns, horsetails and conifers bear spores or cones, not flowers; a
+    // flower colour of "none" means no flowers either. Petals of "none" with
+    // a colour is a flower without petals.
+    bool hasFlower() const { return colour >= 0 && classification != 4 && classification != 5; }
 };
 
 // Reads the primary code of every category, resolving the several-value
