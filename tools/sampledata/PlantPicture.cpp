@@ -240,11 +240,21 @@ QImage leafCloseUp(const PlantInfo& plant) {
     QImage image = canvas(240, 240);
     QPainter p(&image);
     Stem stem{QPointF(36, 198), QPointF(36, 8), t.stemForm == 2 || t.stemForm == 4 ? 4 : 3};
-    stem.draw(p);
+    // Rosette leaves and stemless plants: the leaf rises from the ground on
+    // its own stalk.
+    const bool fromGround = t.arrangement == 4 || t.stemForm < 0;
+    QPointF leafBase = stem.pointAt(0.3);
+    if (fromGround) {
+        leafBase = QPointF(40, 178);
+        p.setPen(QPen(stemColour(), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(14, 196), leafBase);
+    } else {
+        stem.draw(p);
+    }
     if (t.leafShape >= 0 && t.arrangement >= 0) {
         const int veins = t.venation > 0 ? t.venation : 1;
-        drawLeaf(p, stem.pointAt(0.3), veins == 2 ? -45 : -22, t.leafShape == 4 ? 185 : 170,
-                 t.leafShape, veins);
+        drawLeaf(p, leafBase, veins == 2 ? -45 : (fromGround ? -35 : -22),
+                 t.leafShape == 4 ? 185 : 170, t.leafShape, veins);
     }
     if (t.stemSection > 0) {
         sectionInset(p, QRect(178, 6, 56, 64), t.stemSection);
