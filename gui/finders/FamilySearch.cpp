@@ -61,10 +61,10 @@ FamilySearch::FamilySearch(App& app, QWidget* parent) : QWidget(parent), app_(ap
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setMinimumSize(QFontMetrics(font()).horizontalAdvance(QString(16, QChar(0x3042))), 260);
+    list1_->setMinimumSize(CellWidth(font(), 24), 260);
     list2_ = new QListWidget(this);
     list2_->setObjectName(QStringLiteral("List2"));
-    list2_->setMinimumSize(QFontMetrics(font()).horizontalAdvance(QString(24, QChar('M'))), 260);
+    list2_->setMinimumSize(CellWidth(font(), 26), 260);
 
     picture1_ = new PrintBox(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));

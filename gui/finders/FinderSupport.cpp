@@ -3,6 +3,7 @@
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QWidget>
 
@@ -13,6 +14,10 @@ QFont MinchoFont() {
 }
 QFont GothicFont() {
     return QFont(QStringLiteral("ＭＳ ゴシック"), 11);
+}
+
+int CellWidth(const QFont& font, int n) {
+    return QFontMetrics(font).horizontalAdvance(QString(n, QChar(0xFF71)));
 }
 
 void PrintCountLine(PrintBox& box, const CountLine& line) {

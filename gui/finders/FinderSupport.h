@@ -22,6 +22,10 @@ class PrintBox;
 QFont MinchoFont();
 QFont GothicFont();
 
+// Width of n half-width character cells (a full-width character takes two)
+// in `font`, for sizing the fixed-column lists.
+int CellWidth(const QFont& font, int n);
+
 // Prints the core's count line in its colour.
 void PrintCountLine(PrintBox& box, const CountLine& line);
 

@@ -68,7 +68,7 @@ NameSearchInput::NameSearchInput(App& app, QWidget* parent) : QDialog(parent), a
     auto* label2 = makeLabel(this, "Label2", q(texts::NameLabel2));
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QString(24, QChar('M'))));
+    text1_->setMinimumWidth(CellWidth(font(), 24));
     check1_ = new QCheckBox(q(texts::NameCheck1), this);
     check1_->setObjectName(QStringLiteral("Check1"));
     command1_ = makeButton(this, "Command1", q(texts::PanelCommand14));
@@ -173,7 +173,7 @@ NameSearchList::NameSearchList(App& app, QWidget* parent) : QDialog(parent), app
     auto* label1 = makeLabel(this, "Label1", q(texts::NameListHeading));
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setMinimumSize(QFontMetrics(font()).horizontalAdvance(QString(58, QChar('M'))), 240);
+    list1_->setMinimumSize(CellWidth(font(), 58), 240);
     picture11_ = new PrintBox(this);
     picture11_->setObjectName(QStringLiteral("Picture11"));
     picture11_->setMinimumHeight(QFontMetrics(font()).height() + 6);

@@ -119,7 +119,7 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : QWidget(parent), app_(app)
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMinimumHeight(200);
-    list1_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QString(46, QChar('M'))));
+    list1_->setMinimumWidth(CellWidth(font(), 46));
     top->addWidget(list1_, 1);
     picture11_ = new PrintBox(this);
     picture11_->setObjectName(QStringLiteral("Picture11"));

@@ -5,10 +5,13 @@
 #include "FinderFixture.h"
 
 #include "core/search/Search.h"
+#include "gui/finders/FamilySearch.h"
+#include "gui/finders/NameSearchWindows.h"
 #include "gui/finders/SearchPanel.h"
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -399,6 +402,89 @@ class SearchPanelTest : public QObject {
         picture = f->app->window(QStringLiteral("Form42"));
         QVERIFY(picture);
         QCOMPARE(picture->windowTitle(), QStringLiteral("ﾍﾋﾞｲﾁｺﾞ (バラ)科"));
+    }
+    // A newcomer on the bundled sample data: conditions read off three
+    // plants' pictures, each search mode, then the plant from the list.
+    // With KUYU_SCREENSHOTS set, the windows are saved there as PNG files.
+    void sampleWalkThrough() {
+        const QString sample = QStringLiteral(KUYU_SOURCE_DIR "/data/sample");
+        if (!QFile::exists(sample + "/KUYU.DAT")) {
+            QSKIP("no sample data");
+        }
+        const QString shots = qEnvironmentVariable("KUYU_SCREENSHOTS");
+        auto grab = [&](QWidget* w, const QString& file) {
+            if (!shots.isEmpty() && w) {
+                QDir().mkpath(shots);
+                QVERIFY(w->grab().save(shots + "/" + file));
+            }
+        };
+        f.reset();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(sample);
+        AppState state;
+        QVERIFY(!InitialiseState(state, ts(sample + "/KUYU.DAT")));
+        FakePlatform fakes;
+        App app(state, fakes.platform);
+        registerSearchCommands(app);
+
+        struct Plant {
+            const char* tag;
+            Text selection; // what the picture shows
+            QString key;
+        };
+        const Plant plants[] = {
+            // blue, five petals, leaves from the root, toothed
+            {"sumire", U"3500042000", QStringLiteral("ｽﾐﾚ")},
+            // yellow, many petals, a head, rosette of deeply cut leaves
+            {"tanpopo", U"2740043000", QStringLiteral("ｾｲﾖｳﾀﾝﾎﾟﾎﾟ")},
+            // red, opposite toothed leaves, square stem
+            {"hotokenoza", U"1000022004", QStringLiteral("ﾎﾄｹﾉｻﾞ")},
+        };
+        for (const Plant& p : plants) {
+            state.SelectionCode = p.selection + Text(20, U' ');
+            for (const char* command : {"MENU41", "MENU43", "MENU42"}) {
+                QVERIFY(app.run(command));
+                auto* panel = app.loaded<SearchPanel>();
+                auto* list = panel->findChild<QListWidget*>("List1");
+                int row = -1;
+                for (int i = 0; i < list->count() && row < 0; ++i) {
+                    if (list->item(i)->text().mid(6, 18).trimmed() == p.key) {
+                        row = i;
+                    }
+                }
+                QVERIFY2(row >= 0, qPrintable(p.key + " not listed by " + command));
+                grab(panel, QStringLiteral("%1-%2.png").arg(p.tag, command));
+                list->setCurrentRow(row);
+                QTest::keyClick(list, Qt::Key_Return);
+                QWidget* picture = app.window(QStringLiteral("Form42"));
+                QVERIFY(picture && picture->isVisible());
+                QCOMPARE(picture->windowTitle(), qs(state.ResultCaption[row + 1]));
+                QVERIFY(picture->windowTitle().contains(p.key));
+            }
+            grab(app.window(QStringLiteral("Form42")), QStringLiteral("%1-picture.png").arg(p.tag));
+        }
+
+        QVERIFY(app.run("MENU51"));
+        auto* families = app.loaded<FamilySearch>()->findChild<QListWidget*>("List1");
+        const auto shiso = families->findItems(QStringLiteral("ｼｿ"), Qt::MatchExactly);
+        QCOMPARE(shiso.size(), 1);
+        families->setCurrentItem(shiso.first());
+        grab(app.loaded<FamilySearch>(), QStringLiteral("family.png"));
+
+        QVERIFY(app.run("MENU54"));
+        auto* input = app.loaded<NameSearchInput>();
+        input->findChild<QLineEdit*>("Text1")->setText(QStringLiteral("ｽﾐﾚ"));
+        input->findChild<QCheckBox*>("Check1")->setChecked(true);
+        input->findChild<QPushButton*>("Command1")->click();
+        QVERIFY(app.loaded<NameSearchList>()->findChild<QListWidget*>("List1")->count() > 1);
+        grab(app.loaded<NameSearchList>(), QStringLiteral("name-list.png"));
+
+        const QStringList failures = fakes.messages->failures();
+        app.unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QDir::setCurrent(previous);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+        f = std::make_unique<FinderFixture>();
     }
 };
 
