@@ -27,6 +27,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
@@ -119,7 +120,8 @@ int main(int argc, char* argv[]) {
     }
     for (int row = 1; keys.size() < 3 && row <= state.PlantCount; ++row) {
         const Text key = left(state.name(row), 8);
-        if (findPicture(key, state.DataFolder, PictureSet::PlantWindow)) {
+        if (!keys.contains(qs(key)) &&
+            findPicture(key, state.DataFolder, PictureSet::PlantWindow)) {
             keys << qs(key);
         }
     }
@@ -150,6 +152,11 @@ int main(int argc, char* argv[]) {
                 play->click();
             }
             settle(1500);
+            // The video is drawn by the platform, so take it from the screen.
+            const QRect r = v->frameGeometry();
+            v->screen()
+                ->grabWindow(0, r.x(), r.y(), r.width(), r.height())
+                .save(out + QStringLiteral("/video-screen-%1.png").arg(n));
         }
         save(app.loaded<Form43V>(), out, QStringLiteral("video-%1").arg(n));
         for (const char* detail : {"Form43", "Form43R", "Form43T", "Form43V"}) {
