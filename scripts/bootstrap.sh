@@ -15,6 +15,8 @@ PACKAGES=(
   qt6-qpa-plugins libqt6opengl6-dev
   # video playback through GStreamer (AVI demuxer, codecs)
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  # gst-launch-1.0, which the sample-data script uses to check its videos
+  gstreamer1.0-tools
   # Japanese fonts for the Mincho and Gothic faces
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   # virtual display and screenshots for running without a screen
