@@ -236,7 +236,17 @@ class PlantViewTest : public QObject {
         up->closeButton()->click();
         f->flush();
         press("Command1");
-        QCOMPARE(f->app->loaded<Form43>()->image()->size(), QSize(100, 100));
+        up = f->app->loaded<Form43>();
+        QCOMPARE(up->image()->size(), QSize(100, 100));
+
+        // The close-up's own pop-up menu closes it; the plant window stays.
+        QTest::mouseClick(up->image(), Qt::RightButton);
+        QVERIFY(up->popupMenu()->isVisible());
+        up->popupMenu()->close();
+        up->findChild<QAction*>("MENU431")->trigger();
+        f->flush();
+        QVERIFY(!f->app->loaded<Form43>());
+        QVERIFY(window()->isVisible());
     }
 
     void resizeRuleGuards() {
@@ -291,6 +301,14 @@ class PlantViewTest : public QObject {
         QCOMPARE(note->findChild<QPlainTextEdit*>("txtDisplayBox")->toPlainText(),
                  QStringLiteral("花の色\nｽﾐﾚ"));
         QCOMPARE(note->windowTitle(), window()->windowTitle());
+
+        // Right-clicking the window offers to close it; Esc closes it too.
+        QTest::mouseClick(note, Qt::RightButton, {}, QPoint(2, 2));
+        QVERIFY(note->popupMenu()->isVisible());
+        note->popupMenu()->close();
+        QTest::keyClick(note, Qt::Key_Escape);
+        f->flush();
+        QVERIFY(!f->app->loaded<Form43T>());
 
         open("ﾀﾝﾎﾟﾎﾟ");
         f->fakes.messages->expect("メモ", "txtファイルがありません");
@@ -349,6 +367,11 @@ class PlantViewTest : public QObject {
         QCOMPARE(menu->defaultAction()->text(), QStringLiteral("ＵＰ（ＵＰ画像表示）(&V&ﾋ)"));
         menu->close();
         window()->findChild<QAction*>("MENU424")->trigger();
+        f->flush();
+        QVERIFY(!window());
+        // Reopened, Esc is its cancel button.
+        open("ｽﾐﾚ");
+        QTest::keyClick(window(), Qt::Key_Escape);
         f->flush();
         QVERIFY(!window());
     }
