@@ -631,7 +631,7 @@ PiPicture decodePi(std::string_view bytes) {
 PiPicture decodePiFile(const Text& path) {
     std::string bytes;
     try {
-        bytes = readWholeFile(path);
+        bytes = readWholeFile(path, kMaxFileBytes);
     } catch (const std::exception&) {
         // Unreadable: width and height 0, as for a stream we cannot decode.
         PiPicture none;

@@ -29,6 +29,9 @@ enum class PiError {
 
 // Pictures larger than this are refused without allocating anything.
 inline constexpr std::uint64_t kMaxPixels = 64ull * 1024 * 1024;
+// No Pi file of kMaxPixels or fewer needs more bytes than this (about 15 bits
+// a pixel at worst, plus comments); decodePiFile does not read larger files.
+inline constexpr std::size_t kMaxFileBytes = 256u * 1024 * 1024;
 
 // Step 1: plug-in information. Number 1 gives a description text; any other
 // number gives an empty text.
@@ -109,7 +112,8 @@ class PiPicture {
 PiPicture decodePi(std::string_view bytes);
 
 // Decodes a Pi file, found like every data file (case-folded and CP932
-// names). A missing or unreadable file gives a null picture.
+// names). A missing or unreadable file, or one larger than kMaxFileBytes,
+// gives a null picture.
 PiPicture decodePiFile(const Text& path);
 
 // The picture as top-down 32-bit pixels 0xFFRRGGBB, width × height of them

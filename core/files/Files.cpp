@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
 #include <map>
@@ -35,6 +36,8 @@ struct Fd {
         }
     }
 };
+
+constexpr int kOutOfMemory = 7;
 
 char32_t foldAscii(char32_t c) {
     return (c >= U'a' && c <= U'z') ? c - 32 : c;
@@ -300,6 +303,10 @@ int FileExists(const Text& path) {
 }
 
 std::string readWholeFile(const Text& path) {
+    return readWholeFile(path, SIZE_MAX);
+}
+
+std::string readWholeFile(const Text& path, std::size_t maxBytes) {
     const int status = FileExists(path);
     if (status != -1) {
         throw RunTimeError(status == 0 ? err::FileNotFound : status);
@@ -313,6 +320,10 @@ std::string readWholeFile(const Text& path) {
     if (f.fd < 0) {
         throw RunTimeError(error);
     }
+    struct stat st {};
+    if (::fstat(f.fd, &st) == 0 && static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        throw RunTimeError(kOutOfMemory);
+    }
     std::string data;
     char buffer[65536];
     for (;;) {
@@ -325,6 +336,9 @@ std::string readWholeFile(const Text& path) {
         }
         if (n == 0) {
             break;
+        }
+        if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
+            throw RunTimeError(kOutOfMemory); // grew while being read
         }
         data.append(buffer, static_cast<std::size_t>(n));
     }

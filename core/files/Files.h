@@ -25,6 +25,10 @@ std::optional<std::string> resolvePath(const Text& path);
 // The whole content of a data file. Throws RunTimeError with the number that
 // FileExists would give.
 std::string readWholeFile(const Text& path);
+// The same, refusing a file larger than `maxBytes` before reading any of it
+// (RunTimeError 7, out of memory), so a huge file chosen by mistake is not
+// pulled into memory.
+std::string readWholeFile(const Text& path, std::size_t maxBytes);
 
 // Folder listings are kept while a folder is unchanged, once it has been
 // unchanged for this long (2 seconds). For tests.

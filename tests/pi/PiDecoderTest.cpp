@@ -3,6 +3,8 @@
 // broken and hostile input, and in round trips through the encoder.
 
 #include "pi/PiDecoder.h"
+#include "core/Errors.h"
+#include "core/files/Files.h"
 #include "pi/PiEncoder.h"
 
 #include <gtest/gtest.h>
@@ -513,5 +515,19 @@ TEST(PiFile, ReadsThroughTheDataFileLookup) {
     EXPECT_TRUE(missing.isNull());
     EXPECT_EQ(missing.error(), PiError::FileUnreadable);
     EXPECT_EQ(missing.byteCount(), 0u);
+    // A file far larger than any Pi picture is refused without being read
+    // (a sparse file: nothing is written to disk).
+    { std::ofstream((dir / "HUGE.PI").string(), std::ios::binary) << encodePi(img); }
+    std::filesystem::resize_file(dir / "HUGE.PI", std::uintmax_t{3} << 30);
+    const auto start = std::chrono::steady_clock::now();
+    const PiPicture huge = decodePiFile(folder + U"HUGE.PI");
+    EXPECT_EQ(huge.error(), PiError::FileUnreadable);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    try {
+        readWholeFile(folder + U"huge.pi", 1024);
+        ADD_FAILURE() << "a file over the limit was read";
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.number(), 7);
+    }
     std::filesystem::remove_all(dir);
 }
