@@ -38,15 +38,16 @@ struct Target {
 // they come seldom.
 constexpr Target PlantKinds[] = {
     {".BMP", Kind::Bmp},  {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi256},
-    {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi16},  {".GIF", Kind::Gif},
+    {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi256}, {".GIF", Kind::Gif},
     {".jpg", Kind::Jpeg}, {".Pi", Kind::Pi256}, {".bmp", Kind::Bmp},  {".GIF", Kind::Gif},
     {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi256}, {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg},
-    {".Pi", Kind::Pi16},  {".GIF", Kind::Gif},  {".jpg", Kind::Jpeg}, {".Pi", Kind::Pi256},
+    {".Pi", Kind::Pi256}, {".GIF", Kind::Gif},  {".jpg", Kind::Jpeg}, {".Pi", Kind::Pi256},
 };
-// Close-ups: mostly the small kinds; a bitmap now and then.
+// Close-ups: mostly the small kinds; a bitmap now and then. Pictures with
+// many shades keep 256 colours: at 16 a small patch takes a wrong colour.
 constexpr Target CloseUpKinds[] = {
     {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg}, {".Pi", Kind::Pi256}, {".GIF", Kind::Gif},
-    {".jpg", Kind::Jpeg}, {".Pi", Kind::Pi16},  {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg},
+    {".jpg", Kind::Jpeg}, {".Pi", Kind::Pi256}, {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg},
     {".Pi", Kind::Pi256}, {".GIF", Kind::Gif},  {".JPG", Kind::Jpeg}, {".BMP", Kind::Bmp},
 };
 // Illustrations: the picker tries ".BMP", ".GIF", ".Pi"; each is stored in one kind only.
