@@ -31,6 +31,8 @@ int main(int argc, char* argv[]) {
     // The help window goes with the program; the rest is owned by App's registry.
     platform.help->quit();
     app.unloadAll();
+    // Every window goes before the state and platform it refers to.
+    delete app.mainWindow();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return result;
 }

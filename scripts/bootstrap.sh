@@ -21,6 +21,7 @@ PACKAGES=(
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   # virtual display and screenshots for running without a screen
   xvfb xauth x11-apps imagemagick
+  xdotool
 )
 
 missing=()

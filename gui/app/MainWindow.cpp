@@ -101,6 +101,17 @@ void MDIForm1::buildMenus() {
         items_.insert(name, a);
     }
 
+    // Captions carry two access-key marks; the style sizes a menu with both
+    // taken out but elides with the second one still counted, so the widest
+    // caption lost its middle. A little more room keeps every caption whole.
+    for (QMenu* m : findChildren<QMenu*>()) {
+        connect(m, &QMenu::aboutToShow, m, [m] {
+            m->setMinimumWidth(0);
+            m->setMinimumWidth(m->sizeHint().width() +
+                               2 * m->fontMetrics().horizontalAdvance(QLatin1Char('&')));
+        });
+    }
+
     // Category items carry check marks that follow CategoryChosen.
     for (int k = 1; k <= CategoryCount; ++k) {
         if (QAction* a = items_.value(QString::fromLatin1(Category(k).menuItem))) {
@@ -295,6 +306,8 @@ MDIForm1& ShowMainWindow(App& app, int heightTwips) {
     const QRect area = screenArea();
     w.setGeometry(area.left(), area.top(), area.width(), px(heightTwips));
     w.show();
+    w.raise();
+    w.activateWindow();
     // Some window managers place a window themselves; the top stays 0.
     w.move(area.left(), area.top());
     return w;
