@@ -87,16 +87,6 @@ class FamilySearchTest : public QObject {
         QCOMPARE(box("Picture1")->lines().size(), 1);
     }
 
-    void noFamiliesAtAll() {
-        for (int i = 1; i <= f->state->PlantCount; ++i) {
-            f->state->PlantFamily[i].clear();
-        }
-        QVERIFY(f->app->run("MENU51"));
-        QCOMPARE(families()->count(), 0);
-        QCOMPARE(box("Picture1")->lines(), QStringList{QStringLiteral("  科がありません")});
-        QCOMPARE(box("Picture1")->lineColor(0), QColor(128, 0, 0));
-    }
-
     void aFamilyListsItsPlantsByNameWithPrefixFamilies() {
         QVERIFY(f->app->run("MENU51"));
         chooseFamily(QStringLiteral("スミレ"));
@@ -218,9 +208,7 @@ class FamilySearchTest : public QObject {
         child<QAction>("MENU512B")->trigger();
         FinderFixture::settle();
         QVERIFY(!window());
-    }
 
-    void escCloses() {
         QVERIFY(f->app->run("MENU51"));
         QTest::keyClick(families(), Qt::Key_Escape);
         FinderFixture::settle();

@@ -16,6 +16,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -483,6 +485,42 @@ class MainWindowTest : public QObject {
         QVERIFY(!lines[3].trimmed().isEmpty());
         QCOMPARE(box.buttons, MessageButtons::Ok);
         QVERIFY(box.systemModal);
+    }
+
+    void realMessageBoxShowsTheCoreMessage() {
+        QtMessageBoxes boxes;
+        Message m;
+        m.title = ts(QStringLiteral("エラーメッセージ"));
+        m.text = ts(QStringLiteral("データファイルがみつかりません\rｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい"));
+        m.icon = MessageIcon::Question;
+        m.buttons = MessageButtons::YesNo;
+        m.systemModal = true;
+        QString title, text;
+        int icon = -1;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            modal = box->windowModality() == Qt::ApplicationModal;
+            box->button(QMessageBox::No)->click();
+        });
+        QCOMPARE(boxes.show(nullptr, m), Answer::No);
+        QCOMPARE(title, QStringLiteral("エラーメッセージ"));
+        // The old carriage return is a line break on screen.
+        QCOMPARE(text, QStringLiteral("データファイルがみつかりません\nｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい"));
+        QCOMPARE(icon, int(QMessageBox::Question));
+        QVERIFY(modal);
+
+        m.buttons = MessageButtons::Ok;
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box && box->button(QMessageBox::Ok) && !box->button(QMessageBox::No));
+            box->button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(boxes.show(nullptr, m), Answer::Ok);
     }
 
     void fontDialogGivesBackWhatItWasGiven() {
