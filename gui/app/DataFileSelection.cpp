@@ -1,5 +1,6 @@
 #include "gui/app/DataFileSelection.h"
 
+#include "core/Errors.h"
 #include "core/database/Database.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/platform/CursorGuard.h"
@@ -69,9 +70,11 @@ void SelectDataFile(App& app) {
         folder += QLatin1Char('/');
     }
     Message message;
-    {
+    try {
         const CursorGuard hourglass;
         message = LoadDataFile(app.state, ts(path), ts(folder));
+    } catch (const RunTimeError&) {
+        return; // a failure the load did not report itself ends the command quietly
     }
     app.platform.messages->show(app.mainWindow(), message);
 }

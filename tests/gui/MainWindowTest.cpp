@@ -16,13 +16,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -491,7 +491,8 @@ class MainWindowTest : public QObject {
         QtMessageBoxes boxes;
         Message m;
         m.title = ts(QStringLiteral("エラーメッセージ"));
-        m.text = ts(QStringLiteral("データファイルがみつかりません\rｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい"));
+        m.text =
+            ts(QStringLiteral("データファイルがみつかりません\rｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい"));
         m.icon = MessageIcon::Question;
         m.buttons = MessageButtons::YesNo;
         m.systemModal = true;
@@ -510,7 +511,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(boxes.show(nullptr, m), Answer::No);
         QCOMPARE(title, QStringLiteral("エラーメッセージ"));
         // The old carriage return is a line break on screen.
-        QCOMPARE(text, QStringLiteral("データファイルがみつかりません\nｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい"));
+        QCOMPARE(text, QStringLiteral(
+                           "データファイルがみつかりません\nｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを選択して下さい"));
         QCOMPARE(icon, int(QMessageBox::Question));
         QVERIFY(modal);
 
