@@ -13,6 +13,7 @@
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -198,6 +199,12 @@ void FamilySearch::showPlantPicture() {
     app_.state.NameKey = KeyOfLine(ts(selectedText(list2_)));
     OpenPlantPicture(app_);
     app_.state.NameKey.clear();
+}
+
+// Closing the window by its close box unloads it, as its own button does.
+void FamilySearch::closeEvent(QCloseEvent* event) {
+    event->accept();
+    app_.unload(QString::fromLatin1(Name));
 }
 
 // Esc presses the window's cancel button.

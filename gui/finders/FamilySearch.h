@@ -30,6 +30,7 @@ class FamilySearch : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void showFamilyPages();

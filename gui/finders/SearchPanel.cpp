@@ -15,6 +15,7 @@
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -319,6 +320,12 @@ void SearchPanel::popUpMenu(const QPoint& globalPos) {
     } else {
         PopUp(menu41A_, nullptr, globalPos);
     }
+}
+
+// Closing the window by its close box unloads it, as its own button does.
+void SearchPanel::closeEvent(QCloseEvent* event) {
+    event->accept();
+    app_.unload(QString::fromLatin1(Name));
 }
 
 // Esc presses the window's cancel button.

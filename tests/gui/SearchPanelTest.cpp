@@ -332,6 +332,13 @@ class SearchPanelTest : public QObject {
         child<QAction>("MENU414A")->trigger();
         FinderFixture::settle();
         QVERIFY(!panel());
+
+        // The close box unloads too, so the name box starts empty again.
+        QVERIFY(f->app->run("MENU41"));
+        child<QLineEdit>("Text1")->setText(QStringLiteral("ｽﾐﾚ"));
+        panel()->close();
+        QVERIFY(f->app->run("MENU41"));
+        QCOMPARE(child<QLineEdit>("Text1")->text(), QString());
     }
 
     void rightClickPopsTheMenuForTheSelection() {
