@@ -47,11 +47,8 @@ inline constexpr const char32_t* Menu41A = U"ﾎﾟｯﾌﾟｱｯﾌﾟ41A";
 inline constexpr const char32_t* Menu411 = U"検索条件解除(&U&ﾅ)";
 inline constexpr const char32_t* Menu413 = U"植物図表示(&V&ﾋ)";
 inline constexpr const char32_t* Menu414 = U"検索終了(&E&ｲ)";
-inline constexpr const char32_t* KanaOnlyMessage = U"半角ｶﾀｶﾅで植物名を入力してください";
 inline constexpr const char32_t* TitleMessage = U"メッセージ";
 inline constexpr const char32_t* TitleError = U"エラーメッセージ";
-inline constexpr const char32_t* ClearQuestion = U"      検索条件を初期化します";
-inline constexpr const char32_t* ClearTitle = U"検索条件解除";
 
 // Family name search (Form51).
 inline constexpr const char32_t* FamilyCaption = U"科名検索";
@@ -71,8 +68,6 @@ inline constexpr const char32_t* Menu511B = U"植物図の表示(&V&ﾋ)";
 inline constexpr const char32_t* Menu512 = U"終了（科名検索終了）(&E&ｲ)";
 
 // Plant-name illustrated search (Form54, Form54A).
-inline constexpr const char32_t* NameCaption = U"植物名図示検索";
-inline constexpr const char32_t* NameListCaption = U"植物名図示検索リストアップ";
 inline constexpr const char32_t* NameLabel1 = U"植物名を入力して下さい";
 inline constexpr const char32_t* NameLabel2 = U"( ﾊﾝｶｸｶﾀｶﾅ で)";
 inline constexpr const char32_t* NameCheck1 = U"部分一致検索";
@@ -80,7 +75,6 @@ inline constexpr const char32_t* NameCommand2 = U"中止(終了）";
 inline constexpr const char32_t* Menu54 = U"ﾎﾟｯﾌﾟｱｯﾌﾟ54";
 inline constexpr const char32_t* Menu541 = U"中止（終了）(&E&ｲ)";
 inline constexpr const char32_t* Menu542 = U"確認（ﾘｽﾄｱｯﾌﾟ表示）(&V&ﾋ)";
-inline constexpr const char32_t* NameEmptyMessage = U"植物名を入力してください";
 inline constexpr const char32_t* NameListHeading =
     U"        植物名　          　（科名）　         別名";
 inline constexpr const char32_t* NameLegend2 = U"･ 植物名部分一致";
