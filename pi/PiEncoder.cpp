@@ -159,11 +159,16 @@ std::string encodePi(const PiImage& image) {
     }
     std::copy(image.indexes.begin(), image.indexes.end(), area.begin() + lead);
     const u8* px = area.data() + lead;
+    // Pixels before the picture, counted back from `at`; indexes stay
+    // non-negative throughout (the virtual lines are at least as long as
+    // any distance).
+    const u8* const a = area.data();
+    auto back = [&](std::size_t at, std::size_t d) { return a[lead + at - d]; };
 
     const std::size_t distances[5] = {0, width, 2 * width, width - 1, width + 1};
     auto distanceOf = [&](int position, std::size_t at) -> std::size_t {
         if (position == 0) {
-            return px[at - 1] == px[at - 2] ? 2 : 4;
+            return back(at, 1) == back(at, 2) ? 2 : 4;
         }
         return distances[position];
     };
@@ -175,7 +180,7 @@ std::string encodePi(const PiImage& image) {
         }
         std::size_t units = 0;
         for (std::size_t p = at; p < total; p += 2, ++units) {
-            if (px[p] != px[p - d] || (p + 1 < total && px[p + 1] != px[p + 1 - d])) {
+            if (px[p] != back(p, d) || (p + 1 < total && px[p + 1] != back(p + 1, d))) {
                 break;
             }
         }

@@ -79,7 +79,7 @@ std::string header(const Header& h) {
     s += hex({int(h.extension.size() >> 8), int(h.extension.size() & 0xFF)});
     s += h.extension;
     s += hex({h.width >> 8, h.width & 0xFF, h.height >> 8, h.height & 0xFF});
-    if (h.storePalette) {
+    if (h.storePalette && h.planes <= 8) { // no palette after broken planes
         for (int i = 0; i < (1 << h.planes); ++i) {
             const int level = h.planes == 4 ? i * 0x10 : i;
             s += hex({level, level, level});
