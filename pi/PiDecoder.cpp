@@ -163,6 +163,26 @@ struct Table256 {
     }
 };
 
+// Literal pairs of 16 colours: the next 13 bits give both indexes, the bits
+// of the two colour codes (at most 12) and the continuation bit after them.
+// Entry: k1 | k2 << 4 | bits << 8 | continuation << 12.
+const std::array<std::uint16_t, 8192>& pairCodes16() {
+    static const std::array<std::uint16_t, 8192> table = [] {
+        std::array<std::uint16_t, 8192> t{};
+        const auto& single = codes16().table;
+        for (unsigned v = 0; v < 8192; ++v) {
+            const CodeEntry first = single[v >> 7];
+            const CodeEntry second = single[((v << first.length) & 0x1FFF) >> 7];
+            const unsigned bits = first.length + second.length;
+            const unsigned more = (v >> (12 - bits)) & 1;
+            t[v] =
+                static_cast<std::uint16_t>(first.k | (second.k << 4) | (bits << 8) | (more << 12));
+        }
+        return t;
+    }();
+    return table;
+}
+
 template <int Planes> struct ColourDecoder {
     using Table = std::conditional_t<Planes == 4, Table16, Table256>;
     static constexpr int W = ColourCodes<Planes>::Width;
@@ -331,6 +351,39 @@ bool decodeStream(const u8* begin, const u8* end, std::size_t width, std::size_t
             in.skip(code.positionBits);
             // Literal pairs until a 0 continuation bit.
             u8 left = out[-1];
+            if constexpr (Planes == 4) {
+                // Whole pairs with one look-up while the picture has room
+                // for them; the last pair goes the long way below.
+                const std::uint16_t* pairs = pairCodes16().data();
+                bool more = true;
+                while (last - out >= 2) {
+                    in.refill();
+                    const std::uint16_t e = pairs[in.peek(13)];
+                    // A pair that completes the picture has no continuation
+                    // bit after it.
+                    const bool ends = last - out == 2;
+                    in.skip(static_cast<int>((e >> 8) & 15) + (ends ? 0 : 1));
+                    left = colours.table.take(left, e & 15);
+                    *out++ = left;
+                    left = colours.table.take(left, (e >> 4) & 15);
+                    *out++ = left;
+                    if (ends) {
+                        more = false;
+                        break;
+                    }
+                    if ((e >> 12) == 0) {
+                        more = false;
+                        break;
+                    }
+                    if (in.overrun()) {
+                        return false;
+                    }
+                }
+                if (!more) {
+                    previous = -1;
+                    continue;
+                }
+            }
             for (;;) {
                 in.refill();
                 left = colours.decode(in, left);
