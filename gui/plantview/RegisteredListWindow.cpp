@@ -4,7 +4,6 @@
 #include "gui/app/App.h"
 #include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
-#include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
@@ -135,7 +134,8 @@ void Form53::showSelected() {
 }
 
 void Form53::showLine(const QString& line) {
-    CursorGuard hourglass;
+    // OpenPlantPicture shows the hourglass itself and gives the pointer back
+    // before any message, so no guard of ours may outlive it here.
     app_.state.NameKey = KeyOfLine(ts(line));
     OpenPlantPicture(app_);
 }
