@@ -3,7 +3,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$ROOT/scripts/bootstrap.sh"
-BUILD="${KUYU_BUILD_DIR:-$ROOT/build}"
+BUILD="$(realpath -m "${KUYU_BUILD_DIR:-$ROOT/build}")"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD" -j "$(nproc)"
 cd "$BUILD"

@@ -15,7 +15,7 @@
 namespace kuyu::gui {
 
 class App {
-public:
+  public:
     App(AppState& state, Platform& platform) : state(state), platform(platform) {}
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -50,9 +50,15 @@ public:
     // Unload: the window goes away and loses its contents.
     void unload(const QString& name) {
         if (QWidget* w = window(name)) {
+            const bool hadFocus = w->isActiveWindow();
             windows_.remove(name);
             w->hide();
             w->deleteLater();
+            // Give the keyboard back to the main window, so its keys (F1...)
+            // work at once even where no window manager hands focus on.
+            if (hadFocus && main_ && main_->isVisible()) {
+                main_->activateWindow();
+            }
         }
     }
     void unloadAll() {
@@ -80,7 +86,7 @@ public:
         return true;
     }
 
-private:
+  private:
     void adopt(const QString& name, QWidget* w) {
         w->setObjectName(name);
         if (main_ && w->parentWidget() == main_) {

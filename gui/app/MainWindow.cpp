@@ -92,8 +92,14 @@ void MDIForm1::buildMenus() {
         } else {
             a = target->addAction(caption);
             if (e.shortcut[0] != '\0') {
-                a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
-                a->setShortcutContext(Qt::WindowShortcut);
+                const QKeySequence key(QString::fromLatin1(e.shortcut));
+                a->setShortcut(key);
+                // The category keys work from every window of the program (the
+                // search panel, a plant window, the picker itself), as they did
+                // when those windows lived inside the main frame. Ctrl+X stays
+                // with the main window so it never takes Cut from a text box.
+                const bool functionKey = key[0].key() >= Qt::Key_F1 && key[0].key() <= Qt::Key_F12;
+                a->setShortcutContext(functionKey ? Qt::ApplicationShortcut : Qt::WindowShortcut);
             }
             connect(a, &QAction::triggered, this, [this, name] { app_.run(name); });
         }

@@ -21,6 +21,18 @@ void placeOnScreen(QWidget* w) {
     w->move(x, y);
 }
 
+void placeBelow(QWidget* w, const QWidget* mainWindow, double fraction) {
+    const QRect area = availableArea(w);
+    int top = area.top();
+    if (mainWindow && mainWindow->isVisible()) {
+        top = mainWindow->frameGeometry().bottom() + 8;
+    }
+    const QSize size = w->frameGeometry().size().expandedTo(w->sizeHint());
+    const int x = area.left() + static_cast<int>(area.width() * fraction);
+    w->move(std::min(x, std::max(area.left(), area.right() - size.width())),
+            std::max(area.top(), std::min(top, area.bottom() - size.height())));
+}
+
 void keepOnScreen(QWidget* w) {
     const QRect area = availableArea(w);
     QPoint p = w->pos();

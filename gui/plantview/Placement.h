@@ -10,6 +10,10 @@ namespace kuyu::gui {
 // stays visible.
 void placeOnScreen(QWidget* w);
 
+// Puts `w` just below `mainWindow` (when it is showing), its left edge at
+// `fraction` of the available width.
+void placeBelow(QWidget* w, const QWidget* mainWindow, double fraction);
+
 // Moves `w` back inside the available area if part of it lies outside.
 void keepOnScreen(QWidget* w);
 

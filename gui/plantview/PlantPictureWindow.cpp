@@ -321,6 +321,12 @@ void OpenPlantPicture(App& app) {
             app.platform.messages->show(&w, m);
         }
     }
+    if (!w.isVisible()) {
+        // First showing: below the main window, clear of the search panel
+        // that usually sits at the left edge.
+        w.adjustSize();
+        placeBelow(&w, app.mainWindow(), 0.4);
+    }
     w.show();
     w.raise();
     w.activateWindow();
