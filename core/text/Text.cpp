@@ -50,15 +50,6 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool isAscii(std::string_view bytes) {
-    for (unsigned char b : bytes) {
-        if (b >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 Text fromUtf8(std::string_view s) {
@@ -121,14 +112,12 @@ std::string toUtf8(TextView text) {
     return out;
 }
 
-Text decodeCp932(std::string_view bytes) {
-    if (isAscii(bytes)) {
-        return Text(bytes.begin(), bytes.end());
-    }
+namespace {
+
+// Runs the multi-byte part of CP932 through iconv, appending to `out`.
+void decodeThroughIconv(std::string_view bytes, Text& out) {
     iconv_t cd = cp932ToUtf32();
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    Text out;
-    out.reserve(bytes.size());
     char buffer[4096];
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
@@ -150,6 +139,44 @@ Text decodeCp932(std::string_view bytes) {
             ++in;
             --inLeft;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+}
+
+bool isLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+} // namespace
+
+Text decodeCp932(std::string_view bytes) {
+    // Plant names and aliases are mostly ASCII and half-width katakana, which
+    // are single bytes with a fixed mapping; only the double-byte runs go
+    // through iconv. The name filter reads the alias file on every search, so
+    // this matters.
+    Text out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            out.push_back(b);
+            ++i;
+        } else if (b >= 0xA1 && b <= 0xDF) {
+            out.push_back(0xFF61 + (b - 0xA1));
+            ++i;
+        } else {
+            std::size_t j = i;
+            while (j < bytes.size()) {
+                const auto c = static_cast<unsigned char>(bytes[j]);
+                if (c < 0x80 || (c >= 0xA1 && c <= 0xDF)) {
+                    break;
+                }
+                j += isLeadByte(c) ? 2 : 1;
+            }
+            j = std::min(j, bytes.size());
+            decodeThroughIconv(bytes.substr(i, j - i), out);
+            i = j;
         }
     }
     return out;
@@ -198,7 +225,8 @@ std::optional<std::string> encodeCp932(TextView text) {
 
 Text decodeFileText(std::string_view bytes) {
     if (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xEF &&
-        static_cast<unsigned char>(bytes[1]) == 0xBB && static_cast<unsigned char>(bytes[2]) == 0xBF) {
+        static_cast<unsigned char>(bytes[1]) == 0xBB &&
+        static_cast<unsigned char>(bytes[2]) == 0xBF) {
         return fromUtf8(bytes.substr(3));
     }
     return decodeCp932(bytes);
@@ -214,7 +242,9 @@ Text mid(TextView text, std::size_t start1, std::size_t count) {
     return Text(text.substr(start1 - 1, count));
 }
 
-Text left(TextView text, std::size_t count) { return Text(text.substr(0, count)); }
+Text left(TextView text, std::size_t count) {
+    return Text(text.substr(0, count));
+}
 
 Text right(TextView text, std::size_t count) {
     if (count >= text.size()) {

@@ -18,6 +18,17 @@ TEST(Text, Cp932RoundTripKeepsHalfWidthKatakanaAndKanji) {
     EXPECT_EQ(decodeCp932(*bytes), original);
 }
 
+TEST(Text, SingleByteFastPathAgreesWithTheCodePage) {
+    // ソ and 表 end in 0x5C, the byte of "\\": it must stay inside its character.
+    EXPECT_EQ(decodeCp932("\x83\x5C\x95\x5C,\xBD"), U"ソ表,ｽ");
+    for (int b = 0xA1; b <= 0xDF; ++b) {
+        EXPECT_EQ(decodeCp932(std::string(1, static_cast<char>(b))), Text(1, 0xFF61 + (b - 0xA1)));
+    }
+    // Mixed runs: ASCII, half-width, double-byte, half-width again.
+    const Text mixed = U"ﾀﾁﾂﾎﾞｽﾐﾚ,立坪菫ｽﾐﾚ\r\n花の色ABC";
+    EXPECT_EQ(decodeCp932(*encodeCp932(mixed)), mixed);
+}
+
 TEST(Text, BrokenBytesBecomeReplacementCharactersNotCrashes) {
     const std::string bytes = "A\x82"; // lead byte with no trail
     EXPECT_EQ(decodeCp932(bytes), U"A\uFFFD");
