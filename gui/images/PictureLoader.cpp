@@ -32,7 +32,7 @@ QImage DecodePiFile(App& app, const Text& path) {
     const CursorGuard hourglass;
     auto& holder = *app.load<FormPi>().holder();
     (void)pi::pluginInfo(1); // asked on every decode, answer unused
-    const std::string bytes = readWholeFile(path);
+    const std::string bytes = readWholeFile(path, pi::kMaxFileBytes);
     const pi::PiInfo info = pi::readPiInfo(bytes);
     // The holder is sized from the picture information first, so a file the
     // decoder cannot read leaves it empty.
@@ -62,7 +62,7 @@ QImage LoadPicture(App& app, const Text& path) {
         return image;
     }
     // Read the bytes ourselves: the name on disk may be raw CP932.
-    QByteArray data = QByteArray::fromStdString(readWholeFile(path));
+    QByteArray data = QByteArray::fromStdString(readWholeFile(path, pi::kMaxFileBytes));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
