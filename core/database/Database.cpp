@@ -21,6 +21,12 @@ const Text CannotLoad = U"ファイルがロードできません";
 const Text LoadedAs1 = U"検索データとして";
 const Text LoadedAs2 = U"をロードしました";
 
+// 2000 records of any sensible length fit many times over. A larger file is
+// refused before it is read (error 7, out of memory): a video or disc image
+// chosen by mistake would otherwise be pulled into memory whole, four times
+// over once decoded.
+constexpr std::size_t MaxDataFileBytes = std::size_t{32} << 20;
+
 // A plant table read in full, not yet in use.
 struct PlantTable {
     std::vector<Text> name;
@@ -39,7 +45,7 @@ Text fixedCode(Text code) {
 // partial record, 9 for a record beyond the table's capacity, or the file
 // error of the open.
 PlantTable readPlantTable(const Text& path) {
-    FieldReader in(decodeFileText(readWholeFile(path)));
+    FieldReader in(decodeFileText(readWholeFile(path, MaxDataFileBytes)));
     PlantTable t;
     t.name.resize(PlantCapacity + 1);
     t.code.resize(PlantCapacity + 1);
@@ -87,7 +93,7 @@ AliasTable readAliasFile(const Text& path) {
     t.PlantName.resize(1);
     std::string bytes;
     try {
-        bytes = readWholeFile(path);
+        bytes = readWholeFile(path, MaxDataFileBytes);
     } catch (const RunTimeError&) {
         return t;
     }

@@ -27,6 +27,13 @@ Text errorText(int n) {
     return U"エラー番号" + decimal(n) + U"のエラーです";
 }
 
+// A file far larger than any plant database (33 MB, sparse where the file
+// system allows), beginning with one good record.
+void writeHugeFile(const TempFolder& dir, const std::string& name) {
+    dir.writeCp932(name, record(U"ｽﾐﾚ", Code1, U"ｽﾐﾚ"));
+    std::filesystem::resize_file(dir.path() / name, std::uintmax_t{33} << 20);
+}
+
 const Message CannotLoad{U"ファイルがロードできません", U"エラーメッセージ", MessageIcon::Critical};
 
 } // namespace
@@ -109,6 +116,13 @@ TEST(StartUpLoad, FailuresGiveTheirMessageAndLeaveTheTableEmpty) {
     const auto blank = StartUpLoad(s, dir.file("BLANKLINE.DAT"));
     ASSERT_TRUE(blank.has_value());
     EXPECT_EQ(blank->text, errorText(62));
+
+    // A file far too large for a plant database is refused unread.
+    writeHugeFile(dir, "HUGE.DAT");
+    const auto huge = StartUpLoad(s, dir.file("HUGE.DAT"));
+    ASSERT_TRUE(huge.has_value());
+    EXPECT_EQ(huge->text, errorText(7));
+    EXPECT_EQ(s.PlantCount, 0);
 
     const auto noFolder = StartUpLoad(s, dir.file("nowhere/KUYU.DAT"));
     ASSERT_TRUE(noFolder.has_value());
@@ -203,7 +217,8 @@ TEST_F(Reload, AFailedReloadKeepsTheTableInUseAndTakesTheNewName) {
     dir.writeCp932("2001.DAT", numberedRecords(2001, Code2));
     dir.writeCp932("PARTIAL.DAT", numberedRecords(5, Code2) + U"X,");
     dir.writeBytes("EMPTY.DAT", "");
-    for (const char* name : {"2001.DAT", "PARTIAL.DAT", "EMPTY.DAT", "MISSING.DAT"}) {
+    writeHugeFile(dir, "HUGE.DAT");
+    for (const char* name : {"2001.DAT", "PARTIAL.DAT", "EMPTY.DAT", "MISSING.DAT", "HUGE.DAT"}) {
         SCOPED_TRACE(name);
         const Text path = dir.file(name);
         EXPECT_EQ(LoadDataFile(s, path, dir.folder()), CannotLoad);
@@ -259,6 +274,10 @@ TEST_F(Aliases, ReadingStopsAt2000RecordsAndKeepsCompleteOnesBeforeAPartialEnd) 
     t = ReadAliases(s);
     ASSERT_EQ(t.count, 1);
     EXPECT_EQ(t.Alias[1], U"ｲﾇ");
+
+    // A huge file is not read: no aliases rather than memory exhausted.
+    writeHugeFile(data, "SNAME.DAT");
+    EXPECT_EQ(ReadAliases(s).count, 0);
 }
 
 TEST(InitialiseState, ResetsTheSelectionLoadsAndFillsTheLabels) {
