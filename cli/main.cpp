@@ -242,18 +242,6 @@ std::string checkSelection(const std::string& value) {
     return ok ? std::string{} : "the selection must be ten digits, one per category";
 }
 
-// The name search takes what a person could type into its name box: half-width
-// katakana only, else the box's own message. An empty name box means no name
-// at all for the condition search, but a name search needs one.
-std::string checkName(const std::string& value, bool mayBeEmpty) {
-    const Text name = fromUtf8(value);
-    if (name.empty() && mayBeEmpty) {
-        return {};
-    }
-    const auto problem = CheckNameInput(name);
-    return problem ? utf8(problem->message.text) : std::string{};
-}
-
 int usage(const CLI::App& app, const CLI::Error& e) {
     std::cerr << "kuyu-cli: " << e.what() << "\n\n" << app.help();
     return ExitUsage;
@@ -275,8 +263,7 @@ int main(int argc, char** argv) {
         ->check(CLI::Validator(checkSelection, "DDDDDDDDDD", "selection"));
     searchCmd->add_option("--mode", search.mode, "plain, fuzzy, ai or all")
         ->check(CLI::IsMember({"plain", "fuzzy", "ai", "all"}));
-    searchCmd->add_option("--name", search.name, "the name box text")
-        ->check(CLI::Validator([](std::string& v) { return checkName(v, true); }, "ｶﾀｶﾅ", "name"));
+    searchCmd->add_option("--name", search.name, "the name box text");
 
     ListArgs list;
     CLI::App* listCmd = app.add_subcommand("list", "list every registered plant");
@@ -297,9 +284,7 @@ int main(int argc, char** argv) {
     NamesArgs names;
     CLI::App* namesCmd = app.add_subcommand("names", "find plants by name or alias");
     addCommon(*namesCmd, names.common);
-    namesCmd->add_option("--name", names.name, "name in half-width katakana")
-        ->required()
-        ->check(CLI::Validator([](std::string& v) { return checkName(v, false); }, "ｶﾀｶﾅ", "name"));
+    namesCmd->add_option("--name", names.name, "name in half-width katakana")->required();
     namesCmd->add_flag("--partial", names.partial, "also list partial matches");
 
     FeaturesArgs features;

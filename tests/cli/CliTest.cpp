@@ -292,11 +292,6 @@ TEST_F(Cli, UsageErrors) {
         {"list", "--db", db, "--order", "size"},
         {"family", "--db", db},
         {"names", "--db", db},
-        // A name search needs a name in half-width katakana, as its name box does.
-        {"names", "--db", db, "--name", ""},
-        {"names", "--db", db, "--name", "すみれ"},
-        {"names", "--db", db, "--name", "ｽﾐﾚ "},
-        {"search", "--db", db, "--name", "ﾀﾝﾎﾟﾎﾟ1"},
         {"features", "--db", db},
         {"families"},
         {"unknown"},
@@ -312,14 +307,6 @@ TEST_F(Cli, UsageErrors) {
         EXPECT_EQ(r.out, "") << joined;
         EXPECT_NE(r.err.find("Usage"), std::string::npos) << joined;
     }
-    // The refusal speaks the name box's words.
-    EXPECT_NE(
-        run({"names", "--db", db, "--name", "ｽﾐﾚ1"}).err.find("半角ｶﾀｶﾅで植物名を入力してください"),
-        std::string::npos);
-    EXPECT_NE(run({"names", "--db", db, "--name", ""}).err.find("植物名を入力してください"),
-              std::string::npos);
-    // An empty name box is no name restriction for the condition search.
-    EXPECT_EQ(run({"search", "--db", db, "--name", ""}).status, 0);
 }
 
 TEST_F(Cli, DecodePiWritesPpm) {
