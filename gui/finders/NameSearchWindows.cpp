@@ -42,7 +42,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
+    // A button with the focus takes Enter itself; elsewhere Enter goes to
+    // the window's default button.
+    b->setAutoDefault(true);
     return b;
 }
 

@@ -184,6 +184,20 @@ class NameSearchTest : public QObject {
         QVERIFY(hits());
         QCOMPARE(hitList()->count(), 1);
         QCOMPARE(count()->lines().size(), 1);
+
+        // Enter on a button that has the focus presses that button, not the
+        // window's default: 図示 is not run from 終了, nor 確認 from 中止.
+        inList<QPushButton>("Command1")->setFocus();
+        QTest::keyClick(inList<QPushButton>("Command1"), Qt::Key_Return);
+        FinderFixture::settle();
+        QVERIFY(!hits());
+        QWidget* picture = f->app->window(QStringLiteral("Form42"));
+        QVERIFY(!picture || !picture->isVisible());
+        in<QPushButton>("Command2")->setFocus();
+        QTest::keyClick(in<QPushButton>("Command2"), Qt::Key_Return);
+        FinderFixture::settle();
+        QVERIFY(!input());
+        QVERIFY(!hits());
     }
 
     void showingAHit() {
