@@ -22,13 +22,13 @@ constexpr int PrinterError = 482;
 } // namespace err
 
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     explicit RunTimeError(int number, const std::string& what = {})
         : std::runtime_error(what.empty() ? "run-time error " + std::to_string(number) : what),
           number_(number) {}
     int number() const noexcept { return number_; }
 
-private:
+  private:
     int number_;
 };
 

@@ -2,6 +2,8 @@
 
 namespace kuyu {
 
-Text errorNumberText(int number) { return U"エラー番号" + decimal(number) + U"のエラーです"; }
+Text errorNumberText(int number) {
+    return U"エラー番号" + decimal(number) + U"のエラーです";
+}
 
 } // namespace kuyu

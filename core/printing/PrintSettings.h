@@ -9,6 +9,8 @@ struct PrintSettings {
     // through resetPrintSettings().
 };
 
-inline void resetPrintSettings(PrintSettings& s) { s = PrintSettings{}; }
+inline void resetPrintSettings(PrintSettings& s) {
+    s = PrintSettings{};
+}
 
 } // namespace kuyu

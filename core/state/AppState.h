@@ -13,12 +13,14 @@
 namespace kuyu {
 
 constexpr int PlantCapacity = 2000;
-constexpr int CategoryCount = 10;   // search categories 1..10
-constexpr int ClassCategory = 11;   // 分類, stored but never searched
+constexpr int CategoryCount = 10; // search categories 1..10
+constexpr int ClassCategory = 11; // 分類, stored but never searched
 constexpr std::size_t CodeLength = 30;
 
 // "0000000000" followed by 20 spaces.
-inline Text emptySelectionCode() { return Text(10, U'0') + Text(20, U' '); }
+inline Text emptySelectionCode() {
+    return Text(10, U'0') + Text(20, U' ');
+}
 
 struct AppState {
     AppState();

@@ -39,6 +39,8 @@ Text numberWithSign(long value);
 Text decimal(long value);
 
 // A is half-width katakana (U+FF61..U+FF9F).
-inline bool isHalfWidthKatakana(char32_t c) { return c >= 0xFF61 && c <= 0xFF9F; }
+inline bool isHalfWidthKatakana(char32_t c) {
+    return c >= 0xFF61 && c <= 0xFF9F;
+}
 
 } // namespace kuyu

@@ -11,10 +11,10 @@ namespace kuyu::gui {
 
 class App;
 
-void registerShellCommands(App& app);      // MENU66, MENU71, MENU73, MENU74, Menu91, Menu92, MENU94
-void registerConditionCommands(App& app);  // MENU11..MENU32, MENU4A, MENU62
-void registerPlantViewCommands(App& app);  // MENU53, MENU61 (list windows)
-void registerSearchCommands(App& app);     // MENU41..MENU43, MENU51, MENU54, SearchPanelRefresh
+void registerShellCommands(App& app);     // MENU66, MENU71, MENU73, MENU74, Menu91, Menu92, MENU94
+void registerConditionCommands(App& app); // MENU11..MENU32, MENU4A, MENU62
+void registerPlantViewCommands(App& app); // MENU53, MENU61 (list windows)
+void registerSearchCommands(App& app);    // MENU41..MENU43, MENU51, MENU54, SearchPanelRefresh
 
 inline void registerAllCommands(App& app) {
     registerShellCommands(app);

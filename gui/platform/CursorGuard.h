@@ -8,7 +8,7 @@
 namespace kuyu::gui {
 
 class CursorGuard {
-public:
+  public:
     CursorGuard() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~CursorGuard() { restore(); }
     CursorGuard(const CursorGuard&) = delete;
@@ -21,7 +21,7 @@ public:
         }
     }
 
-private:
+  private:
     bool active_ = true;
 };
 

@@ -20,7 +20,7 @@ namespace kuyu::gui {
 enum class Answer { Ok, Yes, No, Cancel };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // Shows the box and returns the button the user pressed.
     virtual Answer show(QWidget* parent, const Message& message) = 0;
@@ -36,7 +36,7 @@ struct FontChoice {
 // File-open, printer and font dialogs. They keep their choices for the run,
 // and report a cancel by returning nullopt / false.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Returns the chosen file's absolute path, or nullopt on cancel.
     // `filters` are Qt name filters, e.g. "Data Files (*.dat)".
@@ -66,7 +66,7 @@ public:
 
 // The help viewer: contents, its own how-to page, and quitting.
 class HelpViewer {
-public:
+  public:
     virtual ~HelpViewer() = default;
     virtual void showContents() = 0;
     virtual void showHowToUse() = 0;
@@ -77,7 +77,7 @@ public:
 
 // Where the toolbar layout is kept between runs.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual void save(const QString& key, const QStringList& value) = 0;
     // nullopt when nothing was saved or it cannot be read.
@@ -85,7 +85,7 @@ public:
 };
 
 class Beeper {
-public:
+  public:
     virtual ~Beeper() = default;
     virtual void beep() = 0;
 };

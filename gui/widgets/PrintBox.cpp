@@ -29,7 +29,9 @@ void PrintBox::print(const QString& line) {
     update();
 }
 
-void PrintBox::print(const Text& line) { print(qs(line)); }
+void PrintBox::print(const Text& line) {
+    print(qs(line));
+}
 
 QStringList PrintBox::lines() const {
     QStringList out;
@@ -49,7 +51,8 @@ QSize PrintBox::sizeHint() const {
     for (const auto& l : lines_) {
         w = std::max(w, fm.horizontalAdvance(l.text));
     }
-    return {std::max(w + 4, 40), std::max<int>(fm.height() * std::max<int>(1, lines_.size()) + 4, 20)};
+    return {std::max(w + 4, 40),
+            std::max<int>(fm.height() * std::max<int>(1, lines_.size()) + 4, 20)};
 }
 
 void PrintBox::paintEvent(QPaintEvent*) {
@@ -72,6 +75,8 @@ void PrintBox::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-void PrintBox::updateAccessibleName() { setAccessibleName(lines().join(' ').trimmed()); }
+void PrintBox::updateAccessibleName() {
+    setAccessibleName(lines().join(' ').trimmed());
+}
 
 } // namespace kuyu::gui

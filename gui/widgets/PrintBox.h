@@ -15,7 +15,7 @@ namespace kuyu::gui {
 
 class PrintBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PrintBox(QWidget* parent = nullptr);
 
     // Cls: clears the picture and puts the position back at the top.
@@ -37,14 +37,14 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     struct Line {
         QString text;
         QColor colour;

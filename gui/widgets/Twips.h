@@ -5,7 +5,11 @@
 namespace kuyu::gui {
 
 constexpr int TwipsPerPixel = 15;
-constexpr int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
-constexpr int twips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int px(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+constexpr int twips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 } // namespace kuyu::gui

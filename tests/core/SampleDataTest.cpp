@@ -20,7 +20,7 @@ namespace {
 const std::filesystem::path SampleDir = std::filesystem::path(KUYU_SOURCE_DIR) / "data" / "sample";
 
 class SampleData : public ::testing::Test {
-protected:
+  protected:
     kuyu::testing::TempFolder elsewhere;
     AppState state;
     void SetUp() override {
@@ -41,7 +41,8 @@ protected:
 
 TEST_F(SampleData, LoadsAWholeFieldGuideWithWellFormedCodes) {
     EXPECT_GE(state.PlantCount, 120);
-    EXPECT_EQ(names().size(), static_cast<std::size_t>(state.PlantCount)) << "a plant is listed twice";
+    EXPECT_EQ(names().size(), static_cast<std::size_t>(state.PlantCount))
+        << "a plant is listed twice";
     const Text allowed = U"012345678XYABCDHIJ";
     for (int i = 1; i <= state.PlantCount; ++i) {
         const Text& code = state.PlantCode[i];
@@ -55,7 +56,8 @@ TEST_F(SampleData, LoadsAWholeFieldGuideWithWellFormedCodes) {
         }
         EXPECT_TRUE(code[29] >= U'1' && code[29] <= U'5') << who << " classification";
         for (char32_t c : state.PlantName[i]) {
-            EXPECT_TRUE(isHalfWidthKatakana(c)) << who << " has a character that is not half-width katakana";
+            EXPECT_TRUE(isHalfWidthKatakana(c))
+                << who << " has a character that is not half-width katakana";
         }
         EXPECT_FALSE(state.PlantFamily[i].empty()) << who;
         EXPECT_EQ(state.PlantFamily[i].find(U'科'), Text::npos) << who;
@@ -63,8 +65,9 @@ TEST_F(SampleData, LoadsAWholeFieldGuideWithWellFormedCodes) {
 }
 
 TEST_F(SampleData, EveryValueListLetterHasDigitsInItsList) {
-    const std::map<char32_t, std::vector<int>> listsOf = {
-        {U'A', {0}}, {U'H', {0}}, {U'B', {1}}, {U'I', {1}}, {U'C', {2}}, {U'J', {2}}, {U'D', {0, 1}}};
+    const std::map<char32_t, std::vector<int>> listsOf = {{U'A', {0}},   {U'H', {0}}, {U'B', {1}},
+                                                          {U'I', {1}},   {U'C', {2}}, {U'J', {2}},
+                                                          {U'D', {0, 1}}};
     std::set<char32_t> used;
     for (int i = 1; i <= state.PlantCount; ++i) {
         const Text& code = state.PlantCode[i];
@@ -146,7 +149,8 @@ TEST_F(SampleData, AVioletIsFoundFromWhatAWalkerSees) {
     SearchPlants(state, mode, U"");
     ASSERT_GT(state.ResultCount, 0);
     for (int n = 1; n <= state.ResultCount; ++n) {
-        EXPECT_NE(state.ResultCaption[n].find(U"ｽﾐﾚ"), Text::npos) << toUtf8(state.ResultCaption[n]);
+        EXPECT_NE(state.ResultCaption[n].find(U"ｽﾐﾚ"), Text::npos)
+            << toUtf8(state.ResultCaption[n]);
     }
 }
 

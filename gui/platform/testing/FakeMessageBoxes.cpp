@@ -14,7 +14,8 @@ Answer FakeMessageBoxes::show(QWidget*, const Message& message) {
     }
     const Expectation e = queue_.takeFirst();
     if (e.title != title || e.text != text) {
-        errors_ << QStringLiteral("expected [%1] %2 but got [%3] %4").arg(e.title, e.text, title, text);
+        errors_
+            << QStringLiteral("expected [%1] %2 but got [%3] %4").arg(e.title, e.text, title, text);
     }
     return e.answer;
 }

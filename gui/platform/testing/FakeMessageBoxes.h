@@ -12,7 +12,7 @@
 namespace kuyu::gui::testing {
 
 class FakeMessageBoxes : public MessageBoxes {
-public:
+  public:
     struct Expectation {
         QString title;
         QString text;
@@ -37,7 +37,7 @@ public:
         errors_.clear();
     }
 
-private:
+  private:
     QList<Expectation> queue_;
     QStringList errors_;
 };
