@@ -1,11 +1,6 @@
 #include "core/text/Text.h"
-#include "core/files/Files.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 using namespace kuyu;
 
@@ -48,49 +43,4 @@ TEST(Text, MidLeftRightClampLikeTheOldStringFunctions) {
     EXPECT_EQ(right(U"abcdef", 2), U"ef");
     EXPECT_EQ(numberWithSign(7), U" 7");
     EXPECT_EQ(numberWithSign(-3), U"-3");
-}
-
-class FilesTest : public ::testing::Test {
-  protected:
-    std::filesystem::path dir;
-    std::filesystem::path oldCwd;
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("kuyu-files-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        oldCwd = std::filesystem::current_path();
-        std::filesystem::current_path(dir);
-    }
-    void TearDown() override {
-        std::filesystem::current_path(oldCwd);
-        std::filesystem::remove_all(dir);
-    }
-    static void touch(const std::string& nativeName) { std::ofstream(nativeName) << "x"; }
-};
-
-TEST_F(FilesTest, FileExistsReportsPresentMissingAndMissingFolder) {
-    touch("KUYU.DAT");
-    std::filesystem::create_directory("sub");
-    EXPECT_EQ(FileExists(U"KUYU.DAT"), -1);
-    EXPECT_EQ(FileExists(U"NONE.DAT"), 0); // not found (error 53) reads 0
-    EXPECT_EQ(FileExists(U"nofolder/KUYU.DAT"), 76);
-    EXPECT_NE(FileExists(U"sub"), -1); // a directory is not a present file
-    EXPECT_NE(FileExists(U"sub"), 0);
-}
-
-TEST_F(FilesTest, NamesMatchWithoutAsciiCaseAndInEitherEncoding) {
-    touch(toUtf8(U"ｽﾐﾚ.bmp"));
-    touch(*encodeCp932(U"ﾀﾝﾎﾟﾎﾟ.GIF")); // raw CP932 bytes on disk
-    touch("X.PI");
-    EXPECT_EQ(FileExists(U"ｽﾐﾚ.BMP"), -1);
-    EXPECT_EQ(FileExists(U"ﾀﾝﾎﾟﾎﾟ.GIF"), -1);
-    EXPECT_EQ(FileExists(U"ﾀﾝﾎﾟﾎﾟ.gif"), -1);
-    EXPECT_EQ(FileExists(U"X.Pi"), -1);
-    EXPECT_EQ(*resolvePath(U"ｽﾐﾚ.BMP"), toUtf8(U"ｽﾐﾚ.bmp"));
-    // The exact name wins over a case-folded one.
-    touch("x.pi");
-    EXPECT_EQ(*resolvePath(U"x.pi"), "x.pi");
-    EXPECT_EQ(readWholeFile(U"ｽﾐﾚ.Bmp"), "x");
 }
