@@ -10,6 +10,7 @@
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
+#include "gui/widgets/FormButtons.h"
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
@@ -209,11 +210,9 @@ void FamilySearch::closeEvent(QCloseEvent* event) {
 
 // Esc presses the window's cancel button.
 void FamilySearch::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        command1_->click();
-        return;
+    if (!pressDefaultOrCancel(event, nullptr, command1_)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 bool FamilySearch::eventFilter(QObject* watched, QEvent* event) {

@@ -12,6 +12,7 @@
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
+#include "gui/widgets/FormButtons.h"
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
@@ -330,11 +331,9 @@ void SearchPanel::closeEvent(QCloseEvent* event) {
 
 // Esc presses the window's cancel button.
 void SearchPanel::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        command11_->click();
-        return;
+    if (!pressDefaultOrCancel(event, nullptr, command11_)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 bool SearchPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,7 @@
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/Placement.h"
+#include "gui/widgets/FormButtons.h"
 #include "gui/widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -108,11 +109,9 @@ void CloseUpWindow::closeEvent(QCloseEvent* event) {
 }
 
 void CloseUpWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        command1_->click();
-        return;
+    if (!pressDefaultOrCancel(event, command1_, nullptr)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 Form43::Form43(App& app, QWidget* parent)

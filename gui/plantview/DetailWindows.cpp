@@ -4,6 +4,7 @@
 #include "gui/app/App.h"
 #include "gui/plantview/MediaPlayer.h"
 #include "gui/plantview/Placement.h"
+#include "gui/widgets/FormButtons.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -92,12 +93,9 @@ void Form43T::closeEvent(QCloseEvent* event) {
 
 void Form43T::keyPressEvent(QKeyEvent* event) {
     // 終了 is both the default and the cancel button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Escape) {
-        command1_->click();
-        return;
+    if (!pressDefaultOrCancel(event, command1_, command1_)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 void Form43T::mouseReleaseEvent(QMouseEvent* event) {

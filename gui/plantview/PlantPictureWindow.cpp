@@ -14,6 +14,7 @@
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
+#include "gui/widgets/FormButtons.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
 
@@ -175,15 +176,9 @@ void Form42::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Form42::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        command1_->click();
-        return;
+    if (!pressDefaultOrCancel(event, command1_, command2_)) {
+        QWidget::keyPressEvent(event);
     }
-    if (event->key() == Qt::Key_Escape) {
-        command2_->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void Form42::closeEvent(QCloseEvent* event) {

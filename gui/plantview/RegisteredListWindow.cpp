@@ -5,6 +5,7 @@
 #include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/QtText.h"
+#include "gui/widgets/FormButtons.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
 
@@ -173,15 +174,9 @@ void Form53::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Form53::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        command2_->click();
-        return;
+    if (!pressDefaultOrCancel(event, command2_, command1_)) {
+        QWidget::keyPressEvent(event);
     }
-    if (event->key() == Qt::Key_Escape) {
-        command1_->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void Form53::closeEvent(QCloseEvent* event) {
