@@ -161,6 +161,14 @@ struct MainWorld : World {
     int quits = 0;
 };
 
+// Any other window of the program, opened through the registry.
+class OtherWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr const char* Name = "Form99";
+    OtherWindow(App&, QWidget* parent) : QWidget(parent) { resize(200, 100); }
+};
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -252,6 +260,25 @@ class MainWindowTest : public QObject {
                            QStringLiteral("「くゆWin」を終了します"), Answer::No);
         QTest::keyClick(w.main, Qt::Key_X, Qt::ControlModifier);
         QVERIFY2(w.messages->verify(), qPrintable(w.messages->failures().join('\n')));
+    }
+
+    void categoryKeysWorkFromEveryWindowAndTheKeyboardComesBack() {
+        MainWorld w;
+        auto& other = w.app->load<OtherWindow>();
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        // F2 opens a picker from any window; Ctrl+X stays with the main
+        // window, so in a text box it can still cut.
+        QTest::keyClick(&other, Qt::Key_F2);
+        QCOMPARE(w.ran, QStringList{"MENU12"});
+        QTest::keyClick(&other, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY2(w.messages->verify(), qPrintable(w.messages->failures().join('\n')));
+        // When the window goes, the main window takes the keys again.
+        w.app->unload(QString::fromLatin1(OtherWindow::Name));
+        QTRY_VERIFY(w.main->isActiveWindow());
+        QTest::keyClick(w.main, Qt::Key_F6);
+        QCOMPARE(w.ran, (QStringList{"MENU12", "MENU21"}));
     }
 
     void checkMarksFollowCategoryChosen() {
