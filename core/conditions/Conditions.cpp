@@ -33,8 +33,8 @@ const std::array<CategoryText, ClassCategory + 1>& labelTable() {
     return table;
 }
 
-const std::array<CategorySpec, CategoryCount + 1>& categoryTable() {
-    static const std::array<CategorySpec, CategoryCount + 1> table{{
+const std::array<CategoryInfo, CategoryCount + 1>& categoryTable() {
+    static const std::array<CategoryInfo, CategoryCount + 1> table{{
         {0, U"", U"", "", ""},
         {6, U"花の色", U"IRO", "MENU11", "toku01"},
         {8, U"花びらの数", U"MAISUU", "MENU12", "toku02"},
@@ -62,7 +62,7 @@ int digitValue(char32_t c) {
 
 } // namespace
 
-const CategorySpec& Category(int k) {
+const CategoryInfo& Category(int k) {
     if (k < 1 || k > CategoryCount) {
         throw RunTimeError(err::SubscriptOutOfRange);
     }

@@ -6,7 +6,7 @@
 
 namespace kuyu {
 
-struct CategorySpec {
+struct CategoryInfo {
     std::int16_t optionCount; // the last option is "不明"
     Text openerCaption;       // written into the picker by the menu item
     Text illustration;        // illustration file base, e.g. "IRO"
@@ -15,7 +15,7 @@ struct CategorySpec {
 };
 
 // k = 1..10; throws RunTimeError(9) outside.
-const CategorySpec& Category(int k);
+const CategoryInfo& Category(int k);
 
 // Fills OptionLabel with the category names and option labels.
 void FillOptionLabels(AppState& state);

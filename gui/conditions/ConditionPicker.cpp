@@ -56,8 +56,8 @@ void ShowConditionPicker(App& app) {
 }
 
 void OpenPickerFromMenu(App& app, int category) {
-    const CategorySpec& spec = Category(category);
-    const Text cannotLoad = spec.illustration + CannotLoad;
+    const CategoryInfo& info = Category(category);
+    const Text cannotLoad = info.illustration + CannotLoad;
     auto& s = app.state;
     s.SearchMode = -1; // committing from here must not search
     CursorGuard hourglass;
@@ -66,10 +66,10 @@ void OpenPickerFromMenu(App& app, int category) {
     try {
         app.unload(QStringLiteral("Form41"));
         auto& picker = app.load<Form11>();
-        picker.setWindowTitle(qs(spec.openerCaption));
+        picker.setWindowTitle(qs(info.openerCaption));
         s.CurrentCategory = static_cast<std::int16_t>(category);
-        s.OptionCount = spec.optionCount;
-        picker.showOptionButtons(spec.optionCount);
+        s.OptionCount = info.optionCount;
+        picker.showOptionButtons(info.optionCount);
     } catch (const RunTimeError&) {
         hourglass.restore();
         tell(app, cannotLoad, ErrorTitle);

@@ -35,7 +35,7 @@ TEST(Categories, EveryCategorysLastOptionIsUnknownAndSlotsBeyondAreEmpty) {
     std::set<std::string> menus, keys;
     for (int k = 1; k <= 10; ++k) {
         SCOPED_TRACE(k);
-        const CategorySpec& c = Category(k);
+        const CategoryInfo& c = Category(k);
         ASSERT_GE(c.optionCount, 3);
         ASSERT_LE(c.optionCount, 8);
         EXPECT_EQ(s.OptionLabel[k][c.optionCount], U"不明");

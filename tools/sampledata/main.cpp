@@ -171,13 +171,13 @@ int run(const QString& database, const QString& outFolder) {
               CloseUpKinds[(closeUps + 5) % std::size(CloseUpKinds)]);
     }
     for (int k = 1; k <= 10; ++k) {
-        const auto& spec = kuyu::Category(k);
+        const auto& info = kuyu::Category(k);
         std::vector<QString> labels;
-        for (int n = 1; n <= spec.optionCount; ++n) {
+        for (int n = 1; n <= info.optionCount; ++n) {
             labels.push_back(
                 qt(state.OptionLabel[static_cast<std::size_t>(k)][static_cast<std::size_t>(n)]));
         }
-        write(categoryIllustration(k, labels), spec.illustration, IllustrationKinds[k]);
+        write(categoryIllustration(k, labels), info.illustration, IllustrationKinds[k]);
     }
 
     // Videos: well-known flowers first, then the first flowering plants.
