@@ -4,8 +4,10 @@
 // menu items and toolbar buttons run.
 
 #include "core/state/AppState.h"
+#include "gui/app/CommandIds.h"
 #include "gui/platform/Platform.h"
 
+#include <QDebug>
 #include <QHash>
 #include <QPointer>
 #include <QString>
@@ -70,23 +72,42 @@ class App {
 
     // --- commands --------------------------------------------------------
     // Menu items and toolbar buttons run commands by their menu item name
-    // ("MENU41"). Each part of the program registers its own.
+    // ("MENU41"); hooks connect windows. Ids live in CommandIds.h. Each part
+    // of the program registers its own.
+    void registerCommand(CommandId id, std::function<void()> handler) {
+        commands_[QString::fromLatin1(id.name)] = std::move(handler);
+    }
+    // By name, for code that walks the menu tree (and tests).
     void registerCommand(const QString& name, std::function<void()> handler) {
         commands_[name] = std::move(handler);
     }
+    bool hasCommand(CommandId id) const { return hasCommand(QString::fromLatin1(id.name)); }
     bool hasCommand(const QString& name) const { return commands_.contains(name); }
-    // Runs it; false when nothing is registered under that name.
+    // Runs it; an id with nothing registered is a wiring fault: it is
+    // reported (unknownCommand) and false is returned.
+    bool run(CommandId id) { return run(QString::fromLatin1(id.name)); }
     bool run(const QString& name) {
         auto it = commands_.find(name);
         if (it == commands_.end()) {
+            reportUnknownCommand(name);
             return false;
         }
         auto handler = *it; // the handler may re-register commands
         handler();
         return true;
     }
+    // Called for a command id that nothing registered. The default prints a
+    // debug message; tests install one that fails the test.
+    static inline std::function<void(const QString&)> unknownCommand;
 
   private:
+    static void reportUnknownCommand(const QString& name) {
+        if (unknownCommand) {
+            unknownCommand(name);
+        } else {
+            qDebug("kuyu: no command registered for %s", qPrintable(name));
+        }
+    }
     void adopt(const QString& name, QWidget* w) {
         w->setObjectName(name);
         if (main_ && w->parentWidget() == main_) {

@@ -1,0 +1,125 @@
+#include "gui/widgets/FormWindow.h"
+
+#include "gui/app/App.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace kuyu::gui {
+
+FormWindow::FormWindow(App& app, const char* name, QWidget* parent) : QWidget(parent), app_(app) {
+    setObjectName(QString::fromLatin1(name));
+}
+
+void FormWindow::unload() {
+    app_.unload(objectName());
+}
+
+QFont FormWindow::minchoFont(int pointSize) {
+    return QFont(QStringLiteral("ＭＳ 明朝"), pointSize);
+}
+
+QFont FormWindow::gothicFont(int pointSize) {
+    return QFont(QStringLiteral("ＭＳ ゴシック"), pointSize);
+}
+
+int FormWindow::lineHeight(const QFont& font) {
+    return QFontMetrics(font).height() + 6;
+}
+
+void FormWindow::watch(QWidget* control, unsigned what) {
+    watched_.insert(control, {control, what});
+    control->installEventFilter(this);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
+        watched_.insert(area->viewport(), {control, what});
+        area->viewport()->installEventFilter(this);
+    }
+}
+
+void FormWindow::onRightClick(QWidget*, const QPoint&) {}
+
+bool FormWindow::onActivateKey(QWidget*, int) {
+    return false;
+}
+
+QPushButton* FormWindow::makeButton(const char* objectName, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(objectName));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* FormWindow::makeLabel(const char* objectName, const QString& caption) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(QString::fromLatin1(objectName));
+    return l;
+}
+
+// Closing the window by its close box unloads it, as its own button does.
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    unload();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if (focused && focused->window() == this && focused->isEnabled()) {
+            focused->click();
+            return;
+        }
+        if (default_ && default_->isEnabled()) {
+            default_->click();
+            return;
+        }
+    } else if (key == Qt::Key_Escape && cancel_ && cancel_->isEnabled()) {
+        cancel_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QWidget* FormWindow::watchedControl(QObject* o, unsigned what) const {
+    auto it = watched_.constFind(o);
+    if (it == watched_.constEnd() || !(it->second & what)) {
+        return nullptr;
+    }
+    return it->first;
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+        type == QEvent::MouseButtonDblClick) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            if (QWidget* control = watchedControl(watched, RightClick)) {
+                // A right click pops a menu up; it does not change the selection.
+                if (type == QEvent::MouseButtonRelease) {
+                    onRightClick(control, mouse->globalPosition().toPoint());
+                }
+                return true;
+            }
+        }
+    } else if (type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Keys come to the control itself, never to its viewport.
+            QWidget* control = watchedControl(watched, ActivateKeys);
+            if (control && control == watched && onActivateKey(control, key)) {
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kuyu::gui
