@@ -44,9 +44,10 @@ QString u(const char* s) {
 }
 
 constexpr int PathRole = Qt::UserRole;
-constexpr int SideTwips = 127;  // viewer width less the picture's
-constexpr int BelowTwips = 412; // viewer height less the picture's
-constexpr int ButtonRow = 24;   // pixels of the viewer's button under the picture
+constexpr int SideTwips = 127;       // viewer width less the picture's
+constexpr int BelowTwips = 412;      // viewer height less the picture's
+constexpr int ButtonRow = 24;        // pixels of the viewer's button under the picture
+constexpr int TitleBarButtons = 110; // room a title bar takes besides its caption
 
 // A path breaks after any "/" so a long folder shows whole in Label3.
 QString breakablePath(const QString& path) {
@@ -136,6 +137,8 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     dir1_->setRootIsDecorated(false);
     dir1_->setItemsExpandable(false);
     dir1_->setIndentation(12);
+    // Every folder on the way is open; there is nothing to fold.
+    dir1_->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; }"));
     dir1_->setAccessibleName(u(t::FolderCaption));
 
     combo1_ = new QComboBox(this);
@@ -443,9 +446,12 @@ Form72A::Form72A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
 void Form72A::showPicture(const QImage& picture, const QString& caption) {
     image1_->setPicture(picture);
     const int side = px(SideTwips);
-    // A picture narrower than the button still leaves the button whole.
-    QSize wanted(std::max(picture.width(), command1_->sizeHint().width()) + side,
-                 picture.height() + px(BelowTwips));
+    // A picture narrower than the button or the caption still leaves both
+    // whole (the title bar also holds the window manager's buttons).
+    const int captionWidth = fontMetrics().horizontalAdvance(caption) + TitleBarButtons;
+    QSize wanted(
+        std::max({picture.width() + side, command1_->sizeHint().width() + side, captionWidth}),
+        picture.height() + px(BelowTwips));
     // Natural size, but never a window that runs off the screen: the
     // picture scrolls instead.
     const QRect area = availableArea(this);
@@ -455,6 +461,11 @@ void Form72A::showPicture(const QImage& picture, const QString& caption) {
     setWindowTitle(caption);
     resize(wanted);
     layOut();
+    if (!placed_) {
+        // First time: under the main window, clear of the chooser's middle.
+        placeBelow(this, app_.mainWindow(), 0.0);
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();

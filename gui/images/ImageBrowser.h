@@ -110,6 +110,7 @@ class Form72A : public FormWindow {
     ImageBox* image1_ = nullptr;
     QPushButton* command1_ = nullptr;
     QMenu* menu_ = nullptr;
+    bool placed_ = false;
 };
 
 // Loads the file named by Text1 of Form72, in the folder its File1 lists,

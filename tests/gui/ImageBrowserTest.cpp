@@ -248,13 +248,13 @@ class ImageBrowserTest : public QObject {
     }
 
     void viewerTakesThePictureSizeAndNeverRunsOffTheScreen() {
-        QVERIFY(writePicture(f->here("mid.BMP"), 200, 150, Qt::red, "BMP"));
+        QVERIFY(writePicture(f->here("mid.BMP"), 320, 150, Qt::red, "BMP"));
         QVERIFY(writePicture(f->here("huge.BMP"), 3000, 2400, Qt::red, "BMP"));
         chooser()->setDirPath(f->dir.path());
         showFile(QStringLiteral("mid.BMP"));
-        QCOMPARE(viewer()->image()->size(), QSize(200, 150));
+        QCOMPARE(viewer()->image()->size(), QSize(320, 150));
         // Picture + 127 x 412 twips, 15 twips to a pixel.
-        QCOMPARE(viewer()->size(), QSize(200 + 8, 150 + 27));
+        QCOMPARE(viewer()->size(), QSize(320 + 8, 150 + 27));
         QCOMPARE(viewer()->findChild<QPushButton*>("Command1")->text(), QStringLiteral("終了"));
 
         showFile(QStringLiteral("huge.BMP"));
