@@ -49,11 +49,13 @@ constexpr int BelowTwips = 412;      // viewer height less the picture's
 constexpr int ButtonRow = 24;        // pixels of the viewer's button under the picture
 constexpr int TitleBarButtons = 110; // room a title bar takes besides its caption
 
-// A path breaks after any "/" so a long folder shows whole in Label3.
-QString breakablePath(const QString& path) {
-    QString out = path;
-    out.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
-    return out;
+// Label3 shows the folder; its text may break after any "/" so a long
+// path shows whole, and a screen reader is given the plain path.
+void showFolder(QLabel* label, const QString& path) {
+    QString text = path;
+    text.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    label->setText(text);
+    label->setAccessibleName(path);
 }
 
 QString cleanFolder(const QString& folder) {
@@ -251,7 +253,7 @@ void Form72::clearFileName() {
 }
 
 void Form72::open() {
-    label3_->setText(breakablePath(dirPath_));
+    showFolder(label3_, dirPath_);
     // The type list shows the type the file list follows.
     combo1_->setCurrentIndex(0);
     setPattern(u(t::FileTypes[0].pattern));
@@ -285,7 +287,7 @@ bool Form72::setDirPath(const QString& folder) {
     dirPath_ = path;
     fillFolders(path, children);
     filePath_ = path;
-    label3_->setText(breakablePath(path));
+    showFolder(label3_, path);
     showDriveOf(path);
     applyFileType(true);
     return true;
