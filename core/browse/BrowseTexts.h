@@ -18,6 +18,9 @@ inline constexpr const char32_t* CaptionSlash = U"/";
 inline constexpr const char32_t* CaptionPages = U"ﾍﾟｰｼﾞ)";
 inline constexpr const char32_t* CaptionNoneLeft = U"    （残りはありません）    (";
 inline constexpr const char32_t* ErrorCaption = U"エラー";
+inline constexpr const char32_t* ErrorTitle = U"エラーメッセージ";
+// What a screen reader calls a position without a plant.
+inline constexpr const char32_t* EmptyPicture = U"画像";
 inline constexpr const char32_t* Next = U"NEXT";
 inline constexpr const char32_t* Back = U"BACK";
 inline constexpr const char32_t* Up1 = U"UP1";
