@@ -122,9 +122,12 @@ Form45::Form45(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     buildControls();
     buildMenus();
     setCancelButton(command3_);
-    // The window sees every key first, whichever control has the focus.
+    // The window sees every key first, whichever control has the focus (its
+    // pop-up menus keep their own keys).
     for (QWidget* w : findChildren<QWidget*>()) {
-        w->installEventFilter(this);
+        if (!qobject_cast<QMenu*>(w)) {
+            w->installEventFilter(this);
+        }
     }
     PlaceBelowMainWindow(this, app.mainWindow());
     keepOnScreen(this);
