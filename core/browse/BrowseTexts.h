@@ -47,7 +47,8 @@ inline constexpr const char32_t* CloseUpGone = U"ファイルがありません"
 inline constexpr const char32_t* CloseUpGoneTitle = U"ＵＰ画像";
 inline constexpr const char32_t* FeatureCaption = U"花の主な特徴";
 inline constexpr std::array<const char32_t*, 10> CategoryNames = {
-    U"花の色", U"花弁数", U" 花序", U"花の形", U"ｵｼﾍﾞ数", U" 葉序", U"葉の形", U" 葉脈", U"茎形状", U"茎断面",
+    U"花の色", U"花弁数", U" 花序", U"花の形", U"ｵｼﾍﾞ数",
+    U" 葉序",  U"葉の形", U" 葉脈", U"茎形状", U"茎断面",
 };
 inline constexpr const char32_t* FeatureMenuTitle = U"ﾎﾟｯﾌﾟｱｯﾌﾟ46A";
 inline constexpr const char32_t* FeatureMenuClose = U"終了（特徴表示終了）(&E&ｲ)";

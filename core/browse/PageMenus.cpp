@@ -51,7 +51,8 @@ PageMenu emptyMenu(int position, bool back) {
     m.position = position;
     m.items = {
         {"MENU45" + x + "1", bt::MenuNext, false, PageAction::None},
-        {"MENU45" + x + "2", bt::MenuBack, back, back ? PageAction::PreviousPage : PageAction::None},
+        {"MENU45" + x + "2", bt::MenuBack, back,
+         back ? PageAction::PreviousPage : PageAction::None},
         {"MENU45" + x + "3", bt::Separator},
         {"MENU45" + x + "4", position == 2 ? bt::MenuUpCentre : bt::MenuUpRight, false},
         {"MENU45" + x + "5", position == 2 ? bt::MenuFeaturesCentreEmpty : bt::MenuFeaturesRight,

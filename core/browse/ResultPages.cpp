@@ -52,7 +52,8 @@ Text PictureBaseName(const Text& pageLine) {
 Text PlantKeyOfLabel(const Text& label, std::size_t length) {
     const std::size_t bracket = label.find(U'(');
     // Characters 2 to a - 2, where a is the bracket's position from 1.
-    Text key = bracket == Text::npos ? mid(label, 2) : mid(label, 2, bracket >= 2 ? bracket - 2 : 0);
+    Text key =
+        bracket == Text::npos ? mid(label, 2) : mid(label, 2, bracket >= 2 ? bracket - 2 : 0);
     const auto first = key.find_first_not_of(U' ');
     if (first == Text::npos) {
         return {};

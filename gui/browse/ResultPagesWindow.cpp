@@ -16,6 +16,7 @@
 #include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
 
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <new>
 
 namespace kuyu::gui {
@@ -85,6 +87,28 @@ void tell(App& app, QWidget* parent, const Text& text, const Text& title) {
     m.text = text;
     m.title = title;
     app.platform.messages->show(parent, m);
+}
+
+// A close-up goes where it hides neither the pages nor the feature view:
+// below the pages, else to their right (under the feature view when that is
+// open), else wherever it stays on the screen.
+void placeBesidePages(QWidget* w, const QWidget* pages, const QWidget* features) {
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    // A window not yet framed is given room for a title bar.
+    const QSize size = w->frameGeometry().size().expandedTo(w->size() + QSize(8, 32));
+    const QRect p = pages->frameGeometry();
+    const int rightTop =
+        features && features->isVisible() ? features->frameGeometry().bottom() + 8 : p.top();
+    for (const QPoint spot : {QPoint(p.left(), p.bottom() + 8), QPoint(p.right() + 8, rightTop),
+                              QPoint(p.right() + 8, p.top())}) {
+        if (area.contains(QRect(spot, size))) {
+            w->move(spot);
+            return;
+        }
+    }
+    w->move(p.left(), p.bottom() + 8);
+    keepOnScreen(w);
 }
 
 } // namespace
@@ -182,8 +206,8 @@ void Form45::buildControls() {
     command1_ = button("Command1", bt::Next, NextLeft);
     const char32_t* upCaptions[3] = {bt::Up1, bt::Up2, bt::Up3};
     for (int k = 0; k < 3; ++k) {
-        ups_[k] = button(qPrintable(QStringLiteral("Command%1").arg(k + 4)), upCaptions[k],
-                         UpLeft[k]);
+        ups_[k] =
+            button(qPrintable(QStringLiteral("Command%1").arg(k + 4)), upCaptions[k], UpLeft[k]);
         connect(ups_[k], &QPushButton::clicked, this, [this, k] { showCloseUp(k + 1); });
     }
     command3_ = button("Command3", bt::Close, CloseLeft);
@@ -210,7 +234,8 @@ void Form45::buildMenus() {
         keepCaptionsWhole(menu);
         const int position = spec.position;
         for (const PageMenuItem& item : spec.items) {
-            QAction* a = item.separator() ? menu->addSeparator() : menu->addAction(qs(item.caption));
+            QAction* a =
+                item.separator() ? menu->addSeparator() : menu->addAction(qs(item.caption));
             a->setObjectName(QString::fromStdString(item.name));
             a->setEnabled(item.enabled);
             switch (item.action) {
@@ -388,12 +413,19 @@ void Form45::showCloseUp(int position) {
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     // An empty position names no plant, so there is no close-up to look for.
     const std::vector<Text> candidates =
-        app_.state.NameKey.empty()
-            ? std::vector<Text>{}
-            : pictureCandidates(app_.state.NameKey + U"Q", app_.state.DataFolder,
-                                PictureSet::Plant);
+        app_.state.NameKey.empty() ? std::vector<Text>{}
+                                   : pictureCandidates(app_.state.NameKey + U"Q",
+                                                       app_.state.DataFolder, PictureSet::Plant);
+    const bool wasVisible = window.isVisible();
     try {
-        if (!FillCloseUp(app_, window, candidates, caption, normal)) {
+        if (FillCloseUp(app_, window, candidates, caption, normal)) {
+            if (!wasVisible) {
+                // Placed while hidden, so a window manager takes the place.
+                window.hide();
+                placeBesidePages(&window, this, app_.loaded<Form46A>());
+                window.show();
+            }
+        } else {
             hourglass.restore();
             tell(app_, this, bt::CloseUpMissing, bt::CloseUpMissingTitle);
         }
@@ -467,8 +499,7 @@ void Form45::onRightClick(QWidget* control, const QPoint& globalPos) {
             QMenu* menu = popupMenu(QString::fromStdString(name));
             const auto spec = std::find_if(PageMenus().begin(), PageMenus().end(),
                                            [&](const PageMenu& m) { return m.name == name; });
-            QAction* def =
-                menu->findChild<QAction*>(QString::fromStdString(spec->defaultItem));
+            QAction* def = menu->findChild<QAction*>(QString::fromStdString(spec->defaultItem));
             PopUp(menu, def, globalPos);
             return;
         }
@@ -477,7 +508,7 @@ void Form45::onRightClick(QWidget* control, const QPoint& globalPos) {
 
 // However the pages go away, the feature view goes with them.
 void Form45::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous()) {
+    if (!event->spontaneous() && !isMinimized()) {
         closeFeatureView();
     }
     FormWindow::hideEvent(event);

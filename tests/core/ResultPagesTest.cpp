@@ -3,8 +3,8 @@
 // list, the names derived from list lines and labels, and the choice among
 // the sixteen pop-up menus.
 
-#include "core/browse/PageMenus.h"
 #include "core/browse/ResultPages.h"
+#include "core/browse/PageMenus.h"
 
 #include <gtest/gtest.h>
 
@@ -59,14 +59,14 @@ struct Walk {
 
 TEST(ResultPages, ArithmeticForEveryCountAndPage) {
     const Walk walks[] = {
-        {1, 1, {-2}}, {2, 1, {-1}}, {3, 1, {0}}, {4, 2, {1, -2}}, {5, 2, {2, -1}},
-        {10, 4, {7, 4, 1, -2}},
+        {1, 1, {-2}},    {2, 1, {-1}},    {3, 1, {0}},
+        {4, 2, {1, -2}}, {5, 2, {2, -1}}, {10, 4, {7, 4, 1, -2}},
     };
     for (const Walk& w : walks) {
         EXPECT_EQ(PageCountOf(w.results), w.pages) << w.results;
         for (int p = 1; p <= w.pages; ++p) {
-            const std::string where = std::to_string(w.results) + " results, page " +
-                                      std::to_string(p);
+            const std::string where =
+                std::to_string(w.results) + " results, page " + std::to_string(p);
             // NEXT shows exactly on every page but the last.
             EXPECT_EQ(HasLaterPage(w.results, p), p < w.pages) << where;
             const int k = w.remaining[static_cast<std::size_t>(p - 1)];
@@ -153,7 +153,8 @@ TEST(ResultPages, PictureAndPlantKeysFromLinesAndLabels) {
 
 const PageMenu& menu(const std::string& name) {
     const auto& all = PageMenus();
-    const auto it = std::find_if(all.begin(), all.end(), [&](const auto& m) { return m.name == name; });
+    const auto it =
+        std::find_if(all.begin(), all.end(), [&](const auto& m) { return m.name == name; });
     if (it == all.end()) {
         throw std::runtime_error("no menu " + name);
     }

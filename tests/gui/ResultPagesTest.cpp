@@ -35,14 +35,15 @@ namespace {
 
 // Ten plants; the first four have flower colour 3, the rest colour 2.
 const char* const Plants[][2] = {
-    {"ｽﾐﾚ", "ｽﾐﾚ"},   {"ﾀﾝﾎﾟﾎﾟ", "ｷｸ"},   {"ﾅｶﾞﾊﾞﾉﾀﾁﾂﾎﾞｽﾐﾚ", "ｽﾐﾚ"}, {"ｱｶﾈ", "ｱｶﾈ"},
-    {"ﾅｽﾞﾅ", "ｱﾌﾞﾗﾅ"}, {"ﾊｺﾍﾞ", "ﾅﾃﾞｼｺ"}, {"ﾖﾓｷﾞ", "ｷｸ"},           {"ﾂﾕｸｻ", "ﾂﾕｸｻ"},
-    {"ｶﾀﾊﾞﾐ", "ｶﾀﾊﾞﾐ"}, {"ﾄﾞｸﾀﾞﾐ", "ﾄﾞｸﾀﾞﾐ"},
+    {"ｽﾐﾚ", "ｽﾐﾚ"},       {"ﾀﾝﾎﾟﾎﾟ", "ｷｸ"},  {"ﾅｶﾞﾊﾞﾉﾀﾁﾂﾎﾞｽﾐﾚ", "ｽﾐﾚ"},
+    {"ｱｶﾈ", "ｱｶﾈ"},       {"ﾅｽﾞﾅ", "ｱﾌﾞﾗﾅ"}, {"ﾊｺﾍﾞ", "ﾅﾃﾞｼｺ"},
+    {"ﾖﾓｷﾞ", "ｷｸ"},       {"ﾂﾕｸｻ", "ﾂﾕｸｻ"},  {"ｶﾀﾊﾞﾐ", "ｶﾀﾊﾞﾐ"},
+    {"ﾄﾞｸﾀﾞﾐ", "ﾄﾞｸﾀﾞﾐ"},
 };
 
 QString caption(int plant) {
-    return QStringLiteral("  %1 (%2)科").arg(QString::fromUtf8(Plants[plant - 1][0]),
-                                             QString::fromUtf8(Plants[plant - 1][1]));
+    return QStringLiteral("  %1 (%2)科")
+        .arg(QString::fromUtf8(Plants[plant - 1][0]), QString::fromUtf8(Plants[plant - 1][1]));
 }
 
 } // namespace
@@ -71,8 +72,7 @@ class ResultPagesTest : public QObject {
         return QString(pages()->nextShown() ? 'N' : '-') + (pages()->backShown() ? 'B' : '-');
     }
     bool blank(int position) const {
-        return pages()->picture(position)->picture().toImage() ==
-               Form45::blankPicture().toImage();
+        return pages()->picture(position)->picture().toImage() == Form45::blankPicture().toImage();
     }
     QMenu* rightClick(int position) {
         QTest::mouseClick(pages()->picture(position), Qt::RightButton, {}, QPoint(20, 20));
@@ -110,9 +110,9 @@ class ResultPagesTest : public QObject {
     void controlsKeepTheirNamesAndEveryTextShows() {
         search("MENU45", '0');
         QVERIFY(QTest::qWaitForWindowExposed(pages()));
-        const char* names[] = {"Label1",   "Label2",   "Label3",   "Image1",   "Image2",
-                               "Image3",   "Command1", "Command2", "Command3", "Command4",
-                               "Command5", "Command6"};
+        const char* names[] = {"Label1",   "Label2",   "Label3",   "Image1",
+                               "Image2",   "Image3",   "Command1", "Command2",
+                               "Command3", "Command4", "Command5", "Command6"};
         for (const char* name : names) {
             auto* w = child<QWidget>(name);
             QVERIFY2(w, name);
@@ -211,8 +211,8 @@ class ResultPagesTest : public QObject {
             const char* defaultItem;
         };
         const Case cases[] = {
-            {0, 3, "MENU_45CB", "MENU454CB"},  {1, 1, "MENU_45A", "MENU454A"},
-            {1, 2, "MENU_45B", "MENU454B"},    {3, 1, "MENU_45AA", "MENU454AA"},
+            {0, 3, "MENU_45CB", "MENU454CB"},    {1, 1, "MENU_45A", "MENU454A"},
+            {1, 2, "MENU_45B", "MENU454B"},      {3, 1, "MENU_45AA", "MENU454AA"},
             {3, 2, "MENU_45BBACK", "MENU45BB7"}, {3, 3, "MENU_45CBACK", "MENU45CB7"},
         };
         for (const Case& c : cases) {
@@ -284,7 +284,8 @@ class ResultPagesTest : public QObject {
         QTest::mouseClick(child<QLabel>("Label1"), Qt::LeftButton);
         QVERIFY(features()->isVisible());
         QCOMPARE(features()->windowTitle(), QStringLiteral("ｽﾐﾚ"));
-        QCOMPARE(features()->feature(0)->lines(), QStringList{"  " + qs(f->state.OptionLabel[1][3])});
+        QCOMPARE(features()->feature(0)->lines(),
+                 QStringList{"  " + qs(f->state.OptionLabel[1][3])});
         QCOMPARE(features()->feature(0)->lineColor(0), QColor(192, 0, 192));
         QCOMPARE(features()->feature(9)->lines(),
                  QStringList{qs(FeatureViewFeatures(f->state, 1).values[9])});
@@ -305,7 +306,8 @@ class ResultPagesTest : public QObject {
         search("MENU45", '3');
         QTest::keyClick(pages(), '2');
         QTest::mouseClick(features()->feature(4), Qt::RightButton);
-        QCOMPARE(features()->popupMenu()->defaultAction()->objectName(), QStringLiteral("MENU461A"));
+        QCOMPARE(features()->popupMenu()->defaultAction()->objectName(),
+                 QStringLiteral("MENU461A"));
         features()->popupMenu()->hide();
         features()->popupMenu()->defaultAction()->trigger();
         f->flush();
