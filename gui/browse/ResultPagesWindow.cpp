@@ -229,11 +229,11 @@ void Form45::buildControls() {
 }
 
 void Form45::buildMenus() {
-    for (const PageMenu& spec : PageMenus()) {
-        QMenu* menu = MakePopupMenu(this, spec.name.c_str(), qs(spec.title));
+    for (const PageMenu& table : PageMenus()) {
+        QMenu* menu = MakePopupMenu(this, table.name.c_str(), qs(table.title));
         keepCaptionsWhole(menu);
-        const int position = spec.position;
-        for (const PageMenuItem& item : spec.items) {
+        const int position = table.position;
+        for (const PageMenuItem& item : table.items) {
             QAction* a =
                 item.separator() ? menu->addSeparator() : menu->addAction(qs(item.caption));
             a->setObjectName(QString::fromStdString(item.name));
@@ -497,9 +497,9 @@ void Form45::onRightClick(QWidget* control, const QPoint& globalPos) {
             const std::string name =
                 ChoosePageMenu(k, labelText(k).isEmpty(), nextShown(), backShown());
             QMenu* menu = popupMenu(QString::fromStdString(name));
-            const auto spec = std::find_if(PageMenus().begin(), PageMenus().end(),
-                                           [&](const PageMenu& m) { return m.name == name; });
-            QAction* def = menu->findChild<QAction*>(QString::fromStdString(spec->defaultItem));
+            const auto chosen = std::find_if(PageMenus().begin(), PageMenus().end(),
+                                             [&](const PageMenu& m) { return m.name == name; });
+            QAction* def = menu->findChild<QAction*>(QString::fromStdString(chosen->defaultItem));
             PopUp(menu, def, globalPos);
             return;
         }
