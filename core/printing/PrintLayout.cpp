@@ -123,7 +123,9 @@ int dropMillimetres(double previewTwips, double previewScale) {
     if (previewScale <= 0) {
         return 1;
     }
-    const double mm = std::floor(previewTwips / TwipsPerMm / previewScale) + 1;
+    // The scale is kept in single precision: a whole millimetre must not read
+    // as the one below it.
+    const double mm = std::floor(previewTwips / TwipsPerMm / previewScale + 1e-4) + 1;
     if (!(mm >= 1)) {
         return 1;
     }

@@ -15,12 +15,14 @@ void registerShellCommands(App& app);     // MENU66, MENU71, MENU73, MENU74, Men
 void registerConditionCommands(App& app); // MENU11..MENU32, MENU4A, MENU62
 void registerPlantViewCommands(App& app); // MENU53, MENU61 (list windows)
 void registerSearchCommands(App& app);    // MENU41..MENU43, MENU51, MENU54, SearchPanelRefresh
+void registerPrintCommands(App& app);     // MENU64A, MENU64B, Form42.Print
 
 inline void registerAllCommands(App& app) {
     registerShellCommands(app);
     registerConditionCommands(app);
     registerPlantViewCommands(app);
     registerSearchCommands(app);
+    registerPrintCommands(app);
 }
 
 } // namespace kuyu::gui
