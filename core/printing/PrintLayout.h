@@ -40,10 +40,10 @@ constexpr int SheetShortSide = 3150;
 SheetRect sheetFor(int orientation);
 
 struct PaperLayout {
-    Text text;                // what the dialog shows beside 印刷可能範囲
-    double longSideMm = 0;    // of the paper laid out (A4 for unknown codes)
-    double twipsPerMm = 0;    // preview twips per millimetre of paper
-    double previewScale = 0;  // preview twips per page twip
+    Text text;               // what the dialog shows beside 印刷可能範囲
+    double longSideMm = 0;   // of the paper laid out (A4 for unknown codes)
+    double twipsPerMm = 0;   // preview twips per millimetre of paper
+    double previewScale = 0; // preview twips per page twip
 };
 PaperLayout paperLayout(int paperCode, int orientation);
 

@@ -191,8 +191,8 @@ void PrintPlantPage(PrinterSurface& surface, const AppState& state, const PlantP
         surface.printLine({{0, s.PrintNameText}});
     }
     if (s.PrintCardOn == 1) {
-        const CardGeometry card =
-            cardGeometry(s.PrintCardLeft * TwipsPerMm, s.PrintCardTop * TwipsPerMm, s.PrintCardZoom);
+        const CardGeometry card = cardGeometry(s.PrintCardLeft * TwipsPerMm,
+                                               s.PrintCardTop * TwipsPerMm, s.PrintCardZoom);
         const double right = card.x0 + card.width;
         const double bottom = card.y0 + card.height();
         surface.setColour(Qt::black);

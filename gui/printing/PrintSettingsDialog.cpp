@@ -5,11 +5,11 @@
 #include "core/printing/PrintLayout.h"
 #include "gui/app/App.h"
 #include "gui/images/ImageBox.h"
-#include "gui/platform/CursorGuard.h"
-#include "gui/platform/QtText.h"
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPictureWindow.h"
+#include "gui/platform/CursorGuard.h"
+#include "gui/platform/QtText.h"
 #include "gui/printing/PrintJobs.h"
 #include "gui/printing/PrintTexts.h"
 #include "gui/widgets/Twips.h"
@@ -201,7 +201,8 @@ QWidget* Form42PB::buildGroup(int check, const char32_t* caption,
                 grid->addWidget(edit, row, 0, 1, 4);
                 continue;
             }
-            edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+            edit->setMaximumWidth(
+                edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
             edit->setAlignment(Qt::AlignRight);
             auto* label = new QLabel(t(text.caption), group);
             label->setObjectName(QStringLiteral("Caption") + edit->objectName());
@@ -436,8 +437,8 @@ void Form42PB::layOutSheet() {
 }
 
 void Form42PB::fillPictureSizes(bool closeUpToo) {
-    const PictureFields p = fieldsFromScale(app_.state.Print.PrintPictureZoom, pictureTwips_.width(),
-                                            pictureTwips_.height());
+    const PictureFields p = fieldsFromScale(app_.state.Print.PrintPictureZoom,
+                                            pictureTwips_.width(), pictureTwips_.height());
     setValue(4, p.widthMm);
     setValue(5, p.heightMm);
     if (closeUpToo) {
@@ -470,17 +471,17 @@ void Form42PB::PrintSettingsRefresh() {
                                      pictureTwips_.width() * value(1) * scale,
                                      pictureTwips_.height() * value(1) * scale));
     if (closeUpSame_ && app_.state.Print.PrintCloseUpOn == 1) {
-        image2_->setGeometry(previewRect(value(7) * TwipsPerMm * scale,
-                                         value(8) * TwipsPerMm * scale,
-                                         closeUpTwips_.width() * value(6) * scale,
-                                         closeUpTwips_.height() * value(6) * scale));
+        image2_->setGeometry(previewRect(
+            value(7) * TwipsPerMm * scale, value(8) * TwipsPerMm * scale,
+            closeUpTwips_.width() * value(6) * scale, closeUpTwips_.height() * value(6) * scale));
     }
     image2_->setVisible(closeUpSame_ && check(4)->isChecked());
 }
 
 void Form42PB::PlaceNamePreview() {
     const double scale = app_.state.Print.PreviewScale;
-    const QRect r = previewRect(value(14) * TwipsPerMm * scale, value(15) * TwipsPerMm * scale, 1, 1);
+    const QRect r =
+        previewRect(value(14) * TwipsPerMm * scale, value(15) * TwipsPerMm * scale, 1, 1);
     picture3_->move(r.topLeft());
 }
 
@@ -503,7 +504,8 @@ void Form42PB::drawNamePreview() {
 
 void Form42PB::placeCard() {
     const double scale = app_.state.Print.PreviewScale;
-    const QRect r = previewRect(value(12) * TwipsPerMm * scale, value(13) * TwipsPerMm * scale, 1, 1);
+    const QRect r =
+        previewRect(value(12) * TwipsPerMm * scale, value(13) * TwipsPerMm * scale, 1, 1);
     picture4_->move(r.topLeft());
 }
 
@@ -641,9 +643,9 @@ bool Form42PB::commit(int n) {
         break;
     case 12:
     case 13:
-        picture4_->move(previewRect(value(12) * scale * TwipsPerMm, value(13) * scale * TwipsPerMm,
-                                    1, 1)
-                            .topLeft());
+        picture4_->move(
+            previewRect(value(12) * scale * TwipsPerMm, value(13) * scale * TwipsPerMm, 1, 1)
+                .topLeft());
         break;
     case 14:
     case 15:
@@ -674,8 +676,8 @@ void Form42PB::drop(SheetItem* item, QPoint posInItem) {
     const PrintSettings& s = app_.state.Print;
     const int mmX = dropMillimetres(twips(onSheet.x()) - s.DragOffsetX, s.PreviewScale);
     const int mmY = dropMillimetres(twips(onSheet.y()) - s.DragOffsetY, s.PreviewScale);
-    const std::pair<int, int> fieldsOf = item == image1_    ? std::pair{2, 3}
-                                         : item == image2_  ? std::pair{7, 8}
+    const std::pair<int, int> fieldsOf = item == image1_     ? std::pair{2, 3}
+                                         : item == image2_   ? std::pair{7, 8}
                                          : item == picture3_ ? std::pair{14, 15}
                                                              : std::pair{12, 13};
     setValue(fieldsOf.first, mmX);
@@ -695,19 +697,20 @@ void Form42PB::resizeItem(SheetItem* item, QPoint posInItem) {
         item->resize(previewRect(0, 0, size.width, size.height).size());
         const double widthMm = size.width / TwipsPerMm / scale;
         setValue(4, widthMm);
-        if (const auto f = fieldsFromWidth(widthMm, pictureTwips_.width(), pictureTwips_.height())) {
+        if (const auto f =
+                fieldsFromWidth(widthMm, pictureTwips_.width(), pictureTwips_.height())) {
             setValue(1, f->scale);
             setValue(5, f->heightMm);
         }
     } else if (item == image2_) {
-        const double ratio = closeUpTwips_.height() > 0
-                                 ? closeUpTwips_.width() / closeUpTwips_.height()
-                                 : 1;
+        const double ratio =
+            closeUpTwips_.height() > 0 ? closeUpTwips_.width() / closeUpTwips_.height() : 1;
         const PreviewSize size = sizeCloseUpPreview(x, y, ratio);
         item->resize(previewRect(0, 0, size.width, size.height).size());
         const double widthMm = size.width / TwipsPerMm / scale;
         setValue(9, widthMm);
-        if (const auto f = fieldsFromWidth(widthMm, closeUpTwips_.width(), closeUpTwips_.height())) {
+        if (const auto f =
+                fieldsFromWidth(widthMm, closeUpTwips_.width(), closeUpTwips_.height())) {
             setValue(6, f->scale);
             setValue(10, f->heightMm);
         }
@@ -771,7 +774,8 @@ bool Form42PB::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (sizing_) {
-            outline_->setGeometry(QRect(item->pos(), QSize(std::max(1, pos.x()), std::max(1, pos.y()))));
+            outline_->setGeometry(
+                QRect(item->pos(), QSize(std::max(1, pos.x()), std::max(1, pos.y()))));
         } else {
             outline_->move(item->mapTo(sheet_, pos) - pressPos_);
         }

@@ -120,7 +120,7 @@ class Form42PB : public FormWindow {
     QLabel* label12_ = nullptr;
     QLabel* label14_ = nullptr;
     QFrame* previewArea_ = nullptr;
-    QFrame* sheet_ = nullptr; // Picture2
+    QFrame* sheet_ = nullptr;   // Picture2
     QFrame* outline_ = nullptr; // Image3
     SheetItem* image1_ = nullptr;
     SheetItem* image2_ = nullptr;

@@ -43,14 +43,14 @@ struct FieldText {
     const char32_t* design;
 };
 inline constexpr FieldText Fields[] = {
-    {"Text1", U"画像倍率(X)", U"1"},      {"Text2", U"左から(L)", U"30"},
-    {"Text3", U"上から(Ｔ)", U"30"},      {"Text4", U"画像の幅(W)", U"0"},
-    {"Text5", U"画像の高さ(H)", U"0"},    {"Text6", U"画像倍率(X)", U"1"},
-    {"Text7", U"左から(L)", U"30"},       {"Text8", U"上から(T)", U"125"},
-    {"Text9", U"画像の幅(W)", U"0"},      {"Text10", U"画像の高さ(H)", U"0"},
-    {"Text11", U"", U"植物名"},           {"Text12", U"左から(L)", U"100"},
-    {"Text13", U"上から(T)", U"30"},      {"Text14", U"左から（Ｌ）", U"30"},
-    {"Text15", U"上から（Ｔ）", U"20"},   {"Text16", U"表示倍率(X)", U"1"},
+    {"Text1", U"画像倍率(X)", U"1"},    {"Text2", U"左から(L)", U"30"},
+    {"Text3", U"上から(Ｔ)", U"30"},    {"Text4", U"画像の幅(W)", U"0"},
+    {"Text5", U"画像の高さ(H)", U"0"},  {"Text6", U"画像倍率(X)", U"1"},
+    {"Text7", U"左から(L)", U"30"},     {"Text8", U"上から(T)", U"125"},
+    {"Text9", U"画像の幅(W)", U"0"},    {"Text10", U"画像の高さ(H)", U"0"},
+    {"Text11", U"", U"植物名"},         {"Text12", U"左から(L)", U"100"},
+    {"Text13", U"上から(T)", U"30"},    {"Text14", U"左から（Ｌ）", U"30"},
+    {"Text15", U"上から（Ｔ）", U"20"}, {"Text16", U"表示倍率(X)", U"1"},
 };
 
 // Our own words: where a printout went when there is no printer.

@@ -53,7 +53,7 @@ int QtPrinterSurface::orientation() const {
         return printing::Portrait;
     }
     return printer_->pageLayout().orientation() == QPageLayout::Landscape ? printing::Landscape
-                                                                           : printing::Portrait;
+                                                                          : printing::Portrait;
 }
 
 int QtPrinterSurface::paperCode(int id) {
@@ -198,14 +198,15 @@ void QtPrinterSurface::printLine(const printing::PrintLine& items) {
 
 void QtPrinterSurface::drawLine(QPointF from, QPointF to) {
     begin();
-    painter_->drawLine(QPointF(dots(from.x()), dots(from.y())), QPointF(dots(to.x()), dots(to.y())));
+    painter_->drawLine(QPointF(dots(from.x()), dots(from.y())),
+                       QPointF(dots(to.x()), dots(to.y())));
 }
 
 void QtPrinterSurface::drawRectangle(QPointF from, QPointF to) {
     begin();
-    painter_->drawRect(QRectF(QPointF(dots(from.x()), dots(from.y())),
-                              QPointF(dots(to.x()), dots(to.y())))
-                           .normalized());
+    painter_->drawRect(
+        QRectF(QPointF(dots(from.x()), dots(from.y())), QPointF(dots(to.x()), dots(to.y())))
+            .normalized());
 }
 
 void QtPrinterSurface::drawPicture(const QImage& picture, const QRectF& rect) {

@@ -42,9 +42,9 @@ TEST(PaperLayout, EveryPaperAndOrientation) {
 
 TEST(FieldValue, ReadsTheLeadingNumber) {
     const std::pair<const char32_t*, double> rows[] = {
-        {U"30", 30},     {U" 12.5", 12.5}, {U"2.5mm", 2.5}, {U"-5", -5}, {U"abc", 0},
-        {U"", 0},        {U".5", 0.5},     {U"1e2", 100},   {U"2e", 2},  {U"1.2.3", 1.2},
-        {U"+7", 7},      {U"-", 0},        {U"1e999", 0},
+        {U"30", 30}, {U" 12.5", 12.5}, {U"2.5mm", 2.5}, {U"-5", -5}, {U"abc", 0},
+        {U"", 0},    {U".5", 0.5},     {U"1e2", 100},   {U"2e", 2},  {U"1.2.3", 1.2},
+        {U"+7", 7},  {U"-", 0},        {U"1e999", 0},
     };
     for (const auto& [text, value] : rows) {
         EXPECT_DOUBLE_EQ(fieldValue(text), value) << toUtf8(text);
@@ -83,7 +83,7 @@ TEST(PreviewConversions, TypedWidthSetsScaleAndHeight) {
 TEST(PreviewConversions, DroppedPositionsInMillimetres) {
     const double a4 = paperLayout(PaperA4, Portrait).previewScale;
     EXPECT_EQ(dropMillimetres(0, a4), 1);
-    EXPECT_EQ(dropMillimetres(14, a4), 1);  // 15 preview twips per mm on A4
+    EXPECT_EQ(dropMillimetres(14, a4), 1); // 15 preview twips per mm on A4
     EXPECT_EQ(dropMillimetres(450, a4), 31);
     // Left of the sheet's edge still lands on paper.
     EXPECT_EQ(dropMillimetres(-200, a4), 1);
@@ -171,10 +171,9 @@ TEST(ResultTable, HeaderBlockAndClosingLine) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_TRUE(lines[0].empty());
     EXPECT_TRUE(lines[2].empty());
-    const std::vector<Text> header{U"7:植物名", U"22:科名", U"36:C1",  U"43:C2",
-                                   U"50:C3",    U"56:C4",   U"63:C5",  U"70:C6",
-                                   U"76:C7",    U"83:C8",   U"89:C9",  U"96:C10",
-                                   U"104:C11"};
+    const std::vector<Text> header{U"7:植物名", U"22:科名", U"36:C1",  U"43:C2", U"50:C3",
+                                   U"56:C4",    U"63:C5",   U"70:C6",  U"76:C7", U"83:C8",
+                                   U"89:C9",    U"96:C10",  U"104:C11"};
     EXPECT_EQ(texts(lines[1]), header);
 
     // Every score 2 or more: the header block and "none".

@@ -77,7 +77,10 @@ class PrintingTest : public QObject {
         registerPrintCommands(*f->app);
         App::unknownCommand = [](const QString& name) { QFAIL(qPrintable("no command " + name)); };
         // ｽﾐﾚ: category 3 "H" with value list 21 = "5", classification 2.
-        f->addPlant("ｽﾐﾚ", "ｽﾐﾚ", "0102XH0Y000000000000" "500000000" "2");
+        f->addPlant("ｽﾐﾚ", "ｽﾐﾚ",
+                    "0102XH0Y000000000000"
+                    "500000000"
+                    "2");
         f->addPlant("ﾀﾝﾎﾟﾎﾟ", "ｷｸ", "050000000000000000000000000001");
         // Two names that agree in their first eight characters.
         f->addPlant("ｱｶﾂﾒｸｻｸﾞｻ", "ﾏﾒ", "010000000000000000000000000000");
@@ -181,10 +184,9 @@ class PrintingTest : public QObject {
     void dialogOpensWithTheSavedSettings() {
         openPlant("ｽﾐﾚ");
         openDialog();
-        QStringList names{"Command1", "Command2", "Command3", "Command4", "Command5",
-                          "Label12",  "Label14",  "Picture2", "Image1",   "Image2",
-                          "Picture3", "Picture4", "Image3",   "MENU42PB", "MENU42PB1",
-                          "MENU42PB2", "MENU42PB3"};
+        QStringList names{"Command1", "Command2", "Command3",  "Command4",  "Command5", "Label12",
+                          "Label14",  "Picture2", "Image1",    "Image2",    "Picture3", "Picture4",
+                          "Image3",   "MENU42PB", "MENU42PB1", "MENU42PB2", "MENU42PB3"};
         for (int i = 1; i <= 16; ++i) {
             names << QStringLiteral("Text%1").arg(i);
         }
@@ -195,12 +197,21 @@ class PrintingTest : public QObject {
             QVERIFY2(dialog()->findChild<QObject*>(n), qPrintable(n));
         }
         QCOMPARE(dialog()->windowTitle(), QStringLiteral("印刷の設定をします"));
+        // Whole on the small test screen, so whole at 1024 x 768.
+        const QRect screen = dialog()->screen()->availableGeometry();
+        QVERIFY2(
+            screen.contains(dialog()->frameGeometry()),
+            qPrintable(QStringLiteral("%1x%2").arg(dialog()->width()).arg(dialog()->height())));
+        if (const QString shots = qEnvironmentVariable("KUYU_SCREENSHOTS"); !shots.isEmpty()) {
+            dialog()->grab().save(shots + QStringLiteral("/Form42PB.png"));
+        }
         const QString caption = f->app->loaded<Form42>()->windowTitle();
         QCOMPARE(field(11)->text(), caption);
         QCOMPARE(dialog()->findChild<QLabel*>("Label12")->text(), log.deviceName);
-        QCOMPARE(dialog()->findChild<QLabel*>("Label14")->text(), QStringLiteral("A4、210 x 297 mm"));
-        const QStringList expected{"1",  "30", "30", "50", "27.77778", "1",  "30", "150",
-                                   "0",  "0",  "",   "100", "30", "30", "20", "1"};
+        QCOMPARE(dialog()->findChild<QLabel*>("Label14")->text(),
+                 QStringLiteral("A4、210 x 297 mm"));
+        const QStringList expected{"1", "30", "30", "50",  "27.77778", "1",  "30", "150",
+                                   "0", "0",  "",   "100", "30",       "30", "20", "1"};
         for (int n = 1; n <= 16; ++n) {
             if (n != 11) {
                 QCOMPARE(field(n)->text(), expected[n - 1]);
@@ -228,7 +239,8 @@ class PrintingTest : public QObject {
         log.paper = 8;
         openPlant("ｽﾐﾚ");
         openDialog();
-        QCOMPARE(dialog()->findChild<QLabel*>("Label14")->text(), QStringLiteral("A3、420 x 297 mm"));
+        QCOMPARE(dialog()->findChild<QLabel*>("Label14")->text(),
+                 QStringLiteral("A3、420 x 297 mm"));
         QCOMPARE(dialog()->sheet()->geometry(), QRect(3, 47, 297, 210));
         QCOMPARE(f->state.Print.PreviewScale, static_cast<float>(4455.0 / 420 / 56.7));
         // The printer dialog changes the paper: the sheet is laid out again.
@@ -315,7 +327,8 @@ class PrintingTest : public QObject {
         for (QAction* a : menu->actions()) {
             captions << a->text();
         }
-        QCOMPARE(captions, QStringList({"プリンタ設定(&P&ｾ)", "ｷｬﾝｾﾙ(&E&ｲ)", "印刷実行（ＯＫ）(&O&ﾗ)"}));
+        QCOMPARE(captions,
+                 QStringList({"プリンタ設定(&P&ｾ)", "ｷｬﾝｾﾙ(&E&ｲ)", "印刷実行（ＯＫ）(&O&ﾗ)"}));
         QTest::mouseClick(dialog()->findChild<QLabel*>("Label14"), Qt::RightButton);
         QTRY_VERIFY(menu->isVisible());
         menu->hide();

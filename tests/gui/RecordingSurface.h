@@ -80,23 +80,41 @@ class RecordingSurface : public PrinterSurface {
         QStringList parts;
         for (const auto& i : items) {
             parts << QStringLiteral("%1:%2").arg(i.column).arg(qs(i.text));
-            log_.ops << PrintOp{QStringLiteral("text"), qs(i.text), i.column, x_, y_, 0, 0,
-                                colour_, width_, font_, {}};
+            log_.ops << PrintOp{QStringLiteral("text"),
+                                qs(i.text),
+                                i.column,
+                                x_,
+                                y_,
+                                0,
+                                0,
+                                colour_,
+                                width_,
+                                font_,
+                                {}};
         }
         log_.lines << parts.join(QLatin1Char('|'));
         x_ = 0;
     }
     void drawLine(QPointF a, QPointF b) override {
-        log_.ops << PrintOp{QStringLiteral("line"), {}, 0, a.x(), a.y(), b.x(), b.y(), colour_,
-                            width_, {}, {}};
+        log_.ops << PrintOp{
+            QStringLiteral("line"), {}, 0, a.x(), a.y(), b.x(), b.y(), colour_, width_, {}, {}};
     }
     void drawRectangle(QPointF a, QPointF b) override {
-        log_.ops << PrintOp{QStringLiteral("rect"), {}, 0, a.x(), a.y(), b.x(), b.y(), colour_,
-                            width_, {}, {}};
+        log_.ops << PrintOp{
+            QStringLiteral("rect"), {}, 0, a.x(), a.y(), b.x(), b.y(), colour_, width_, {}, {}};
     }
     void drawPicture(const QImage& image, const QRectF& r) override {
-        log_.ops << PrintOp{QStringLiteral("picture"), {}, 0, r.x(), r.y(), r.width(), r.height(),
-                            {}, 0, {}, image.size()};
+        log_.ops << PrintOp{QStringLiteral("picture"),
+                            {},
+                            0,
+                            r.x(),
+                            r.y(),
+                            r.width(),
+                            r.height(),
+                            {},
+                            0,
+                            {},
+                            image.size()};
     }
     void endDocument() override { log_.ops << PrintOp{QStringLiteral("end")}; }
     void abortDocument() override { log_.ops << PrintOp{QStringLiteral("abort")}; }
