@@ -18,6 +18,7 @@ void registerPlantViewCommands(App& app); // MENU53, MENU61 (list windows)
 void registerSearchCommands(App& app);    // MENU41..MENU43, MENU51, MENU54, SearchPanelRefresh
 void registerImageBrowserCommands(App& app); // MENU72
 void registerBrowseCommands(App& app);    // MENU45..MENU47, OpenResultPages
+void registerPrintCommands(App& app);     // MENU64A, MENU64B, Form42.Print
 
 inline void registerAllCommands(App& app) {
     registerShellCommands(app);
@@ -26,6 +27,7 @@ inline void registerAllCommands(App& app) {
     registerSearchCommands(app);
     registerImageBrowserCommands(app);
     registerBrowseCommands(app);
+    registerPrintCommands(app);
 }
 
 } // namespace kuyu::gui
