@@ -54,8 +54,8 @@ int Form01::imageForTick(int tick) {
 }
 
 Form01::Form01(App& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app) {
-    setObjectName(QString::fromLatin1(Name));
+    : FormWindow(app, Name, parent) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QString::fromUtf8(shell::TitleLabel1));
     setWindowIcon(programIcon());
     setAutoFillBackground(true);
@@ -162,7 +162,7 @@ void Form01::Timer1_Timer() {
         timer_->stop();
         // The main window first, so the program never has no window at all.
         ShowMainWindow(app_, MainWindowHeight);
-        app_.unload(QString::fromLatin1(Name));
+        unload();
     }
 }
 
