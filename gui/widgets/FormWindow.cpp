@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
@@ -36,6 +35,17 @@ QFont FormWindow::gothicFont(int pointSize) {
 
 int FormWindow::lineHeight(const QFont& font) {
     return QFontMetrics(font).height() + 6;
+}
+
+void FormWindow::setDefaultButton(QAbstractButton* b) {
+    // Drawn as the default button; the window decides what Enter presses.
+    if (auto* old = qobject_cast<QPushButton*>(default_)) {
+        old->setDefault(false);
+    }
+    default_ = b;
+    if (auto* push = qobject_cast<QPushButton*>(b)) {
+        push->setDefault(true);
+    }
 }
 
 int FormWindow::cellWidth(const QFont& font, int n) {
@@ -131,8 +141,10 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        auto* focused = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
-        if (focused && focused->window() == this && focused->isEnabled()) {
+        // The window's own focus child, which is kept while another window
+        // is active.
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if (focused && focused->isEnabled()) {
             focused->click();
             return;
         }

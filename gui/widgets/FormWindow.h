@@ -73,7 +73,7 @@ class FormWindow : public QWidget {
   protected:
     // Enter presses `b` unless a button has the focus; Esc presses the cancel
     // button. Either may be left null.
-    void setDefaultButton(QAbstractButton* b) { default_ = b; }
+    void setDefaultButton(QAbstractButton* b);
     void setCancelButton(QAbstractButton* b) { cancel_ = b; }
     QAbstractButton* defaultButton() const { return default_; }
     QAbstractButton* cancelButton() const { return cancel_; }

@@ -11,6 +11,7 @@
 #include "gui/app/Commands.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/testing/FakePlatform.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,7 +99,11 @@ class FinderFixture {
         const auto failure = InitialiseState(*state, ts(dir_.filePath(QStringLiteral("KUYU.DAT"))));
         QVERIFY2(!failure, "the test database did not load");
         app = std::make_unique<App>(*state, fakes.platform);
+        failOnUnknownCommand();
         registerSearchCommands(*app);
+        // The illustrated pages are not the finders' business: their hook
+        // only counts here.
+        app->registerCommand(hook::OpenResultPages, [this] { ++resultPagesOpened; });
     }
     ~FinderFixture() {
         if (app) {
@@ -127,6 +132,7 @@ class FinderFixture {
     FakePlatform fakes;
     std::unique_ptr<AppState> state;
     std::unique_ptr<App> app;
+    int resultPagesOpened = 0;
 };
 
 } // namespace kuyu::gui::testing

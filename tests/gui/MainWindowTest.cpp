@@ -145,8 +145,8 @@ struct MainWorld : World {
         registerShellCommands(*app);
         for (const auto& row : MenuContract) {
             const QString name = QString::fromLatin1(row[0]);
-            if (!app->hasCommand(name)) {
-                app->registerCommand(name, [this, name] { ran << name; });
+            if (!app->hasCommand(CommandId{row[0]})) {
+                app->registerCommand(CommandId{row[0]}, [this, name] { ran << name; });
             }
         }
         main = &ShowMainWindow(*app, 1215);

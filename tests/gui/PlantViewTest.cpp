@@ -380,7 +380,7 @@ class PlantViewTest : public QObject {
         int prints = 0;
         open("ｽﾐﾚ");
         press("Command3"); // nothing registered: nothing happens
-        f->app->registerCommand("Form42.Print", [&] { ++prints; });
+        f->app->registerCommand(hook::PrintPlantPage, [&] { ++prints; });
         window()->findChild<QAction*>("MENU421")->trigger();
         QCOMPARE(prints, 1);
     }

@@ -9,6 +9,7 @@
 #include "gui/platform/QtText.h"
 #include "gui/platform/testing/FakePlatform.h"
 #include "pi/PiEncoder.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -45,6 +46,15 @@ struct WindowsFixture {
             a->setObjectName(QString::fromLatin1(Category(k).menuItem));
             a->setCheckable(true);
         }
+        // The stand-in answers conditionsChanged as the main window does.
+        failOnUnknownCommand();
+        QObject::connect(app.get(), &App::conditionsChanged, main.get(), [this] {
+            for (int k = 1; k <= CategoryCount; ++k) {
+                if (QAction* a = menuItem(Category(k).menuItem)) {
+                    a->setChecked(state.CategoryChosen.at(k));
+                }
+            }
+        });
     }
     ~WindowsFixture() {
         app->unloadAll();

@@ -7,6 +7,7 @@
 #include "core/text/Text.h"
 #include "gui/app/App.h"
 #include "gui/platform/testing/FakePlatform.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,6 +74,7 @@ struct World {
         fakes.messages = watching.get();
         fakes.platform.messages = std::move(watching);
         app = std::make_unique<App>(state, fakes.platform);
+        kuyu::gui::testing::failOnUnknownCommand();
         QDir::setCurrent(dir.path());
     }
     ~World() {
