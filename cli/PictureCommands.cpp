@@ -5,6 +5,7 @@
 #include "core/files/Files.h"
 #include "core/images/PictureLookup.h"
 #include "pi/PiDecoder.h"
+#include "core/images/PiFile.h"
 
 #include <fstream>
 

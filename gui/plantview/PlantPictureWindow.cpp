@@ -10,7 +10,7 @@
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/DetailWindows.h"
 #include "gui/plantview/Placement.h"
-#include "gui/plantview/PlantFiles.h"
+#include "core/images/PlantFiles.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantViewTexts.h"
 #include "gui/platform/CursorGuard.h"

@@ -10,7 +10,7 @@
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/DetailWindows.h"
-#include "gui/plantview/PlantFiles.h"
+#include "core/images/PlantFiles.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/testing/FakeMediaPlayer.h"
@@ -187,13 +187,6 @@ class PlantViewTest : public QObject {
         } catch (const RunTimeError& e) {
             QCOMPARE(e.number(), 53);
         }
-    }
-
-    void captionNames() {
-        QCOMPARE(CaptionName(U"ｽﾐﾚ (ｽﾐﾚ)科"), Text(U"ｽﾐﾚ"));
-        QCOMPARE(CaptionName(U"  ｽﾐﾚ  "), Text(U"ｽﾐﾚ"));
-        QCOMPARE(CaptionName(U"* ｽﾐﾚ         (ｽﾐﾚ)"), Text(U"ｽﾐﾚ"));
-        QCOMPARE(CaptionName(U"(ｽﾐﾚ)"), Text());
     }
 
     void closeUpTakesNaturalSizeThenKeepsWidth() {

@@ -11,6 +11,7 @@
 #include "core/database/Database.h"
 #include "core/files/Files.h"
 #include "pi/PiDecoder.h"
+#include "core/images/PiFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,6 +7,7 @@
 #include "Traits.h"
 
 #include "pi/PiDecoder.h"
+#include "core/images/PiFile.h"
 
 #include <QBuffer>
 #include <QFile>
