@@ -33,7 +33,7 @@ TEST(PlantFiles, CloseUpsTakeSevenCharactersNotesAndVideosEight) {
     const auto notes = DetailFileCandidates(state, name, U".txt");
     ASSERT_EQ(notes.size(), 2U);
     EXPECT_EQ(notes[0], U"ﾀﾁﾂﾎﾞｽﾐﾚ.txt"); // the current folder first
-    EXPECT_EQ(notes[1], U"/data/ﾀﾁﾂﾎﾞｽﾐﾚﾓ.txt");
+    EXPECT_EQ(notes[1], U"/data/ﾀﾁﾂﾎﾞｽﾐﾚ.txt");
     // A name shorter than the cut is used whole.
     EXPECT_EQ(DetailFileCandidates(state, U"ｽﾐﾚ", U".avi")[0], U"ｽﾐﾚ.avi");
 }
