@@ -157,6 +157,25 @@ class ListWindowTest : public QObject {
         QVERIFY(!list());
     }
 
+    void rightClickLeavesTheSelectionAlone() {
+        f->app->run(cmd::Menu53);
+        // Nothing selected: a right click over a line pops up MENU_53A and
+        // selects nothing, as in the other list windows.
+        list()->list()->clearSelection();
+        list()->list()->setCurrentItem(nullptr);
+        QTest::mouseClick(list()->list()->viewport(), Qt::RightButton, {}, rowCentre(2));
+        QVERIFY(list()->menuNothingSelected()->isVisible());
+        QVERIFY(!list()->menuSelected()->isVisible());
+        QVERIFY(list()->list()->selectedItems().isEmpty());
+        list()->menuNothingSelected()->close();
+        // With line 1 selected, a right click over line 2 keeps line 1.
+        select(1);
+        QTest::mouseClick(list()->list()->viewport(), Qt::RightButton, {}, rowCentre(2));
+        QVERIFY(list()->menuSelected()->isVisible());
+        QCOMPARE(list()->list()->currentRow(), 1);
+        list()->menuSelected()->close();
+    }
+
     void emptyDatabase() {
         f->state.PlantCount = 0;
         f->app->run(cmd::Menu53);

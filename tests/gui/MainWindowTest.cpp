@@ -171,11 +171,37 @@ class OtherWindow : public QWidget {
 
 } // namespace
 
+// Commands whose windows are still being built: their menu items and
+// toolbar buttons stay disabled until they land. Shrink it as they do.
+const QStringList NotYetWired = {
+    QStringLiteral("MENU45"),  QStringLiteral("MENU46"),  QStringLiteral("MENU47"),
+    QStringLiteral("ken04"),   QStringLiteral("ken05"),   QStringLiteral("ken06"),
+    QStringLiteral("MENU64A"), QStringLiteral("MENU64B"), QStringLiteral("MENU72"),
+    QStringLiteral("opt01"),
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
     void initTestCase() { installFontSubstitutions(); }
+
+    void aCommandWithNothingBehindItIsDisabled() {
+        World w;
+        registerAllCommands(*w.app);
+        MDIForm1& main = ShowMainWindow(*w.app, 1215);
+        QStringList disabled;
+        for (QAction* a : main.findChildren<QAction*>()) {
+            if (!a->isSeparator() && !a->menu() && !a->objectName().isEmpty() &&
+                !a->isEnabled()) {
+                disabled << a->objectName();
+            }
+        }
+        disabled.sort();
+        QStringList expected = NotYetWired;
+        expected.sort();
+        QCOMPARE(disabled, expected);
+    }
 
     void objectNamesAreAContract() {
         MainWorld w;

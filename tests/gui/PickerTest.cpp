@@ -251,6 +251,19 @@ class PickerTest : public QObject {
         QVERIFY(picker()->optionButton(8)->isVisibleTo(picker()));
     }
 
+    void aBrokenIllustrationNeverShowsAnotherCategorysPictures() {
+        // The flower-colour picker is open when the leaf-shape illustration
+        // fails to load: the picker must not offer the colours as leaf shapes.
+        f->app->run(cmd::Menu11);
+        QVERIFY(picker()->image()->hasPicture());
+        QVERIFY(writeBytes(f->here("HAKEI.BMP"), "BM broken"));
+        f->fakes.messages->expect("エラーメッセージ", "HAKEIファイルがロードできません");
+        f->app->run(cmd::Menu22);
+        QVERIFY(picker() && picker()->isVisible());
+        QCOMPARE(f->state.CurrentCategory, std::int16_t(7));
+        QVERIFY(!picker()->image()->hasPicture());
+    }
+
     void clearAllConditionsAsksFirst() {
         f->state.SelectionCode[0] = U'1';
         f->state.CategoryChosen[1] = true;

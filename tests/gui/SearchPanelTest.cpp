@@ -385,6 +385,23 @@ class SearchPanelTest : public QObject {
         }
     }
 
+    void aLineKeepsItsPlantsCaptionAfterTheRowsAreRewritten() {
+        QVERIFY(QFile::copy(f->path("IRO.BMP"), f->path(QStringLiteral("ｽﾐﾚﾓﾄﾞｷ.BMP"))));
+        chooseThreeConditions(*f->state);
+        QVERIFY(f->app->run(cmd::Menu43));
+        const int last = list()->count() - 1;
+        QVERIFY(list()->item(last)->text().contains(QStringLiteral("ｽﾐﾚﾓﾄﾞｷ")));
+        list()->setCurrentRow(last);
+        // Another window (the registered-plant list, a family, a name
+        // search) rewrites the result rows while the panel keeps its lines.
+        std::int16_t all = search::ListAll;
+        SearchPlants(*f->state, all, Text());
+        QTest::keyClick(list(), Qt::Key_Return);
+        QWidget* picture = f->app->window(QStringLiteral("Form42"));
+        QVERIFY(picture);
+        QCOMPARE(picture->windowTitle(), QStringLiteral("  ｽﾐﾚﾓﾄﾞｷ (スミレモドキ)科"));
+    }
+
     void enterAndDoubleClickCaptions() {
         if (!QFile::copy(f->path("IRO.BMP"), f->path(QStringLiteral("ﾍﾋﾞｲﾁｺﾞ.BMP")))) {
             QFAIL("could not make the plant picture");
