@@ -1,6 +1,5 @@
 #include "pi/PiDecoder.h"
 
-
 #include <algorithm>
 #include <array>
 #include <bit>

@@ -7,7 +7,6 @@
 // picture of width and height 0 with no pixels (and an error kind saying why).
 // Input is never read past its end and output never written past its end.
 
-
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -194,8 +194,7 @@ void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox) {
         ++n;
         const bool exact = score[i] == 0;
         state.ResultCode[n] = state.PlantCode[i];
-        WriteResultCaption(state.ResultCaption[n], exact, state.PlantName[i],
-                           state.PlantFamily[i]);
+        WriteResultCaption(state.ResultCaption[n], exact, state.PlantName[i], state.PlantFamily[i]);
         Text& line = state.ResultLine[n];
         WriteListLine(line, exact ? U' ' : U'*', n, state.PlantName[i], state.PlantFamily[i]);
         line += FamilySuffix;

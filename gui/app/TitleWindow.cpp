@@ -53,8 +53,7 @@ int Form01::imageForTick(int tick) {
     return 0;
 }
 
-Form01::Form01(App& app, QWidget* parent)
-    : FormWindow(app, Name, parent) {
+Form01::Form01(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QString::fromUtf8(shell::TitleLabel1));
     setWindowIcon(programIcon());

@@ -10,8 +10,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QImage>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>

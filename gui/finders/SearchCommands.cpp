@@ -10,12 +10,13 @@ namespace kuyu::gui {
 
 void registerSearchCommands(App& app) {
     // Searches into the panel (toolbar ken01..ken03 run the same items).
-    app.registerCommand(cmd::Menu41,
-                        [&app] { SearchIntoPanel(app, search::Plain, q(texts::PanelCaptionPlain)); });
+    app.registerCommand(
+        cmd::Menu41, [&app] { SearchIntoPanel(app, search::Plain, q(texts::PanelCaptionPlain)); });
     app.registerCommand(cmd::Menu42,
                         [&app] { SearchIntoPanel(app, search::Ai, q(texts::PanelCaptionAiMenu)); });
-    app.registerCommand(cmd::Menu43,
-                        [&app] { SearchIntoPanel(app, search::Fuzzy, q(texts::PanelCaptionFuzzyMenu)); });
+    app.registerCommand(cmd::Menu43, [&app] {
+        SearchIntoPanel(app, search::Fuzzy, q(texts::PanelCaptionFuzzyMenu));
+    });
 
     // A commit in the picker opened from the panel searches again.
     app.registerCommand(hook::SearchPanelRefresh, [&app] {

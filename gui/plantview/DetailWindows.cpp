@@ -115,7 +115,8 @@ Form43V::Form43V(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     // The media control bar.
     bar_ = new QWidget(this);
     bar_->setObjectName(QStringLiteral("MMControl1"));
-    auto makeToolButton = [this](const char* name, QStyle::StandardPixmap icon, const QString& tip) {
+    auto makeToolButton = [this](const char* name, QStyle::StandardPixmap icon,
+                                 const QString& tip) {
         auto* b = new QToolButton(bar_);
         b->setObjectName(QString::fromLatin1(name));
         b->setIcon(style()->standardIcon(icon));

@@ -50,12 +50,19 @@ inline constexpr const char32_t* Menu531 = U"図示（植物図表示）(&V&ﾋ)
 inline constexpr const char32_t* Menu532 = U"終了（検索終了）(&E&ｲ)";
 inline constexpr const char32_t* Menu53A = U"ﾎﾟｯﾌﾟｱｯﾌﾟ53A";
 // Row headings of the ten characteristics, in category order.
-inline constexpr std::array<const char32_t*, 10> FeatureHeadings = {U"花の色", U"花弁数", U"花序", U"花の形", U"ｵｼﾍﾞ数", U"葉序", U"葉の形", U"葉脈", U"茎形状", U"茎断面"};
+inline constexpr std::array<const char32_t*, 10> FeatureHeadings = {
+    U"花の色", U"花弁数", U"花序", U"花の形", U"ｵｼﾍﾞ数",
+    U"葉序",   U"葉の形", U"葉脈", U"茎形状", U"茎断面"};
 // The buttons of the plant picture window, in their grid order.
 struct ButtonCaption {
     const char* objectName;
     const char32_t* caption;
 };
-inline constexpr std::array<ButtonCaption, 6> PlantButtons = {{{"Command1", U"ＵＰ"}, {"Command4", U"UP2"}, {"Command5", U"メモ"}, {"Command6", U"av"}, {"Command3", U"印刷"}, {"Command2", U"終了"}}};
+inline constexpr std::array<ButtonCaption, 6> PlantButtons = {{{"Command1", U"ＵＰ"},
+                                                               {"Command4", U"UP2"},
+                                                               {"Command5", U"メモ"},
+                                                               {"Command6", U"av"},
+                                                               {"Command3", U"印刷"},
+                                                               {"Command2", U"終了"}}};
 
 } // namespace kuyu::gui::texts

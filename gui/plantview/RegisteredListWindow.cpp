@@ -4,8 +4,8 @@
 #include "gui/app/App.h"
 #include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
-#include "gui/platform/QtText.h"
 #include "gui/plantview/PlantViewTexts.h"
+#include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
 

@@ -4,6 +4,7 @@
 // the category illustrations live), loaded into a fresh state, and an App
 // over fake platform services.
 
+#include "TestSupport.h"
 #include "core/state/AppState.h"
 #include "core/state/StartUpState.h"
 #include "core/text/Text.h"
@@ -11,7 +12,6 @@
 #include "gui/app/Commands.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/testing/FakePlatform.h"
-#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>

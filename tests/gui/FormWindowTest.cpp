@@ -47,20 +47,25 @@ class FormWindowTest : public QObject {
             QTest::newRow(name) << load << QString::fromLatin1(focused)
                                 << QString::fromLatin1(cancel);
         };
-        row("Form11", [](App& a) -> QWidget* { return &a.load<Form11>(); }, "Command10",
+        row(
+            "Form11", [](App& a) -> QWidget* { return &a.load<Form11>(); }, "Command10",
             "Command10");
-        row("Form41", [](App& a) -> QWidget* { return &a.load<SearchPanel>(); }, "Command11",
+        row(
+            "Form41", [](App& a) -> QWidget* { return &a.load<SearchPanel>(); }, "Command11",
             "Command11");
-        row("Form51", [](App& a) -> QWidget* { return &a.load<FamilySearch>(); }, "Command1",
+        row(
+            "Form51", [](App& a) -> QWidget* { return &a.load<FamilySearch>(); }, "Command1",
             "Command1");
-        row("Form54", [](App& a) -> QWidget* { return &a.load<NameSearchInput>(); }, "Command2",
+        row(
+            "Form54", [](App& a) -> QWidget* { return &a.load<NameSearchInput>(); }, "Command2",
             "Command2");
-        row("Form54A", [](App& a) -> QWidget* { return &a.load<NameSearchList>(); }, "Command1",
+        row(
+            "Form54A", [](App& a) -> QWidget* { return &a.load<NameSearchList>(); }, "Command1",
             "Command1");
-        row("Form53", [](App& a) -> QWidget* { return &a.load<Form53>(); }, "Command1",
-            "Command1");
-        row("Form42", [](App& a) -> QWidget* { return &a.load<Form42>(); }, "Command2",
-            "Command2");
+        row(
+            "Form53", [](App& a) -> QWidget* { return &a.load<Form53>(); }, "Command1", "Command1");
+        row(
+            "Form42", [](App& a) -> QWidget* { return &a.load<Form42>(); }, "Command2", "Command2");
     }
     void enterPressesTheFocusedButtonEscTheCancelButton() {
         QFETCH(Loader, load);

@@ -192,8 +192,7 @@ class MainWindowTest : public QObject {
         MDIForm1& main = ShowMainWindow(*w.app, 1215);
         QStringList disabled;
         for (QAction* a : main.findChildren<QAction*>()) {
-            if (!a->isSeparator() && !a->menu() && !a->objectName().isEmpty() &&
-                !a->isEnabled()) {
+            if (!a->isSeparator() && !a->menu() && !a->objectName().isEmpty() && !a->isEnabled()) {
                 disabled << a->objectName();
             }
         }

@@ -5,12 +5,12 @@
 #include "PlantWindowsSupport.h"
 
 #include "core/Errors.h"
+#include "core/images/PlantFiles.h"
 #include "gui/images/FormPi.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/DetailWindows.h"
-#include "core/images/PlantFiles.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/testing/FakeMediaPlayer.h"

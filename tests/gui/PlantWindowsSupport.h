@@ -3,13 +3,13 @@
 // state with the label table, a platform of fakes, a stand-in main window
 // holding the category menu items, and a temporary folder made current.
 
+#include "TestSupport.h"
 #include "core/conditions/Conditions.h"
 #include "core/text/Text.h"
 #include "gui/app/App.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/testing/FakePlatform.h"
 #include "pi/PiEncoder.h"
-#include "TestSupport.h"
 
 #include <QAction>
 #include <QCoreApplication>

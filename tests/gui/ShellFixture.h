@@ -3,11 +3,11 @@
 // test, a temporary folder to be the current directory, and CP932 database
 // files written there.
 
+#include "TestSupport.h"
 #include "core/state/AppState.h"
 #include "core/text/Text.h"
 #include "gui/app/App.h"
 #include "gui/platform/testing/FakePlatform.h"
-#include "TestSupport.h"
 
 #include <QApplication>
 #include <QDir>

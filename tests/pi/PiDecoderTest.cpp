@@ -3,9 +3,9 @@
 // broken and hostile input, and in round trips through the encoder.
 
 #include "pi/PiDecoder.h"
-#include "core/images/PiFile.h"
 #include "core/Errors.h"
 #include "core/files/Files.h"
+#include "core/images/PiFile.h"
 #include "pi/PiEncoder.h"
 
 #include <gtest/gtest.h>

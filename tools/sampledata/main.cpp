@@ -10,8 +10,8 @@
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
 #include "core/files/Files.h"
-#include "pi/PiDecoder.h"
 #include "core/images/PiFile.h"
+#include "pi/PiDecoder.h"
 
 #include <QDir>
 #include <QFileInfo>

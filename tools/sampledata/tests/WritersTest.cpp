@@ -6,8 +6,8 @@
 #include "Indexed.h"
 #include "Traits.h"
 
-#include "pi/PiDecoder.h"
 #include "core/images/PiFile.h"
+#include "pi/PiDecoder.h"
 
 #include <QBuffer>
 #include <QFile>
