@@ -3,6 +3,7 @@
 #include "cli/Output.h"
 #include "core/database/Database.h"
 #include "core/files/Files.h"
+#include "core/images/PiFile.h"
 #include "core/images/PictureLookup.h"
 #include "pi/PiDecoder.h"
 

@@ -1,7 +1,5 @@
 #include "pi/PiDecoder.h"
 
-#include "core/files/Files.h"
-
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -681,18 +679,12 @@ PiPicture decodePi(std::string_view bytes) {
     return picture;
 }
 
-PiPicture decodePiFile(const Text& path) {
-    std::string bytes;
-    try {
-        bytes = readWholeFile(path, kMaxFileBytes);
-    } catch (const std::exception&) {
-        // Unreadable: width and height 0, as for a stream we cannot decode.
-        PiPicture none;
-        none.error_ = PiError::FileUnreadable;
-        none.pi_.error = PiError::FileUnreadable;
-        return none;
-    }
-    return decodePi(bytes);
+PiPicture unreadablePicture() {
+    // Width and height 0, as for a stream we cannot decode.
+    PiPicture none;
+    none.error_ = PiError::FileUnreadable;
+    none.pi_.error = PiError::FileUnreadable;
+    return none;
 }
 
 std::vector<std::uint32_t> toRgb32TopDown(const PiPicture& picture) {

@@ -7,8 +7,6 @@
 // picture of width and height 0 with no pixels (and an error kind saying why).
 // Input is never read past its end and output never written past its end.
 
-#include "core/text/Text.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -52,7 +50,6 @@ struct PiInfo {
     std::size_t streamOffset = 0; // where the compressed stream begins
 
     bool ok() const { return error == PiError::None; }
-    Text commentText() const { return decodeCp932(comment); }
 };
 PiInfo readPiInfo(std::string_view bytes);
 
@@ -100,7 +97,7 @@ class PiPicture {
 
   private:
     friend PiPicture decodePi(std::string_view bytes);
-    friend PiPicture decodePiFile(const Text& path);
+    friend PiPicture unreadablePicture();
     PiInfo pi_;
     BitmapInfo info_;
     PiError error_ = PiError::UnknownFormat;
@@ -111,10 +108,9 @@ class PiPicture {
 // Decodes a whole Pi stream held in memory.
 PiPicture decodePi(std::string_view bytes);
 
-// Decodes a Pi file, found like every data file (case-folded and CP932
-// names). A missing or unreadable file, or one larger than kMaxFileBytes,
-// gives a null picture.
-PiPicture decodePiFile(const Text& path);
+// The null picture of a file that could not be read (PiError::FileUnreadable).
+// Reading files is the caller's business: decodePiFile in core/images/PiFile.h.
+PiPicture unreadablePicture();
 
 // The picture as top-down 32-bit pixels 0xFFRRGGBB, width × height of them
 // with no padding (the layout of a 32-bit RGB image row by row). Empty for a

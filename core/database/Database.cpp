@@ -75,12 +75,6 @@ void install(AppState& state, PlantTable&& t) {
     state.PlantCount = t.count;
 }
 
-void clearScoresAndChosen(AppState& state) {
-    std::fill(state.MatchScore.begin() + 1, state.MatchScore.begin() + 1 + state.PlantCount,
-              std::int16_t{0});
-    state.CategoryChosen.fill(false);
-}
-
 bool isSeparator(char32_t c) {
     return c == U'/' || c == U'\\';
 }
@@ -145,7 +139,7 @@ std::optional<Message> StartUpLoad(AppState& state, const Text& commandLine) {
                                                  : errorNumberText(e.number());
         failure = std::move(m);
     }
-    clearScoresAndChosen(state);
+    state.clearScoresAndChoices();
     return failure;
 }
 
@@ -163,8 +157,7 @@ Message LoadDataFile(AppState& state, const Text& path, const Text& folder) {
         return failure;
     }
     install(state, std::move(t));
-    std::fill(state.MatchScore.begin() + 1, state.MatchScore.begin() + 1 + state.PlantCount,
-              std::int16_t{0});
+    state.clearScores();
     ResetSelection(state);
     state.DataFolder = folder;
     if (!state.DataFolder.empty() && !isSeparator(state.DataFolder.back())) {

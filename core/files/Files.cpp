@@ -140,19 +140,24 @@ std::shared_ptr<const DirIndex> directoryIndex(const std::string& dir) {
     static std::map<std::string, std::shared_ptr<const DirIndex>> cache;
 
     const auto now = std::chrono::system_clock::now();
-    const auto changed = std::chrono::system_clock::time_point(
-        std::chrono::duration_cast<std::chrono::system_clock::duration>(
-            std::chrono::seconds(st.st_mtim.tv_sec) +
-            std::chrono::nanoseconds(st.st_mtim.tv_nsec)));
+    auto timePoint = [](const struct timespec& t) {
+        return std::chrono::system_clock::time_point(
+            std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec)));
+    };
+    const auto changed = std::max(timePoint(st.st_mtim), timePoint(st.st_ctim));
     const bool settled = now - changed > listingKeepDelay.load();
+    auto same = [](const struct timespec& a, const struct timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
 
     std::lock_guard lock(mutex);
     if (settled) {
         auto it = cache.find(dir);
         if (it != cache.end()) {
             const DirIndex& c = *it->second;
-            if (c.device == st.st_dev && c.inode == st.st_ino &&
-                c.mtime.tv_sec == st.st_mtim.tv_sec && c.mtime.tv_nsec == st.st_mtim.tv_nsec) {
+            if (c.device == st.st_dev && c.inode == st.st_ino && same(c.mtime, st.st_mtim) &&
+                same(c.ctime, st.st_ctim)) {
                 return it->second;
             }
         }

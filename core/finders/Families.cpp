@@ -19,12 +19,6 @@ CountLine countLine(int n, const Text& none) {
     return {none, BasicRed};
 }
 
-Text padded(const Text& text, std::size_t width) {
-    Text out = left(text, width);
-    out.resize(width, U' ');
-    return out;
-}
-
 } // namespace
 
 FamilyListView ListFamilies(AppState& state, std::int16_t mode) {
@@ -52,11 +46,7 @@ FamilyListView ListFamilies(AppState& state, std::int16_t mode) {
 }
 
 FamilyPlantsView ListFamilyPlants(AppState& state, const Text& family) {
-    for (int i = 1; i <= state.PlantCount; ++i) {
-        state.ResultCaption[i].clear();
-        state.ResultLine[i].clear();
-        state.ResultCode[i].clear();
-    }
+    state.clearResultRows();
     state.NameKey.clear();
     state.PageNumber = 1;
     state.PageSearchMode = 0;
@@ -91,10 +81,9 @@ FamilyPlantsView ListFamilyPlants(AppState& state, const Text& family) {
         const int g = entries[static_cast<std::size_t>(r - 1)].second;
         const Text& name = state.name(g);
         const Text& fam = state.family(g);
-        const Text number = mid(numberWithSign(r) + Text(7, U' '), 2, 5);
-        state.ResultLine[r] =
-            padded(U" " + number + name, 24) + padded(U"(" + fam + U")", 15) + FamilyWord;
-        state.ResultCaption[r] = U"  " + name + U" (" + fam + U")" + FamilyWord;
+        WriteListLine(state.ResultLine[r], U' ', r, name, fam);
+        state.ResultLine[r] += FamilyWord;
+        WriteResultCaption(state.ResultCaption[r], true, name, fam);
         state.ResultCode[r] = state.code(g);
         view.list.push_back(left(state.ResultLine[r], 20));
     }

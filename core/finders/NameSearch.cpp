@@ -16,12 +16,6 @@ const Text PartialAliasMark = U"*";
 constexpr Rgb LightRed{255, 0, 0};  // basic colour 12
 constexpr Rgb Magenta{128, 0, 128}; // basic colour 5
 
-Text padded(const Text& text, std::size_t width) {
-    Text out = left(text, width);
-    out.resize(width, U' ');
-    return out;
-}
-
 // Single-byte CP932 codes 0xA6..0xDF: "ｦ" to "ﾟ".
 bool isAcceptedKana(char32_t c) {
     const auto bytes = encodeCp932(Text(1, c));
@@ -41,9 +35,10 @@ class RowWriter {
         if (row_ > PlantCapacity) {
             return;
         }
-        const Text number = mid(numberWithSign(row_) + Text(6, U' '), 2, 5);
-        state_.ResultLine[row_] = padded(mark + number + state_.name(plant), 24) +
-                                  padded(U"(" + state_.family(plant) + U")", 15) + alias;
+        Text& line = state_.ResultLine[row_];
+        WriteListLine(line, mark.empty() ? U' ' : mark.front(), row_, state_.name(plant),
+                      state_.family(plant));
+        line += alias;
         ++row_;
     }
     int rows() const { return row_ - 1; }

@@ -1,6 +1,8 @@
 #include "core/search/Search.h"
 
 #include "core/database/Database.h"
+#include "core/features/Features.h"
+#include "core/state/PlantCode.h"
 
 #include <algorithm>
 #include <optional>
@@ -17,93 +19,6 @@ const Text FamilySuffix = U"科";
 constexpr std::size_t NameColumn = 24;
 constexpr std::size_t FamilyColumn = 15;
 constexpr std::size_t NumberWidth = 5;
-
-// Does the selection digit stand among characters from..to (1-based) of the code?
-bool inList(const Text& code, char32_t s, std::size_t from, std::size_t to) {
-    for (std::size_t i = from; i <= to && i <= code.size(); ++i) {
-        if (code[i - 1] == s) {
-            return true;
-        }
-    }
-    return false;
-}
-bool inL1(const Text& c, char32_t s) {
-    return inList(c, s, 21, 23);
-}
-bool inL2(const Text& c, char32_t s) {
-    return inList(c, s, 24, 26);
-}
-bool inL3(const Text& c, char32_t s) {
-    return inList(c, s, 27, 29);
-}
-bool inL12(const Text& c, char32_t s) {
-    return inList(c, s, 21, 26);
-}
-
-char32_t at(const Text& t, std::size_t pos1) {
-    return pos1 <= t.size() ? t[pos1 - 1] : U'\0';
-}
-
-// Disagreements of one plant in the chosen categories, by primary codes.
-std::int16_t firstPass(const Text& code, const Text& selection) {
-    std::int16_t score = 0;
-    for (std::size_t k = 1; k <= CategoryCount; ++k) {
-        const char32_t s = at(selection, k);
-        const char32_t p = at(code, 2 * k);
-        if (p == U'X' || p == U'0' || s == U'0') {
-            continue;
-        }
-        bool agrees;
-        if (p == U'H' || p == U'A') {
-            agrees = inL1(code, s);
-        } else if (p == U'I' || p == U'B') {
-            agrees = inL2(code, s);
-        } else if (p == U'J' || p == U'C') {
-            agrees = inL3(code, s);
-        } else if (p == U'D') {
-            agrees = inL12(code, s);
-        } else {
-            agrees = p == s;
-        }
-        if (!agrees) {
-            ++score;
-        }
-    }
-    return score;
-}
-
-// The lenient second test of AI search; starts from 1, so a plant listed by
-// it still carries the "*" mark.
-std::int16_t aiPass(const Text& code, const Text& selection) {
-    std::int16_t score = 1;
-    for (std::size_t k = 1; k <= CategoryCount; ++k) {
-        const char32_t s = at(selection, k);
-        const char32_t p = at(code, 2 * k);
-        const char32_t q = at(code, 2 * k - 1);
-        if (q == U'X' || p == U'X' || q == U'0' || p == U'0' || s == U'0') {
-            continue;
-        }
-        if (q == s || p == s) {
-            continue;
-        }
-        bool agrees;
-        if (q == U'A' || p == U'H' || p == U'A') {
-            agrees = inL1(code, s);
-        } else if (q == U'B' || p == U'I' || p == U'B') {
-            agrees = inL2(code, s);
-        } else if (q == U'C' || p == U'J' || p == U'C') {
-            agrees = inL3(code, s);
-        } else if (q == U'D' || p == U'D') {
-            agrees = inL12(code, s);
-        } else {
-            agrees = false;
-        }
-        if (!agrees) {
-            ++score;
-        }
-    }
-    return score;
-}
 
 // Decimal digits of a row number, left-aligned in `width` characters.
 void appendLeftAligned(Text& out, unsigned n, std::size_t width) {
@@ -129,31 +44,6 @@ void appendFixed(Text& out, TextView text, std::size_t width) {
         out.append(text);
         out.append(width - text.size(), U' ');
     }
-}
-
-// Result rows are written into the strings already there, so that repeated
-// searches reuse their storage.
-void writeResultLine(Text& line, char32_t mark, int number, const Text& name, const Text& family) {
-    line.clear();
-    line += mark;
-    appendLeftAligned(line, static_cast<unsigned>(number), NumberWidth);
-    appendFixed(line, name, NameColumn - 1 - NumberWidth);
-    const std::size_t familyStart = line.size();
-    line += U'(';
-    line += family;
-    line += U')';
-    // Cut or pad the family column to its width.
-    line.resize(familyStart + FamilyColumn, U' ');
-    line += FamilySuffix;
-}
-
-void writeResultCaption(Text& caption, bool exact, const Text& name, const Text& family) {
-    caption.assign(exact ? U"  " : U"* ");
-    caption += name;
-    caption += U" (";
-    caption += family;
-    caption += U')';
-    caption += FamilySuffix;
 }
 
 // Scoring by table. For the chosen digit of a category, every code character
@@ -201,17 +91,14 @@ Kind listKind(char32_t c, bool secondary) {
     }
 }
 
-// Tables for the chosen categories, or nothing when a chosen character is not
-// a digit 1..9 (the literal rules then score every plant).
-std::optional<std::vector<CategoryTable>> buildTables(const Text& selection) {
+// Tables for the chosen categories. The picker stores only the digits 0..9 in
+// the selection; anything else counts as not chosen.
+std::vector<CategoryTable> buildTables(const Text& selection) {
     std::vector<CategoryTable> tables;
     for (std::size_t k = 1; k <= CategoryCount; ++k) {
-        const char32_t s = at(selection, k);
-        if (s == U'0') {
-            continue;
-        }
+        const char32_t s = PlantCode(selection).at(k);
         if (s < U'1' || s > U'9') {
-            return std::nullopt;
+            continue;
         }
         CategoryTable t{};
         t.k = k;
@@ -231,52 +118,45 @@ std::uint8_t kindOf(const std::array<std::uint8_t, 128>& table, char32_t c) {
 }
 
 // Digit sets of a plant's value lists, indexed by kind.
-std::array<unsigned, KindCount> valueSets(const Text& code) {
-    auto set = [&code](std::size_t from) {
+std::array<unsigned, KindCount> valueSets(const PlantCode& code) {
+    auto set = [&code](int n) {
         unsigned m = 0;
-        for (std::size_t i = from; i < from + 3; ++i) {
-            const char32_t c = code[i - 1];
+        for (const char32_t c : code.valueList(n)) {
             if (c >= U'0' && c <= U'9') {
                 m |= 1U << (c - U'0');
             }
         }
         return m;
     };
-    const unsigned l1 = set(21), l2 = set(24), l3 = set(27);
+    const unsigned l1 = set(1), l2 = set(2), l3 = set(3);
     return {~0U, l1, l2, l3, l1 | l2, 0U};
 }
 
-// The first pass, then plain mode's 5 or AI mode's second pass.
+// The first pass (primary codes), then plain mode's 5 or AI mode's second
+// pass, which also takes the secondary codes and starts from 1, so a plant
+// listed by it still carries the "*" mark.
 void scorePlants(AppState& state, std::int16_t mode) {
     const int count = state.PlantCount;
     auto& score = state.MatchScore;
-    const Text& sel = state.SelectionCode;
-    const auto tables = buildTables(sel);
+    const auto tables = buildTables(state.SelectionCode);
     for (int j = 1; j <= count; ++j) {
-        const Text& code = state.PlantCode[j];
-        std::int16_t sc;
-        if (!tables || code.size() < CodeLength) {
-            sc = firstPass(code, sel);
-            if (mode == 2 && sc != 0) {
-                sc = aiPass(code, sel);
-            }
-        } else {
-            const auto sets = valueSets(code);
-            sc = 0;
-            for (const CategoryTable& t : *tables) {
-                const std::uint8_t kind = kindOf(t.primary, code[2 * t.k - 1]);
+        const PlantCode code(state.PlantCode[j]);
+        const auto sets = valueSets(code);
+        std::int16_t sc = 0;
+        for (const CategoryTable& t : tables) {
+            const std::uint8_t kind = kindOf(t.primary, code.primary(static_cast<int>(t.k)));
+            sc = static_cast<std::int16_t>(sc + (((sets[kind] >> t.bit) & 1U) ^ 1U));
+        }
+        if (mode == search::Ai && sc != 0) {
+            sc = 1;
+            for (const CategoryTable& t : tables) {
+                const auto k = static_cast<int>(t.k);
+                const std::uint8_t kind = std::min(kindOf(t.primary, code.primary(k)),
+                                                   kindOf(t.secondary, code.secondary(k)));
                 sc = static_cast<std::int16_t>(sc + (((sets[kind] >> t.bit) & 1U) ^ 1U));
             }
-            if (mode == 2 && sc != 0) {
-                sc = 1;
-                for (const CategoryTable& t : *tables) {
-                    const std::uint8_t kind = std::min(kindOf(t.primary, code[2 * t.k - 1]),
-                                                       kindOf(t.secondary, code[2 * t.k - 2]));
-                    sc = static_cast<std::int16_t>(sc + (((sets[kind] >> t.bit) & 1U) ^ 1U));
-                }
-            }
         }
-        if (mode == 0 && sc != 0) {
+        if (mode == search::Plain && sc != 0) {
             sc = 5;
         }
         score[j] = sc;
@@ -287,17 +167,13 @@ void scorePlants(AppState& state, std::int16_t mode) {
 
 void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox) {
     const int count = state.PlantCount;
-    for (int n = 1; n <= count; ++n) {
-        state.ResultCaption[n].clear();
-        state.ResultLine[n].clear();
-        state.ResultCode[n].clear();
-    }
+    state.clearResultRows();
     state.NameKey.clear();
 
+    state.clearScores();
     auto& score = state.MatchScore;
-    std::fill(score.begin() + 1, score.begin() + 1 + count, std::int16_t{0});
-    if (mode == 10) {
-        mode = 0;
+    if (mode == search::ListAll) {
+        mode = search::Plain;
     } else {
         scorePlants(state, mode);
         if (!nameBox.empty()) {
@@ -318,9 +194,10 @@ void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox) {
         ++n;
         const bool exact = score[i] == 0;
         state.ResultCode[n] = state.PlantCode[i];
-        writeResultCaption(state.ResultCaption[n], exact, state.PlantName[i], state.PlantFamily[i]);
-        writeResultLine(state.ResultLine[n], exact ? U' ' : U'*', n, state.PlantName[i],
-                        state.PlantFamily[i]);
+        WriteResultCaption(state.ResultCaption[n], exact, state.PlantName[i], state.PlantFamily[i]);
+        Text& line = state.ResultLine[n];
+        WriteListLine(line, exact ? U' ' : U'*', n, state.PlantName[i], state.PlantFamily[i]);
+        line += FamilySuffix;
     }
     state.ResultCount = static_cast<std::int16_t>(n);
 }
@@ -406,6 +283,61 @@ RegisteredListView ListRegisteredPlants(AppState& state, std::int16_t mode) {
         view.lines.push_back(std::move(line));
     }
     return view;
+}
+
+void WriteListLine(Text& line, char32_t mark, int number, TextView name, TextView family) {
+    line.clear();
+    line += mark;
+    appendLeftAligned(line, static_cast<unsigned>(std::max(number, 0)), NumberWidth);
+    appendFixed(line, name, NameColumn > line.size() ? NameColumn - line.size() : 0);
+    const std::size_t familyStart = line.size();
+    line += U'(';
+    line += family;
+    line += U')';
+    // Cut or pad the family column to its width.
+    line.resize(familyStart + FamilyColumn, U' ');
+}
+
+void WriteResultCaption(Text& caption, bool exact, TextView name, TextView family) {
+    caption.assign(exact ? U"  " : U"* ");
+    caption += name;
+    caption += U" (";
+    caption += family;
+    caption += U')';
+    caption += FamilySuffix;
+}
+
+int RowOfLine(const Text& line) {
+    // The old Val(): leading blanks skipped, then as many digits as there are.
+    const Text field = mid(line, 2, 4);
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == U' ') {
+        ++i;
+    }
+    int n = 0;
+    for (; i < field.size() && field[i] >= U'0' && field[i] <= U'9'; ++i) {
+        n = n * 10 + static_cast<int>(field[i] - U'0');
+    }
+    return n;
+}
+
+std::optional<Text> ResultCaptionOfLine(const AppState& state, const Text& line) {
+    const Text key = KeyOfLine(line);
+    const int row = RowOfLine(line);
+    if (key.empty() || row < 1 || row > state.ResultCount) {
+        return std::nullopt;
+    }
+    if (KeyOfLine(state.ResultLine.at(static_cast<std::size_t>(row))) == key &&
+        mid(state.ResultLine.at(static_cast<std::size_t>(row)), 1, 1) == mid(line, 1, 1)) {
+        return state.ResultCaption.at(static_cast<std::size_t>(row));
+    }
+    const int plant = FindPlantByKey(state, key);
+    if (plant == 0) {
+        return std::nullopt;
+    }
+    Text caption;
+    WriteResultCaption(caption, !line.starts_with(U'*'), state.name(plant), state.family(plant));
+    return caption;
 }
 
 Text KeyOfLine(const Text& line) {

@@ -5,11 +5,12 @@
 #include "core/text/Colour.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace kuyu {
 
-// Modes: 0 plain, 1 fuzzy, 2 AI, 10 list all (changed to 0 in `mode`).
+// Modes: search::Plain, Fuzzy, Ai, and ListAll (changed to Plain in `mode`).
 // `nameBox` is the text of the search panel's name box (empty when closed).
 void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox);
 
@@ -40,7 +41,23 @@ struct RegisteredListView {
 // Mode 0 sorted by name, 1 file order. Rewrites ResultLine.
 RegisteredListView ListRegisteredPlants(AppState& state, std::int16_t mode);
 
+// One line of a finder's list: the mark, the row number left-aligned in five
+// columns and the name, cut to 24 columns together, then "(" family ")" cut
+// or padded to 15. The caller adds what follows ("科", an alias). Writes into
+// `line`, so that refilling a list reuses its storage.
+void WriteListLine(Text& line, char32_t mark, int number, TextView name, TextView family);
+// "  name (family)科" for a plant that agrees in everything, "* ..." else.
+void WriteResultCaption(Text& caption, bool exact, TextView name, TextView family);
+
 // The plant key of a list line: characters 7 to 14, trailing blanks removed.
 Text KeyOfLine(const Text& line);
+// The row number of a list line (the number in characters 2 to 5), 0 when
+// there is none.
+int RowOfLine(const Text& line);
+// The caption of the plant a search-list line names: the row's ResultCaption
+// while that row still holds the line's plant; once another list has
+// rewritten the rows, the caption is built from the line's own mark and
+// plant. Nothing for a line without a row number or a known plant.
+std::optional<Text> ResultCaptionOfLine(const AppState& state, const Text& line);
 
 } // namespace kuyu

@@ -6,6 +6,7 @@
 #include "core/printing/PrintSettings.h"
 #include "core/text/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -16,6 +17,13 @@ constexpr int PlantCapacity = 2000;
 constexpr int CategoryCount = 10; // search categories 1..10
 constexpr int ClassCategory = 11; // 分類, stored but never searched
 constexpr std::size_t CodeLength = 30;
+
+namespace search {
+// The values SearchMode holds: the three searches into the list, the
+// list of every plant, and None while the picker was opened from the menu
+// (a commit then searches nothing).
+enum Mode : std::int16_t { None = -1, Plain = 0, Fuzzy = 1, Ai = 2, ListAll = 10 };
+} // namespace search
 
 // "0000000000" followed by 20 spaces.
 inline Text emptySelectionCode() {
@@ -45,7 +53,7 @@ struct AppState {
     std::int16_t OptionCount = 0;
 
     // The search and its result list, rows 1..ResultCount.
-    std::int16_t SearchMode = 0;
+    std::int16_t SearchMode = search::Plain; // a search::Mode
     std::int16_t ResultCount = 0;
     std::vector<Text> ResultCaption;
     std::vector<Text> ResultLine;
@@ -57,6 +65,25 @@ struct AppState {
     std::int16_t PageSearchMode = 0;
 
     PrintSettings Print;
+
+    // Scores of rows 1..PlantCount back to 0.
+    void clearScores() {
+        std::fill(MatchScore.begin() + 1, MatchScore.begin() + 1 + PlantCount, std::int16_t{0});
+    }
+    // Scores back to 0 and no category chosen, as after loading a database.
+    void clearScoresAndChoices() {
+        clearScores();
+        CategoryChosen.fill(false);
+    }
+
+    // Result rows 1..PlantCount emptied.
+    void clearResultRows() {
+        for (int n = 1; n <= PlantCount; ++n) {
+            ResultCaption[n].clear();
+            ResultLine[n].clear();
+            ResultCode[n].clear();
+        }
+    }
 
     // Row access by 1-based row number.
     const Text& name(int row) const { return PlantName.at(row); }

@@ -11,9 +11,7 @@ std::optional<Message> InitialiseState(AppState& state, const Text& commandLine)
     ResetSelection(state);
     resetPrintSettings(state.Print);
     std::optional<Message> failure = StartUpLoad(state, commandLine);
-    std::fill(state.MatchScore.begin() + 1, state.MatchScore.begin() + 1 + state.PlantCount,
-              std::int16_t{0});
-    state.CategoryChosen.fill(false);
+    state.clearScoresAndChoices();
     FillOptionLabels(state);
     return failure;
 }

@@ -9,6 +9,7 @@
 
 #include <QDebug>
 #include <QHash>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -16,7 +17,8 @@
 
 namespace kuyu::gui {
 
-class App {
+class App : public QObject {
+    Q_OBJECT
   public:
     App(AppState& state, Platform& platform) : state(state), platform(platform) {}
     App(const App&) = delete;
@@ -49,6 +51,7 @@ class App {
         return it == windows_.end() ? nullptr : it->data();
     }
     bool isLoaded(const QString& name) const { return window(name) != nullptr; }
+    template <class W> void unload() { unload(QString::fromLatin1(W::Name)); }
     // Unload: the window goes away and loses its contents.
     void unload(const QString& name) {
         if (QWidget* w = window(name)) {
@@ -77,16 +80,11 @@ class App {
     void registerCommand(CommandId id, std::function<void()> handler) {
         commands_[QString::fromLatin1(id.name)] = std::move(handler);
     }
-    // By name, for code that walks the menu tree (and tests).
-    void registerCommand(const QString& name, std::function<void()> handler) {
-        commands_[name] = std::move(handler);
-    }
-    bool hasCommand(CommandId id) const { return hasCommand(QString::fromLatin1(id.name)); }
-    bool hasCommand(const QString& name) const { return commands_.contains(name); }
+    bool hasCommand(CommandId id) const { return commands_.contains(QString::fromLatin1(id.name)); }
     // Runs it; an id with nothing registered is a wiring fault: it is
     // reported (unknownCommand) and false is returned.
-    bool run(CommandId id) { return run(QString::fromLatin1(id.name)); }
-    bool run(const QString& name) {
+    bool run(CommandId id) {
+        const QString name = QString::fromLatin1(id.name);
         auto it = commands_.find(name);
         if (it == commands_.end()) {
             reportUnknownCommand(name);
@@ -99,6 +97,11 @@ class App {
     // Called for a command id that nothing registered. The default prints a
     // debug message; tests install one that fails the test.
     static inline std::function<void(const QString&)> unknownCommand;
+
+  signals:
+    // A search condition was set or cleared (the picker, 条件解除, MENU4A,
+    // MENU62); the main window answers with its category check marks.
+    void conditionsChanged();
 
   private:
     static void reportUnknownCommand(const QString& name) {

@@ -33,6 +33,9 @@ inline constexpr CommandId Menu22{"MENU22"};
 inline constexpr CommandId Menu23{"MENU23"};
 inline constexpr CommandId Menu31{"MENU31"};
 inline constexpr CommandId Menu32{"MENU32"};
+// The ten category items in category order (category k is [k - 1]).
+inline constexpr CommandId CategoryItems[10] = {Menu11, Menu12, Menu13, Menu14, Menu15,
+                                                Menu21, Menu22, Menu23, Menu31, Menu32};
 
 // 検索: searches into the panel, illustrated searches, clearing.
 inline constexpr CommandId Menu41{"MENU41"};

@@ -55,6 +55,8 @@ MDIForm1::MDIForm1(App& app, QWidget* parent)
         layout()->setSizeConstraint(QLayout::SetNoConstraint);
     }
     setMinimumSize(0, 0);
+    connect(&app_, &App::conditionsChanged, this, &MDIForm1::refreshCategoryChecks);
+    disableUnwiredCommands();
 }
 
 MDIForm1::~MDIForm1() = default;
@@ -101,7 +103,8 @@ void MDIForm1::buildMenus() {
                 const bool functionKey = key[0].key() >= Qt::Key_F1 && key[0].key() <= Qt::Key_F12;
                 a->setShortcutContext(functionKey ? Qt::ApplicationShortcut : Qt::WindowShortcut);
             }
-            connect(a, &QAction::triggered, this, [this, name] { app_.run(name); });
+            const CommandId id{e.name};
+            connect(a, &QAction::triggered, this, [this, id] { app_.run(id); });
         }
         a->setObjectName(name);
         items_.insert(name, a);
@@ -157,11 +160,28 @@ void MDIForm1::buildToolbar() {
         a->setObjectName(key);
         a->setToolTip(u(b.tooltip));
         a->setProperty("description", u(b.description));
-        const QString command = QString::fromLatin1(b.command);
-        connect(a, &QAction::triggered, this, [this, command] { app_.run(command); });
+        const CommandId id{b.command};
+        a->setProperty("command", QString::fromLatin1(b.command));
+        connect(a, &QAction::triggered, this, [this, id] { app_.run(id); });
         buttons_.insert(key, a);
     }
     setToolbarLayout(defaultToolbarLayout());
+}
+
+void MDIForm1::disableUnwiredCommands() {
+    for (const auto& e : shell::MenuTree) {
+        if (e.kind != shell::MenuKind::Item && e.kind != shell::MenuKind::SubItem) {
+            continue;
+        }
+        if (QAction* a = items_.value(QString::fromLatin1(e.name))) {
+            a->setEnabled(app_.hasCommand(CommandId{e.name}));
+        }
+    }
+    for (const auto& b : shell::ToolbarButtons) {
+        if (QAction* a = buttons_.value(QString::fromLatin1(b.key))) {
+            a->setEnabled(app_.hasCommand(CommandId{b.command}));
+        }
+    }
 }
 
 QStringList MDIForm1::defaultToolbarLayout() {
@@ -251,7 +271,7 @@ void MDIForm1::toggleToolbar() {
     } else {
         toolbar_->show();
         show->setChecked(true);
-        change->setEnabled(true);
+        change->setEnabled(app_.hasCommand(cmd::Menu74));
         setHeightTwips(HeightWithToolbar);
     }
 }

@@ -45,6 +45,9 @@ class MDIForm1 : public QMainWindow {
     // Brings the stored layout back; a missing or unreadable one is ignored.
     void restoreToolbarLayout();
 
+    // A menu item or toolbar button whose command nothing registered is
+    // disabled. The window is made after every part registered its commands.
+    void disableUnwiredCommands();
     // Set the check marks of the category items from CategoryChosen.
     void refreshCategoryChecks();
     // MENU73: show or hide the toolbar, with the window height and MENU74.

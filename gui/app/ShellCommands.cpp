@@ -40,7 +40,7 @@ Message VersionBox() {
 }
 
 void registerShellCommands(App& app) {
-    app.registerCommand(QStringLiteral("MENU66"), [&app] {
+    app.registerCommand(cmd::Menu66, [&app] {
         if (app.platform.messages->show(app.mainWindow(), exitQuestion()) != Answer::Yes) {
             return;
         }
@@ -48,20 +48,20 @@ void registerShellCommands(App& app) {
             w->endProgram();
         }
     });
-    app.registerCommand(QStringLiteral("MENU71"), [&app] { SelectDataFile(app); });
-    app.registerCommand(QStringLiteral("MENU73"), [&app] {
+    app.registerCommand(cmd::Menu71, [&app] { SelectDataFile(app); });
+    app.registerCommand(cmd::Menu73, [&app] {
         if (MDIForm1* w = mainWindowOf(app)) {
             w->toggleToolbar();
         }
     });
-    app.registerCommand(QStringLiteral("MENU74"), [&app] {
+    app.registerCommand(cmd::Menu74, [&app] {
         if (MDIForm1* w = mainWindowOf(app)) {
             w->customizeToolbar();
         }
     });
-    app.registerCommand(QStringLiteral("Menu91"), [&app] { app.platform.help->showContents(); });
-    app.registerCommand(QStringLiteral("Menu92"), [&app] { app.platform.help->showHowToUse(); });
-    app.registerCommand(QStringLiteral("MENU94"),
+    app.registerCommand(cmd::Menu91, [&app] { app.platform.help->showContents(); });
+    app.registerCommand(cmd::Menu92, [&app] { app.platform.help->showHowToUse(); });
+    app.registerCommand(cmd::Menu94,
                         [&app] { app.platform.messages->show(app.mainWindow(), VersionBox()); });
 }
 

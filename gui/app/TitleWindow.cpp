@@ -53,9 +53,8 @@ int Form01::imageForTick(int tick) {
     return 0;
 }
 
-Form01::Form01(App& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app) {
-    setObjectName(QString::fromLatin1(Name));
+Form01::Form01(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QString::fromUtf8(shell::TitleLabel1));
     setWindowIcon(programIcon());
     setAutoFillBackground(true);
@@ -162,7 +161,7 @@ void Form01::Timer1_Timer() {
         timer_->stop();
         // The main window first, so the program never has no window at all.
         ShowMainWindow(app_, MainWindowHeight);
-        app_.unload(QString::fromLatin1(Name));
+        unload();
     }
 }
 

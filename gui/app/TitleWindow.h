@@ -4,15 +4,14 @@
 // and opens the main window at the top of the screen.
 
 #include "gui/app/App.h"
-
-#include <QWidget>
+#include "gui/widgets/FormWindow.h"
 
 class QLabel;
 class QTimer;
 
 namespace kuyu::gui {
 
-class Form01 : public QWidget {
+class Form01 : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form01";
@@ -23,7 +22,6 @@ class Form01 : public QWidget {
 
     // One tick of Timer1 (public so the animation can be stepped by hand).
     void Timer1_Timer();
-    int tickCount() const { return ticks_; }
     // Which Image control's picture Image2 shows now: 3..15, or 0 for none yet.
     int shownImage() const { return shown_; }
     // The Image control that tick `tick` shows, 0 for ticks that change nothing.
@@ -31,7 +29,6 @@ class Form01 : public QWidget {
     QTimer* timer() const { return timer_; }
 
   private:
-    App& app_;
     QTimer* timer_;
     QLabel* image2_;
     QLabel* frames_[16] = {}; // Image3..Image15 by number

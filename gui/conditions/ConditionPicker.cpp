@@ -4,21 +4,20 @@
 #include "core/conditions/Conditions.h"
 #include "core/images/PictureLookup.h"
 #include "gui/app/App.h"
+#include "gui/conditions/ConditionTexts.h"
 #include "gui/conditions/Form11.h"
+#include "gui/finders/SearchPanel.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 
+#include <QImage>
 #include <QPushButton>
 
 namespace kuyu::gui {
 
 namespace {
-
-const char32_t* const CannotLoad = U"ファイルがロードできません";
-const char32_t* const NoticeTitle = U"メッセージ";
-const char32_t* const ErrorTitle = U"エラーメッセージ";
 
 void tell(App& app, const Text& text, const Text& title) {
     Message m;
@@ -36,7 +35,10 @@ bool LoadIllustration(App& app, int category) {
     if (!file) {
         return false;
     }
-    picker.image()->setPicture(LoadPicture(app, *file));
+    // Blank first: a picture that fails to load must never leave another
+    // category's pictures under this category's options.
+    picker.setIllustration(QImage());
+    picker.setIllustration(LoadPicture(app, *file));
     return true;
 }
 
@@ -57,14 +59,14 @@ void ShowConditionPicker(App& app) {
 
 void OpenPickerFromMenu(App& app, int category) {
     const CategoryInfo& info = Category(category);
-    const Text cannotLoad = info.illustration + CannotLoad;
+    const Text cannotLoad = info.illustration + texts::CannotLoad;
     auto& s = app.state;
-    s.SearchMode = -1; // committing from here must not search
+    s.SearchMode = search::None; // committing from here must not search
     CursorGuard hourglass;
     // Each failing step is reported and the next one still runs, so a broken
     // illustration leaves the picker open with what it held.
     try {
-        app.unload(QStringLiteral("Form41"));
+        app.unload<SearchPanel>();
         auto& picker = app.load<Form11>();
         picker.setWindowTitle(qs(info.openerCaption));
         s.CurrentCategory = static_cast<std::int16_t>(category);
@@ -72,23 +74,23 @@ void OpenPickerFromMenu(App& app, int category) {
         picker.showOptionButtons(info.optionCount);
     } catch (const RunTimeError&) {
         hourglass.restore();
-        tell(app, cannotLoad, ErrorTitle);
+        tell(app, cannotLoad, texts::TitleError);
     }
     try {
         if (!LoadIllustration(app, category)) {
             hourglass.restore();
-            tell(app, cannotLoad, NoticeTitle);
+            tell(app, cannotLoad, texts::TitleMessage);
             return;
         }
     } catch (const RunTimeError&) {
         hourglass.restore();
-        tell(app, cannotLoad, ErrorTitle);
+        tell(app, cannotLoad, texts::TitleError);
     }
     try {
         ShowConditionPicker(app);
     } catch (const RunTimeError&) {
         hourglass.restore();
-        tell(app, cannotLoad, ErrorTitle);
+        tell(app, cannotLoad, texts::TitleError);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/conditions/Conditions.h"
 #include "gui/app/App.h"
+#include "gui/conditions/ConditionTexts.h"
 #include "gui/images/ImageBox.h"
 #include "gui/plantview/Placement.h"
 #include "gui/platform/QtText.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -20,35 +22,11 @@ namespace kuyu::gui {
 
 namespace {
 
-// Texts of the picker (exactly as the program has always shown them).
-const char* const DesignCaption = "検索項目表示";
-const char* const ConfirmCaption = "確認";
-const char* const CancelCaption = "中止";
-const char* const Menu11Caption = "ﾎﾟｯﾌﾟｱｯﾌﾟ11";
-const char* const Menu111Caption = "選択取消 (&U&ﾅ)";
-const char* const Menu113Caption = "中止（選択せず終了）(&M&ﾓ)";
-const char* const Menu114Caption = "確認（選択して終了）(&X&ｻ)";
-const char* const Menu12Caption = "ﾎﾟｯﾌﾟｱｯﾌﾟ12";
-const char* const Menu121Caption = "選択取消(&U&ﾅ)";
-const char* const PickText = " 番を選択します。"; // after "  " and the digit
-
 // The illustration's grid in twips: four columns, two rows.
 struct Span {
     int from, to; // exclusive bounds
 };
 constexpr Span Columns[4] = {{70, 2100}, {2300, 4330}, {4530, 6560}, {6760, 8890}};
-
-QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
-    auto* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
-
-QAction* addSeparator(QMenu* menu, const char* name) {
-    auto* a = menu->addSeparator();
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
 
 } // namespace
 
@@ -73,8 +51,8 @@ int Form11::OptionAt(QPoint pixelPos) {
     return 0;
 }
 
-Form11::Form11(App& app, QWidget* parent) : QWidget(parent), app_(app) {
-    setWindowTitle(QString::fromUtf8(DesignCaption));
+Form11::Form11(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
+    setWindowTitle(q(texts::PickerCaption));
 
     image_ = new ImageBox(this);
     image_->setObjectName(QStringLiteral("Image1"));
@@ -82,30 +60,27 @@ Form11::Form11(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     image_->setMinimumSize(px(8890), px(5400));
 
     const QFont systemFont(QStringLiteral("System"));
-    const QFont minchoFont(QStringLiteral("ＭＳ 明朝"));
+    const QFont mincho(minchoFont().family());
 
     auto* buttons = new QHBoxLayout;
     for (int n = 1; n <= 8; ++n) {
-        auto* b = new QPushButton(QString::number(n), this);
-        b->setObjectName(QStringLiteral("Command%1").arg(n));
+        const QByteArray name = "Command" + QByteArray::number(n);
+        auto* b = makeButton(name.constData(), QString::number(n));
         b->setFont(systemFont);
-        b->setAutoDefault(true);
         b->setMinimumWidth(px(480));
-        b->setAccessibleName(QStringLiteral("%1").arg(n));
+        b->setAccessibleName(QString::number(n));
         connect(b, &QPushButton::clicked, this, [this, n] { pick(n); });
         options_[n - 1] = b;
         buttons->addWidget(b);
     }
     buttons->addSpacing(px(300));
-    confirm_ = new QPushButton(QString::fromUtf8(ConfirmCaption), this);
-    confirm_->setObjectName(QStringLiteral("Command9"));
-    cancel_ = new QPushButton(QString::fromUtf8(CancelCaption), this);
-    cancel_->setObjectName(QStringLiteral("Command10"));
+    confirm_ = makeButton("Command9", q(texts::PickerConfirm));
+    cancel_ = makeButton("Command10", q(texts::PickerCancel));
     for (auto* b : {confirm_, cancel_}) {
-        b->setFont(minchoFont);
-        b->setAutoDefault(true);
+        b->setFont(mincho);
         buttons->addWidget(b);
     }
+    setCancelButton(cancel_);
     connect(confirm_, &QPushButton::clicked, this, &Form11::confirm);
     connect(cancel_, &QPushButton::clicked, this, &Form11::cancel);
 
@@ -115,22 +90,20 @@ Form11::Form11(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The two pop-up menus: before an option is picked only 中止 acts.
-    menu11_ = new QMenu(QString::fromUtf8(Menu11Caption), this);
-    menu11_->setObjectName(QStringLiteral("MENU_11"));
-    addItem(menu11_, "MENU111", QString::fromUtf8(Menu111Caption));
-    addSeparator(menu11_, "MENU112");
-    connect(addItem(menu11_, "MENU113", QString::fromUtf8(Menu113Caption)), &QAction::triggered,
-            cancel_, &QPushButton::click);
-    addItem(menu11_, "MENU114", QString::fromUtf8(Menu114Caption));
+    menu11_ = makeMenu("MENU_11", q(texts::Menu11));
+    addMenuItem(menu11_, "MENU111", q(texts::Menu111));
+    addMenuSeparator(menu11_, "MENU112");
+    connect(addMenuItem(menu11_, "MENU113", q(texts::Menu113)), &QAction::triggered, cancel_,
+            &QPushButton::click);
+    addMenuItem(menu11_, "MENU114", q(texts::Menu114));
 
-    menu12_ = new QMenu(QString::fromUtf8(Menu12Caption), this);
-    menu12_->setObjectName(QStringLiteral("MENU_12"));
-    connect(addItem(menu12_, "MENU121", QString::fromUtf8(Menu121Caption)), &QAction::triggered,
-            this, &Form11::undoChoice);
-    addSeparator(menu12_, "MENU122");
-    connect(addItem(menu12_, "MENU123", QString::fromUtf8(Menu113Caption)), &QAction::triggered,
-            cancel_, &QPushButton::click);
-    menu124_ = addItem(menu12_, "MENU124", QString::fromUtf8(Menu114Caption));
+    menu12_ = makeMenu("MENU_12", q(texts::Menu12));
+    connect(addMenuItem(menu12_, "MENU121", q(texts::Menu121)), &QAction::triggered, this,
+            &Form11::undoChoice);
+    addMenuSeparator(menu12_, "MENU122");
+    connect(addMenuItem(menu12_, "MENU123", q(texts::Menu113)), &QAction::triggered, cancel_,
+            &QPushButton::click);
+    menu124_ = addMenuItem(menu12_, "MENU124", q(texts::Menu114));
     connect(menu124_, &QAction::triggered, confirm_, &QPushButton::click);
     menu12_->setDefaultAction(menu124_);
 
@@ -152,18 +125,18 @@ Form11::Form11(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     connect(image_, &ImageBox::rightReleased, this, [this](QPoint) { popUpMenu(); });
 
     // Key preview: the window sees every key before the focused control.
-    watch(this);
+    installEventFilter(this);
     for (auto* b : options_) {
-        watch(b);
+        watch(b, RightClick);
     }
-    watch(confirm_);
-    watch(cancel_);
-    watch(image_);
+    confirm_->installEventFilter(this);
+    cancel_->installEventFilter(this);
+    image_->installEventFilter(this);
     placeOnScreen(this);
 }
 
-void Form11::watch(QWidget* w) {
-    w->installEventFilter(this);
+void Form11::setIllustration(const QImage& picture) {
+    image_->setPicture(picture);
 }
 
 QPushButton* Form11::optionButton(int n) const {
@@ -183,7 +156,7 @@ void Form11::pick(int n) {
     auto& s = app_.state;
     s.CurrentOption = static_cast<std::int16_t>(n);
     const Text name = s.OptionLabel.at(s.CurrentCategory).at(0);
-    setWindowTitle(qs(name + U"  " + Text(1, char32_t(U'0' + n))) + QString::fromUtf8(PickText));
+    setWindowTitle(qs(name + U"  " + Text(1, char32_t(U'0' + n)) + texts::PickText));
 }
 
 void Form11::pickFromPicture(int n) {
@@ -201,21 +174,16 @@ void Form11::confirm() {
     finished_ = true;
     auto& s = app_.state;
     CommitCondition(s);
-    const int k = s.CurrentCategory;
-    if (QWidget* main = app_.mainWindow()) {
-        if (auto* item = main->findChild<QAction*>(QString::fromLatin1(Category(k).menuItem))) {
-            item->setChecked(s.CategoryChosen.at(k));
-        }
-    }
-    app_.unload(QString::fromLatin1(Name));
-    if (s.SearchMode >= 0) {
-        app_.run(QStringLiteral("SearchPanelRefresh"));
+    emit app_.conditionsChanged();
+    unload();
+    if (s.SearchMode >= search::Plain) {
+        app_.run(hook::SearchPanelRefresh);
     }
 }
 
 void Form11::cancel() {
     finished_ = true;
-    app_.unload(QString::fromLatin1(Name));
+    unload();
 }
 
 void Form11::undoChoice() {
@@ -260,24 +228,16 @@ bool Form11::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() == QEvent::MouseButtonRelease && watched != image_) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            for (auto* b : options_) {
-                if (watched == b) {
-                    popUpMenu();
-                    return true;
-                }
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    return FormWindow::eventFilter(watched, event);
+}
+
+void Form11::onRightClick(QWidget*, const QPoint&) {
+    popUpMenu();
 }
 
 void Form11::closeEvent(QCloseEvent* event) {
     finished_ = true;
-    event->accept();
-    app_.unload(QString::fromLatin1(Name));
+    FormWindow::closeEvent(event);
 }
 
 } // namespace kuyu::gui

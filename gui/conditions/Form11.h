@@ -3,9 +3,10 @@
 // options, eight option buttons, 確認 and 中止. It changes only CurrentOption
 // and its own caption until the user confirms.
 
-#include <QWidget>
+#include "gui/widgets/FormWindow.h"
 
 class QAction;
+class QImage;
 class QMenu;
 class QPushButton;
 
@@ -14,7 +15,7 @@ namespace kuyu::gui {
 class App;
 class ImageBox;
 
-class Form11 : public QWidget {
+class Form11 : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form11";
@@ -24,6 +25,8 @@ class Form11 : public QWidget {
     QPushButton* optionButton(int n) const; // 1..8
     QPushButton* confirmButton() const { return confirm_; }
     QPushButton* cancelButton() const { return cancel_; }
+    // Loads `picture` into Image1; an empty one blanks it.
+    void setIllustration(const QImage& picture);
     QMenu* menuNothingPicked() const { return menu11_; }
     QMenu* menuPicked() const { return menu12_; }
 
@@ -37,6 +40,7 @@ class Form11 : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void onRightClick(QWidget* control, const QPoint& globalPos) override;
 
   private:
     void pick(int n);            // a click on CommandN
@@ -45,9 +49,7 @@ class Form11 : public QWidget {
     void cancel();               // Command10
     void undoChoice();           // MENU121
     void popUpMenu();
-    void watch(QWidget* w);
 
-    App& app_;
     ImageBox* image_ = nullptr;
     QPushButton* options_[8] = {};
     QPushButton* confirm_ = nullptr;

@@ -2,7 +2,8 @@
 // The family name search (Form51): every family of the plant table, the
 // plants of the chosen family, and the ways to show them.
 
-#include <QWidget>
+#include "gui/widgets/FormWindow.h"
+
 #include <cstdint>
 
 class QAction;
@@ -16,7 +17,7 @@ namespace kuyu::gui {
 class App;
 class PrintBox;
 
-class FamilySearch : public QWidget {
+class FamilySearch : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form51";
@@ -28,15 +29,13 @@ class FamilySearch : public QWidget {
     void listFamilyPlants();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onRightClick(QWidget* control, const QPoint& globalPos) override;
+    bool onActivateKey(QWidget* control, int key) override;
 
   private:
     void showFamilyPages();
     void showPlantPicture();
 
-    App& app_;
     QListWidget* list1_ = nullptr;
     QListWidget* list2_ = nullptr;
     PrintBox* picture1_ = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/finders/FinderSupport.h"
 
+#include "gui/widgets/FormWindow.h"
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
@@ -10,14 +11,14 @@
 namespace kuyu::gui {
 
 QFont MinchoFont() {
-    return QFont(QStringLiteral("ＭＳ 明朝"), 11);
+    return FormWindow::minchoFont();
 }
 QFont GothicFont() {
-    return QFont(QStringLiteral("ＭＳ ゴシック"), 11);
+    return FormWindow::gothicFont();
 }
 
 int CellWidth(const QFont& font, int n) {
-    return QFontMetrics(font).horizontalAdvance(QString(n, QChar(0xFF71)));
+    return FormWindow::cellWidth(font, n);
 }
 
 void PrintCountLine(PrintBox& box, const CountLine& line) {
@@ -26,15 +27,11 @@ void PrintCountLine(PrintBox& box, const CountLine& line) {
 }
 
 QMenu* MakePopupMenu(QWidget* owner, const char* objectName, const QString& title) {
-    auto* menu = new QMenu(title, owner);
-    menu->setObjectName(QString::fromLatin1(objectName));
-    return menu;
+    return FormWindow::makeMenu(owner, objectName, title);
 }
 
 QAction* AddMenuItem(QMenu* menu, const char* objectName, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(objectName));
-    return a;
+    return FormWindow::addMenuItem(menu, objectName, caption);
 }
 
 void PlaceBelowMainWindow(QWidget* w, const QWidget* mainWindow) {
@@ -55,8 +52,7 @@ void PlaceBelowMainWindow(QWidget* w, const QWidget* mainWindow) {
 }
 
 void PopUp(QMenu* menu, QAction* defaultItem, const QPoint& globalPos) {
-    menu->setDefaultAction(defaultItem);
-    menu->popup(globalPos);
+    FormWindow::popUp(menu, defaultItem, globalPos);
 }
 
 } // namespace kuyu::gui

@@ -2,6 +2,8 @@
 // Every word the finder windows show themselves: captions, headings,
 // menu items and messages. (Lists and count lines come from the core.)
 
+#include "gui/widgets/CommonTexts.h"
+
 #include <array>
 
 namespace kuyu::gui::texts {
@@ -38,7 +40,6 @@ inline constexpr const char32_t* PanelLabel11 = U"検索条件表示";
 inline constexpr const char32_t* PanelLabel2 = U"植物名と別名による部分一致検索";
 inline constexpr const char32_t* PanelLabel3 = U"(半角ｶﾀｶﾅで)";
 inline constexpr const char32_t* PanelCommand14 = U"確認";
-inline constexpr const char32_t* ListHeading = U"        植物名　          　（科名）　";
 inline constexpr const char32_t* PanelCommand12 = U"条件解除";
 inline constexpr const char32_t* PanelCommand13 = U"植物図示";
 inline constexpr const char32_t* PanelCommand11 = U"検索終了";
@@ -47,8 +48,6 @@ inline constexpr const char32_t* Menu41A = U"ﾎﾟｯﾌﾟｱｯﾌﾟ41A";
 inline constexpr const char32_t* Menu411 = U"検索条件解除(&U&ﾅ)";
 inline constexpr const char32_t* Menu413 = U"植物図表示(&V&ﾋ)";
 inline constexpr const char32_t* Menu414 = U"検索終了(&E&ｲ)";
-inline constexpr const char32_t* TitleMessage = U"メッセージ";
-inline constexpr const char32_t* TitleError = U"エラーメッセージ";
 
 // Family name search (Form51).
 inline constexpr const char32_t* FamilyCaption = U"科名検索";
@@ -57,7 +56,6 @@ inline constexpr const char32_t* FamilyLabel2 = U"植　物　名";
 inline constexpr const char32_t* FamilyLabel3 = U"図示";
 inline constexpr const char32_t* FamilyCommand2 = U"科";
 inline constexpr const char32_t* FamilyCommand3 = U"植物";
-inline constexpr const char32_t* Close = U"終了";
 inline constexpr const char32_t* Menu51A = U"ﾎｯﾌﾟｱｯﾌﾟ51A";
 inline constexpr const char32_t* Menu51AA = U"ﾎﾟｯﾌﾟｱｯﾌﾟ51AA";
 inline constexpr const char32_t* Menu51B = U"ﾎﾟｯﾌﾟｱｯﾌﾟ51B";

@@ -13,70 +13,35 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kuyu::gui {
 
-namespace {
-
-QString q(const char32_t* s) {
-    return QString::fromUcs4(s);
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    // A button with the focus takes Enter itself; elsewhere Enter goes to
-    // the window's default button.
-    b->setAutoDefault(true);
-    return b;
-}
-
-const QMouseEvent* rightButton(const QEvent* event) {
-    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease) {
-        return nullptr;
-    }
-    const auto* mouse = static_cast<const QMouseEvent*>(event);
-    return mouse->button() == Qt::RightButton ? mouse : nullptr;
-}
-
-} // namespace
-
 // --- Form54: the name to look for ------------------------------------------
 
-NameSearchInput::NameSearchInput(App& app, QWidget* parent) : QDialog(parent), app_(app) {
+NameSearchInput::NameSearchInput(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowTitle(qs(namesearch::InputCaption));
-    setModal(false);
-    setFont(MinchoFont());
+    setFont(minchoFont());
 
     auto* top = new QVBoxLayout(this);
-    auto* label1 = makeLabel(this, "Label1", q(texts::NameLabel1));
-    auto* label2 = makeLabel(this, "Label2", q(texts::NameLabel2));
+    auto* label1 = makeLabel("Label1", q(texts::NameLabel1));
+    auto* label2 = makeLabel("Label2", q(texts::NameLabel2));
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setMinimumWidth(CellWidth(font(), 24));
+    text1_->setMinimumWidth(cellWidth(font(), 24));
     check1_ = new QCheckBox(q(texts::NameCheck1), this);
     check1_->setObjectName(QStringLiteral("Check1"));
-    command1_ = makeButton(this, "Command1", q(texts::PanelCommand14));
-    command2_ = makeButton(this, "Command2", q(texts::NameCommand2));
-    // Enter (also from Text1) presses 確認.
-    command1_->setDefault(true);
+    command1_ = makeButton("Command1", q(texts::PanelCommand14));
+    command2_ = makeButton("Command2", q(texts::NameCommand2));
+    // Enter (also from Text1) presses 確認; Esc and the close box 中止.
+    setDefaultButton(command1_);
+    setCancelButton(command2_);
 
     top->addWidget(label1);
     top->addWidget(text1_);
@@ -90,14 +55,16 @@ NameSearchInput::NameSearchInput(App& app, QWidget* parent) : QDialog(parent), a
     connect(command1_, &QPushButton::clicked, this, [this] { search(); });
     connect(command2_, &QPushButton::clicked, this, [this] { close54(); });
 
-    menu54_ = MakePopupMenu(this, "MENU_54", q(texts::Menu54));
-    QAction* m541 = AddMenuItem(menu54_, "MENU541", q(texts::Menu541));
-    menu542_ = AddMenuItem(menu54_, "MENU542", q(texts::Menu542));
+    menu54_ = makeMenu("MENU_54", q(texts::Menu54));
+    QAction* m541 = addMenuItem(menu54_, "MENU541", q(texts::Menu541));
+    menu542_ = addMenuItem(menu54_, "MENU542", q(texts::Menu542));
     connect(m541, &QAction::triggered, command2_, &QPushButton::click);
     connect(menu542_, &QAction::triggered, command1_, &QPushButton::click);
 
-    label1->installEventFilter(this);
-    label2->installEventFilter(this);
+    for (QWidget* w : {static_cast<QWidget*>(label1), static_cast<QWidget*>(label2),
+                       static_cast<QWidget*>(this)}) {
+        watch(w, RightClick);
+    }
     adjustSize();
     placeOnScreen(this);
 }
@@ -126,66 +93,34 @@ void NameSearchInput::search() {
 void NameSearchInput::close54() {
     // The list window goes with its input window.
     if (auto* list = app_.loaded<NameSearchList>()) {
-        if (auto* end = list->findChild<QPushButton*>(QStringLiteral("Command1"))) {
-            end->click();
-        }
+        list->end();
     }
-    app_.unload(QString::fromLatin1(Name));
+    unload();
 }
 
-void NameSearchInput::reject() {
-    command2_->click();
-}
-
-void NameSearchInput::closeEvent(QCloseEvent* event) {
-    event->accept();
-    close54();
-}
-
-void NameSearchInput::popUpMenu(const QPoint& globalPos) {
-    PopUp(menu54_, menu542_, globalPos);
-}
-
-bool NameSearchInput::eventFilter(QObject* watched, QEvent* event) {
-    if (const auto* mouse = rightButton(event)) {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            popUpMenu(mouse->globalPosition().toPoint());
-        }
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void NameSearchInput::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        popUpMenu(event->globalPosition().toPoint());
-        return;
-    }
-    QDialog::mouseReleaseEvent(event);
+void NameSearchInput::onRightClick(QWidget*, const QPoint& globalPos) {
+    popUp(menu54_, menu542_, globalPos);
 }
 
 // --- Form54A: the hits --------------------------------------------------------
 
-NameSearchList::NameSearchList(App& app, QWidget* parent) : QDialog(parent), app_(app) {
+NameSearchList::NameSearchList(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowTitle(qs(namesearch::ListCaption));
-    setModal(false);
-    setFont(MinchoFont());
+    setFont(minchoFont());
 
     auto* top = new QVBoxLayout(this);
-    auto* label1 = makeLabel(this, "Label1", q(texts::NameListHeading));
-    list1_ = new QListWidget(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setMinimumSize(CellWidth(font(), 58), 240);
-    picture11_ = new PrintBox(this);
-    picture11_->setObjectName(QStringLiteral("Picture11"));
-    picture11_->setMinimumHeight(QFontMetrics(font()).height() + 6);
-    auto* label2 = makeLabel(this, "Label2", q(texts::NameLegend2));
-    auto* label3 = makeLabel(this, "Label3", q(texts::NameLegend3));
-    label2->setFont(GothicFont());
-    label3->setFont(GothicFont());
-    command2_ = makeButton(this, "Command2", q(texts::ShowCommand));
-    command1_ = makeButton(this, "Command1", q(texts::Close));
-    command2_->setDefault(true);
+    auto* label1 = makeLabel("Label1", q(texts::NameListHeading));
+    list1_ = makeList("List1");
+    list1_->setMinimumSize(cellWidth(font(), 58), 240);
+    picture11_ = makePrintBox("Picture11");
+    auto* label2 = makeLabel("Label2", q(texts::NameLegend2));
+    auto* label3 = makeLabel("Label3", q(texts::NameLegend3));
+    label2->setFont(gothicFont());
+    label3->setFont(gothicFont());
+    command2_ = makeButton("Command2", q(texts::ShowCommand));
+    command1_ = makeButton("Command1", q(texts::Close));
+    setDefaultButton(command2_);
+    setCancelButton(command1_);
 
     top->addWidget(label1);
     top->addWidget(list1_, 1);
@@ -205,23 +140,23 @@ NameSearchList::NameSearchList(App& app, QWidget* parent) : QDialog(parent), app
             showPicture();
         }
     });
-    connect(command1_, &QPushButton::clicked, this,
-            [this] { app_.unload(QString::fromLatin1(Name)); });
+    connect(command1_, &QPushButton::clicked, this, [this] { unload(); });
     connect(list1_, &QListWidget::itemDoubleClicked, command2_, &QPushButton::click);
 
-    menu54A_ = MakePopupMenu(this, "MENU_54A", q(texts::Menu54A));
-    menu541A_ = AddMenuItem(menu54A_, "MENU541A", q(texts::Menu541A));
-    QAction* m542A = AddMenuItem(menu54A_, "MENU542A", q(texts::Menu542A));
-    menu54AB_ = MakePopupMenu(this, "MENU_54AB", q(texts::Menu54AB));
-    AddMenuItem(menu54AB_, "MENU541AB", q(texts::Menu541A))->setEnabled(false);
-    QAction* m542AB = AddMenuItem(menu54AB_, "MENU542AB", q(texts::Menu542A));
+    menu54A_ = makeMenu("MENU_54A", q(texts::Menu54A));
+    menu541A_ = addMenuItem(menu54A_, "MENU541A", q(texts::Menu541A));
+    QAction* m542A = addMenuItem(menu54A_, "MENU542A", q(texts::Menu542A));
+    menu54AB_ = makeMenu("MENU_54AB", q(texts::Menu54AB));
+    addMenuItem(menu54AB_, "MENU541AB", q(texts::Menu541A))->setEnabled(false);
+    QAction* m542AB = addMenuItem(menu54AB_, "MENU542AB", q(texts::Menu542A));
     connect(menu541A_, &QAction::triggered, command2_, &QPushButton::click);
     connect(m542A, &QAction::triggered, command1_, &QPushButton::click);
     connect(m542AB, &QAction::triggered, command1_, &QPushButton::click);
 
-    for (QObject* o : {static_cast<QObject*>(list1_), static_cast<QObject*>(list1_->viewport()),
-                       static_cast<QObject*>(label1), static_cast<QObject*>(picture11_)}) {
-        o->installEventFilter(this);
+    watch(list1_, RightClick | ActivateKeys);
+    for (QWidget* w : {static_cast<QWidget*>(label1), static_cast<QWidget*>(picture11_),
+                       static_cast<QWidget*>(this)}) {
+        watch(w, RightClick);
     }
     adjustSize();
     placeOnScreen(this);
@@ -241,8 +176,11 @@ void NameSearchList::showNameMatchList() {
 }
 
 QString NameSearchList::selectedRow() const {
-    const auto items = list1_->selectedItems();
-    return items.isEmpty() ? QString() : items.first()->text();
+    return selectedText(list1_);
+}
+
+void NameSearchList::end() {
+    command1_->click();
 }
 
 void NameSearchList::showPicture() {
@@ -251,46 +189,17 @@ void NameSearchList::showPicture() {
     OpenPlantPicture(app_);
 }
 
-void NameSearchList::reject() {
-    command1_->click();
-}
-
-void NameSearchList::closeEvent(QCloseEvent* event) {
-    event->accept();
-    app_.unload(QString::fromLatin1(Name));
-}
-
-void NameSearchList::popUpMenu(const QPoint& globalPos) {
+void NameSearchList::onRightClick(QWidget*, const QPoint& globalPos) {
     if (!selectedRow().isEmpty()) {
-        PopUp(menu54A_, menu541A_, globalPos);
+        popUp(menu54A_, menu541A_, globalPos);
     } else {
-        PopUp(menu54AB_, nullptr, globalPos);
+        popUp(menu54AB_, nullptr, globalPos);
     }
 }
 
-bool NameSearchList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list1_ && event->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent*>(event)->key();
-        if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) {
-            showPicture();
-            return true;
-        }
-    }
-    if (const auto* mouse = rightButton(event)) {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            popUpMenu(mouse->globalPosition().toPoint());
-        }
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void NameSearchList::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        popUpMenu(event->globalPosition().toPoint());
-        return;
-    }
-    QDialog::mouseReleaseEvent(event);
+bool NameSearchList::onActivateKey(QWidget*, int) {
+    showPicture();
+    return true;
 }
 
 } // namespace kuyu::gui

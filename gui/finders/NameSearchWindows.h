@@ -2,7 +2,7 @@
 // The plant-name illustrated search: the input window (Form54) and the list
 // of its hits (Form54A).
 
-#include <QDialog>
+#include "gui/widgets/FormWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -16,7 +16,7 @@ namespace kuyu::gui {
 class App;
 class PrintBox;
 
-class NameSearchInput : public QDialog {
+class NameSearchInput : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form54";
@@ -24,21 +24,13 @@ class NameSearchInput : public QDialog {
 
     QMenu* popupMenu() const { return menu54_; }
 
-  public slots:
-    // Esc presses 中止.
-    void reject() override;
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void onRightClick(QWidget* control, const QPoint& globalPos) override;
 
   private:
     void search();
     void close54();
-    void popUpMenu(const QPoint& globalPos);
 
-    App& app_;
     QLineEdit* text1_ = nullptr;
     QCheckBox* check1_ = nullptr;
     QPushButton* command1_ = nullptr;
@@ -47,7 +39,7 @@ class NameSearchInput : public QDialog {
     QAction* menu542_ = nullptr;
 };
 
-class NameSearchList : public QDialog {
+class NameSearchList : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form54A";
@@ -56,22 +48,17 @@ class NameSearchList : public QDialog {
     // ShowNameMatchList: the hit rows and the count of distinct plants.
     void showNameMatchList();
     void clearCountLine();
-
-  public slots:
-    // Esc presses 終了.
-    void reject() override;
+    // Ends the list as its 終了 button does.
+    void end();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void onRightClick(QWidget* control, const QPoint& globalPos) override;
+    bool onActivateKey(QWidget* control, int key) override;
 
   private:
     void showPicture();
-    void popUpMenu(const QPoint& globalPos);
     QString selectedRow() const;
 
-    App& app_;
     QListWidget* list1_ = nullptr;
     PrintBox* picture11_ = nullptr;
     QPushButton* command1_ = nullptr;

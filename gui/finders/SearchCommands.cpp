@@ -8,36 +8,29 @@
 
 namespace kuyu::gui {
 
-namespace {
-
-QString q(const char32_t* s) {
-    return QString::fromUcs4(s);
-}
-
-} // namespace
-
 void registerSearchCommands(App& app) {
     // Searches into the panel (toolbar ken01..ken03 run the same items).
-    app.registerCommand(QStringLiteral("MENU41"),
-                        [&app] { SearchIntoPanel(app, 0, q(texts::PanelCaptionPlain)); });
-    app.registerCommand(QStringLiteral("MENU42"),
-                        [&app] { SearchIntoPanel(app, 2, q(texts::PanelCaptionAiMenu)); });
-    app.registerCommand(QStringLiteral("MENU43"),
-                        [&app] { SearchIntoPanel(app, 1, q(texts::PanelCaptionFuzzyMenu)); });
+    app.registerCommand(
+        cmd::Menu41, [&app] { SearchIntoPanel(app, search::Plain, q(texts::PanelCaptionPlain)); });
+    app.registerCommand(cmd::Menu42,
+                        [&app] { SearchIntoPanel(app, search::Ai, q(texts::PanelCaptionAiMenu)); });
+    app.registerCommand(cmd::Menu43, [&app] {
+        SearchIntoPanel(app, search::Fuzzy, q(texts::PanelCaptionFuzzyMenu));
+    });
 
     // A commit in the picker opened from the panel searches again.
-    app.registerCommand(QStringLiteral("SearchPanelRefresh"), [&app] {
+    app.registerCommand(hook::SearchPanelRefresh, [&app] {
         const std::int16_t mode = app.state.SearchMode;
-        if (mode < 0) {
+        if (mode < search::Plain) {
             return;
         }
-        const char32_t* caption = mode == 1   ? texts::PanelCaptionFuzzyCommit
-                                  : mode == 2 ? texts::PanelCaptionAiMenu
-                                              : texts::PanelCaptionPlain;
+        const char32_t* caption = mode == search::Fuzzy ? texts::PanelCaptionFuzzyCommit
+                                  : mode == search::Ai  ? texts::PanelCaptionAiMenu
+                                                        : texts::PanelCaptionPlain;
         SearchIntoPanel(app, mode, q(caption));
     });
 
-    app.registerCommand(QStringLiteral("MENU51"), [&app] {
+    app.registerCommand(cmd::Menu51, [&app] {
         CursorGuard cursor;
         auto& families = app.load<FamilySearch>();
         families.listFamilies(0);
@@ -45,7 +38,7 @@ void registerSearchCommands(App& app) {
         families.raise();
     });
 
-    app.registerCommand(QStringLiteral("MENU54"), [&app] {
+    app.registerCommand(cmd::Menu54, [&app] {
         auto& input = app.load<NameSearchInput>();
         input.show();
         input.raise();

@@ -10,79 +10,31 @@
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
 #include "gui/plantview/PlantPicture.h"
+#include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
-#include "gui/widgets/FormButtons.h"
 #include "gui/widgets/PrintBox.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kuyu::gui {
 
-namespace {
-
-QString q(const char32_t* s) {
-    return QString::fromUcs4(s);
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-QFrame* makeLine(QWidget* parent, int number) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QStringLiteral("Line%1").arg(number));
-    f->setFrameShape(QFrame::HLine);
-    f->setFrameShadow(QFrame::Sunken);
-    return f;
-}
-
-// The old Val(): leading blanks skipped, then as many digits as there are.
-int leadingNumber(const Text& t) {
-    std::size_t i = 0;
-    while (i < t.size() && t[i] == U' ') {
-        ++i;
-    }
-    int n = 0;
-    for (; i < t.size() && t[i] >= U'0' && t[i] <= U'9'; ++i) {
-        n = n * 10 + static_cast<int>(t[i] - U'0');
-        if (n > 100000) {
-            break;
-        }
-    }
-    return n;
-}
-
-} // namespace
-
-SearchPanel::SearchPanel(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+SearchPanel::SearchPanel(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowTitle(q(texts::PanelCaptionPlain));
-    setFont(MinchoFont());
+    setFont(minchoFont());
 
     auto* top = new QVBoxLayout(this);
 
-    label11_ = makeLabel(this, "Label11", q(texts::PanelLabel11));
+    label11_ = makeLabel("Label11", q(texts::PanelLabel11));
     top->addWidget(label11_);
 
     // Five flower characteristics on the left, five of leaf and stem on the
@@ -90,11 +42,10 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : QWidget(parent), app_(app)
     auto* grid = new QGridLayout;
     for (int i = 0; i < 10; ++i) {
         const QByteArray name = "Command" + QByteArray::number(i + 1);
-        characteristic_[i] = makeButton(this, name.constData(), q(texts::CharacteristicButtons[i]));
-        tok_[i] = new PrintBox(this);
-        tok_[i]->setObjectName(QStringLiteral("TOK%1").arg(i));
+        characteristic_[i] = makeButton(name.constData(), q(texts::CharacteristicButtons[i]));
+        const QByteArray tok = "TOK" + QByteArray::number(i);
+        tok_[i] = makePrintBox(tok.constData());
         tok_[i]->setMinimumWidth(110);
-        tok_[i]->setMinimumHeight(QFontMetrics(font()).height() + 6);
         const int row = i % 5;
         const int col = (i / 5) * 2;
         grid->addWidget(characteristic_[i], row, col);
@@ -103,71 +54,67 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : QWidget(parent), app_(app)
         connect(tok_[i], &PrintBox::clicked, this, [this, i] { characteristic_[i]->click(); });
     }
     top->addLayout(grid);
-    top->addWidget(makeLine(this, 1));
+    top->addWidget(makeLine("Line1"));
 
-    top->addWidget(makeLabel(this, "Label2", q(texts::PanelLabel2)));
+    top->addWidget(makeLabel("Label2", q(texts::PanelLabel2)));
     auto* nameRow = new QHBoxLayout;
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    command14_ = makeButton(this, "Command14", q(texts::PanelCommand14));
+    command14_ = makeButton("Command14", q(texts::PanelCommand14));
     nameRow->addWidget(text1_, 1);
     nameRow->addWidget(command14_);
     top->addLayout(nameRow);
-    top->addWidget(makeLabel(this, "Label3", q(texts::PanelLabel3)));
-    top->addWidget(makeLine(this, 2));
+    top->addWidget(makeLabel("Label3", q(texts::PanelLabel3)));
+    top->addWidget(makeLine("Line2"));
 
-    label1_ = makeLabel(this, "Label1", q(texts::ListHeading));
+    label1_ = makeLabel("Label1", q(texts::ListHeading));
     top->addWidget(label1_);
-    list1_ = new QListWidget(this);
-    list1_->setObjectName(QStringLiteral("List1"));
+    list1_ = makeList("List1");
     list1_->setMinimumHeight(200);
-    list1_->setMinimumWidth(CellWidth(font(), 46));
+    list1_->setMinimumWidth(cellWidth(font(), 46));
     top->addWidget(list1_, 1);
-    picture11_ = new PrintBox(this);
-    picture11_->setObjectName(QStringLiteral("Picture11"));
-    picture11_->setMinimumHeight(QFontMetrics(font()).height() + 6);
+    picture11_ = makePrintBox("Picture11");
     top->addWidget(picture11_);
 
     auto* buttons = new QHBoxLayout;
-    command12_ = makeButton(this, "Command12", q(texts::PanelCommand12));
-    command13_ = makeButton(this, "Command13", q(texts::PanelCommand13));
-    command11_ = makeButton(this, "Command11", q(texts::PanelCommand11));
+    command12_ = makeButton("Command12", q(texts::PanelCommand12));
+    command13_ = makeButton("Command13", q(texts::PanelCommand13));
+    command11_ = makeButton("Command11", q(texts::PanelCommand11));
     buttons->addWidget(command12_);
     buttons->addWidget(command13_);
     buttons->addWidget(command11_);
     top->addLayout(buttons);
 
-    connect(command11_, &QPushButton::clicked, this,
-            [this] { app_.unload(QString::fromLatin1(Name)); });
+    setCancelButton(command11_);
+    connect(command11_, &QPushButton::clicked, this, [this] { unload(); });
     connect(command12_, &QPushButton::clicked, this, [this] { clearConditions(); });
     connect(command13_, &QPushButton::clicked, this, [this] { showSelectedPicture(); });
     connect(command14_, &QPushButton::clicked, this, [this] { checkNameAndSearch(); });
     connect(text1_, &QLineEdit::returnPressed, command14_, &QPushButton::click);
     connect(list1_, &QListWidget::itemDoubleClicked, command13_, &QPushButton::click);
 
-    // Esc presses 検索終了.
-    menu41_ = MakePopupMenu(this, "MENU_41", q(texts::Menu41));
-    QAction* m411 = AddMenuItem(menu41_, "MENU411", q(texts::Menu411));
-    menu41_->addSeparator()->setObjectName(QStringLiteral("MENU412"));
-    menu413_ = AddMenuItem(menu41_, "MENU413", q(texts::Menu413));
-    QAction* m414 = AddMenuItem(menu41_, "MENU414", q(texts::Menu414));
+    menu41_ = makeMenu("MENU_41", q(texts::Menu41));
+    QAction* m411 = addMenuItem(menu41_, "MENU411", q(texts::Menu411));
+    addMenuSeparator(menu41_, "MENU412");
+    menu413_ = addMenuItem(menu41_, "MENU413", q(texts::Menu413));
+    QAction* m414 = addMenuItem(menu41_, "MENU414", q(texts::Menu414));
     connect(m411, &QAction::triggered, command12_, &QPushButton::click);
     connect(menu413_, &QAction::triggered, command13_, &QPushButton::click);
     connect(m414, &QAction::triggered, command11_, &QPushButton::click);
 
-    menu41A_ = MakePopupMenu(this, "MENU_41A", q(texts::Menu41A));
-    QAction* m411A = AddMenuItem(menu41A_, "MENU411A", q(texts::Menu411));
-    menu41A_->addSeparator()->setObjectName(QStringLiteral("MENU412A"));
-    AddMenuItem(menu41A_, "MENU413A", q(texts::Menu413))->setEnabled(false);
-    QAction* m414A = AddMenuItem(menu41A_, "MENU414A", q(texts::Menu414));
+    menu41A_ = makeMenu("MENU_41A", q(texts::Menu41A));
+    QAction* m411A = addMenuItem(menu41A_, "MENU411A", q(texts::Menu411));
+    addMenuSeparator(menu41A_, "MENU412A");
+    addMenuItem(menu41A_, "MENU413A", q(texts::Menu413))->setEnabled(false);
+    QAction* m414A = addMenuItem(menu41A_, "MENU414A", q(texts::Menu414));
     connect(m411A, &QAction::triggered, command12_, &QPushButton::click);
     connect(m414A, &QAction::triggered, command11_, &QPushButton::click);
 
-    list1_->installEventFilter(this);
-    list1_->viewport()->installEventFilter(this);
-    label1_->installEventFilter(this);
-    label11_->installEventFilter(this);
-    picture11_->installEventFilter(this);
+    watch(list1_, RightClick | ActivateKeys);
+    for (QWidget* w : {static_cast<QWidget*>(label1_), static_cast<QWidget*>(label11_),
+                       static_cast<QWidget*>(picture11_), static_cast<QWidget*>(this)}) {
+        watch(w, RightClick);
+    }
     PlaceBelowMainWindow(this, app_.mainWindow());
 }
 
@@ -195,8 +142,7 @@ Text SearchPanel::nameBoxText() const {
 }
 
 QString SearchPanel::selectedLine() const {
-    const auto items = list1_->selectedItems();
-    return items.isEmpty() ? QString() : items.first()->text();
+    return selectedText(list1_);
 }
 
 void SearchPanel::refresh() {
@@ -204,13 +150,13 @@ void SearchPanel::refresh() {
     clearDisplays();
     std::int16_t mode = app_.state.SearchMode;
     switch (mode) {
-    case 0:
+    case search::Plain:
         setWindowTitle(q(texts::PanelCaptionPlain));
         break;
-    case 1:
+    case search::Fuzzy:
         setWindowTitle(q(texts::PanelCaptionFuzzyRefresh));
         break;
-    case 2:
+    case search::Ai:
         setWindowTitle(q(texts::PanelCaptionAiMenu));
         break;
     default:
@@ -267,13 +213,7 @@ void SearchPanel::clearConditions() {
         return;
     }
     ClearAllConditions(app_.state);
-    if (QWidget* main = app_.mainWindow()) {
-        for (int k = 1; k <= CategoryCount; ++k) {
-            if (auto* item = main->findChild<QAction*>(QString::fromLatin1(Category(k).menuItem))) {
-                item->setChecked(app_.state.CategoryChosen[static_cast<std::size_t>(k)]);
-            }
-        }
-    }
+    emit app_.conditionsChanged();
     text1_->clear();
     refresh();
 }
@@ -304,66 +244,30 @@ void SearchPanel::showPictureFromKey() {
         app_.state.NameKey = KeyOfLine(line);
         OpenPlantPicture(app_);
     }
-    // The result caption (with its "* " mark) replaces the window's own;
-    // only for a line that names a row of the result list.
-    const int row = leadingNumber(mid(line, 2, 4));
-    if (row < 1 || row > app_.state.ResultCount || app_.state.NameKey.empty()) {
+    if (app_.state.NameKey.empty()) {
         return;
     }
-    if (QWidget* picture = app_.window(QStringLiteral("Form42"))) {
-        picture->setWindowTitle(qs(app_.state.ResultCaption.at(static_cast<std::size_t>(row))));
+    // The result caption (with its "* " mark) replaces the window's own. The
+    // rows may have been rewritten by another window since the list was
+    // filled; the caption then comes from the line's own plant.
+    if (const auto caption = ResultCaptionOfLine(app_.state, line)) {
+        if (auto* picture = app_.loaded<Form42>()) {
+            picture->setWindowTitle(qs(*caption));
+        }
     }
 }
 
-void SearchPanel::popUpMenu(const QPoint& globalPos) {
+void SearchPanel::onRightClick(QWidget*, const QPoint& globalPos) {
     if (!selectedLine().isEmpty()) {
-        PopUp(menu41_, menu413_, globalPos);
+        popUp(menu41_, menu413_, globalPos);
     } else {
-        PopUp(menu41A_, nullptr, globalPos);
+        popUp(menu41A_, nullptr, globalPos);
     }
 }
 
-// Closing the window by its close box unloads it, as its own button does.
-void SearchPanel::closeEvent(QCloseEvent* event) {
-    event->accept();
-    app_.unload(QString::fromLatin1(Name));
-}
-
-// Esc presses the window's cancel button.
-void SearchPanel::keyPressEvent(QKeyEvent* event) {
-    if (!pressDefaultOrCancel(event, nullptr, command11_)) {
-        QWidget::keyPressEvent(event);
-    }
-}
-
-bool SearchPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched == list1_) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
-            key->key() == Qt::Key_Enter) {
-            showPictureFromKey();
-            return true;
-        }
-    }
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
-        // A right click pops the menu up; it does not change the selection.
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            if (event->type() == QEvent::MouseButtonRelease) {
-                popUpMenu(mouse->globalPosition().toPoint());
-            }
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void SearchPanel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        popUpMenu(event->globalPosition().toPoint());
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
+bool SearchPanel::onActivateKey(QWidget*, int) {
+    showPictureFromKey();
+    return true;
 }
 
 Text SearchPanelNameBox(const App& app) {

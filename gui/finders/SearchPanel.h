@@ -2,7 +2,8 @@
 // The search panel (Form41): the ten characteristic buttons with what is
 // chosen under each, the name box, the result list and its count line.
 
-#include <QWidget>
+#include "gui/widgets/FormWindow.h"
+
 #include <array>
 #include <cstdint>
 
@@ -20,7 +21,7 @@ namespace kuyu::gui {
 class App;
 class PrintBox;
 
-class SearchPanel : public QWidget {
+class SearchPanel : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form41";
@@ -38,13 +39,10 @@ class SearchPanel : public QWidget {
     QString selectedLine() const;
 
     QMenu* popupMenu() const { return menu41_; }
-    QMenu* popupMenuNoSelection() const { return menu41A_; }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void onRightClick(QWidget* control, const QPoint& globalPos) override;
+    bool onActivateKey(QWidget* control, int key) override;
 
   private:
     void openPicker(int category);
@@ -52,9 +50,7 @@ class SearchPanel : public QWidget {
     void checkNameAndSearch();
     void showSelectedPicture();
     void showPictureFromKey();
-    void popUpMenu(const QPoint& globalPos);
 
-    App& app_;
     std::array<QPushButton*, 10> characteristic_{};
     std::array<PrintBox*, 10> tok_{};
     QLineEdit* text1_ = nullptr;

@@ -5,11 +5,9 @@
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/Placement.h"
-#include "gui/widgets/FormButtons.h"
+#include "gui/plantview/PlantViewTexts.h"
 #include "gui/widgets/Twips.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 
@@ -26,22 +24,17 @@ CloseUpWindow::CloseUpWindow(App& app, QWidget* parent, const char* name,
                              const QString& designCaption, const char* menuName,
                              const QString& menuCaption, const char* itemName,
                              const QString& itemCaption)
-    : QWidget(parent), app_(app), name_(name) {
+    : FormWindow(app, name, parent) {
     setWindowTitle(designCaption);
     image_ = new ImageBox(this);
     image_->setObjectName(QStringLiteral("Image1"));
-    command1_ = new QPushButton(QStringLiteral("終了"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setFont(QFont(QStringLiteral("ＭＳ 明朝")));
-    command1_->setAutoDefault(true);
-    command1_->setDefault(true);
-    connect(command1_, &QPushButton::clicked, this,
-            [this] { app_.unload(QString::fromLatin1(name_)); });
+    command1_ = makeButton("Command1", q(texts::Close));
+    command1_->setFont(QFont(minchoFont().family()));
+    setDefaultButton(command1_);
+    connect(command1_, &QPushButton::clicked, this, [this] { unload(); });
 
-    menu_ = new QMenu(menuCaption, this);
-    menu_->setObjectName(QString::fromLatin1(menuName));
-    auto* item = menu_->addAction(itemCaption);
-    item->setObjectName(QString::fromLatin1(itemName));
+    menu_ = makeMenu(menuName, menuCaption);
+    auto* item = addMenuItem(menu_, itemName, itemCaption);
     connect(item, &QAction::triggered, command1_, &QPushButton::click);
     connect(image_, &ImageBox::rightReleased, this,
             [this](QPoint) { menu_->popup(QCursor::pos()); });
@@ -103,26 +96,13 @@ void CloseUpWindow::resizeEvent(QResizeEvent* event) {
     applyResizeRule();
 }
 
-void CloseUpWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    app_.unload(QString::fromLatin1(name_));
-}
-
-void CloseUpWindow::keyPressEvent(QKeyEvent* event) {
-    if (!pressDefaultOrCancel(event, command1_, nullptr)) {
-        QWidget::keyPressEvent(event);
-    }
-}
-
 Form43::Form43(App& app, QWidget* parent)
-    : CloseUpWindow(app, parent, Name, QStringLiteral("ＵＰ画像表示"), "MENU_43",
-                    QStringLiteral("ﾎﾟｯﾌﾟｱｯﾌﾟ43"), "MENU431",
-                    QStringLiteral("終了（ＵＰ画像表示終了）(&E&ｲ)")) {}
+    : CloseUpWindow(app, parent, Name, q(texts::CloseUpCaption), "MENU_43", q(texts::CloseUpMenu),
+                    "MENU431", q(texts::CloseUpMenuEnd)) {}
 
 Form43R::Form43R(App& app, QWidget* parent)
-    : CloseUpWindow(app, parent, Name, QStringLiteral("補足"), "MENU_43R",
-                    QStringLiteral("ポップアップ43R"), "MENU431R",
-                    QStringLiteral("終了（補足表示終了）(&E&ｲ)")) {}
+    : CloseUpWindow(app, parent, Name, q(texts::SupplementCaption), "MENU_43R",
+                    q(texts::SupplementMenu), "MENU431R", q(texts::SupplementMenuEnd)) {}
 
 bool FillCloseUp(App& app, CloseUpWindow& window, const std::vector<Text>& candidates,
                  const QString& caption, bool ownerNormal) {

@@ -5,7 +5,8 @@
 
 #include "core/text/Text.h"
 
-#include <QWidget>
+#include "gui/widgets/FormWindow.h"
+
 #include <vector>
 
 class QMenu;
@@ -16,7 +17,7 @@ namespace kuyu::gui {
 class App;
 class ImageBox;
 
-class CloseUpWindow : public QWidget {
+class CloseUpWindow : public FormWindow {
     Q_OBJECT
   public:
     ImageBox* image() const { return image_; }
@@ -40,14 +41,10 @@ class CloseUpWindow : public QWidget {
                   const char* menuName, const QString& menuCaption, const char* itemName,
                   const QString& itemCaption);
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void layOut();
 
-    App& app_;
-    const char* name_;
     ImageBox* image_ = nullptr;
     QPushButton* command1_ = nullptr;
     QMenu* menu_ = nullptr;

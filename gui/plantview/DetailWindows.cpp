@@ -4,11 +4,9 @@
 #include "gui/app/App.h"
 #include "gui/plantview/MediaPlayer.h"
 #include "gui/plantview/Placement.h"
-#include "gui/widgets/FormButtons.h"
+#include "gui/plantview/PlantViewTexts.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -45,24 +43,22 @@ Text NoteText(const std::string& bytes) {
     return out;
 }
 
-Form43T::Form43T(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+Form43T::Form43T(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowTitle(QStringLiteral("Form1"));
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("txtDisplayBox"));
     text_->setReadOnly(true);
-    text_->setFont(QFont(QStringLiteral("ＭＳ 明朝"), 11));
-    command1_ = new QPushButton(QStringLiteral("終了"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setFont(QFont(QStringLiteral("ＭＳ 明朝")));
-    command1_->setAutoDefault(true);
-    command1_->setDefault(true);
-    connect(command1_, &QPushButton::clicked, this,
-            [this] { app_.unload(QString::fromLatin1(Name)); });
+    text_->setFont(minchoFont());
+    command1_ = makeButton("Command1", q(texts::Close));
+    command1_->setFont(QFont(minchoFont().family()));
+    // 終了 is both the default and the cancel button.
+    setDefaultButton(command1_);
+    setCancelButton(command1_);
+    connect(command1_, &QPushButton::clicked, this, [this] { unload(); });
+    watch(this, RightClick);
 
-    menu_ = new QMenu(QStringLiteral("ﾎﾟｯﾌﾞｱｯﾌﾟ43T"), this);
-    menu_->setObjectName(QStringLiteral("MENU_43T"));
-    auto* item = menu_->addAction(QStringLiteral("終了（ＵＰ画像表示終了）(&E&ｲ)"));
-    item->setObjectName(QStringLiteral("MENU431T"));
+    menu_ = makeMenu("MENU_43T", q(texts::NoteMenu));
+    auto* item = addMenuItem(menu_, "MENU431T", q(texts::NoteMenuEnd));
     connect(item, &QAction::triggered, command1_, &QPushButton::click);
 
     auto* layout = new QVBoxLayout(this);
@@ -86,24 +82,8 @@ void Form43T::setNote(const QString& text) {
     text_->setPlainText(shown);
 }
 
-void Form43T::closeEvent(QCloseEvent* event) {
-    event->accept();
-    app_.unload(QString::fromLatin1(Name));
-}
-
-void Form43T::keyPressEvent(QKeyEvent* event) {
-    // 終了 is both the default and the cancel button.
-    if (!pressDefaultOrCancel(event, command1_, command1_)) {
-        QWidget::keyPressEvent(event);
-    }
-}
-
-void Form43T::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        menu_->popup(event->globalPosition().toPoint());
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
+void Form43T::onRightClick(QWidget*, const QPoint& globalPos) {
+    menu_->popup(globalPos);
 }
 
 // --- video -----------------------------------------------------------------
@@ -115,13 +95,12 @@ QString clock(qint64 ms) {
 }
 } // namespace
 
-Form43V::Form43V(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+Form43V::Form43V(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowTitle(QStringLiteral("Form43avi"));
     factory_ = [](QWidget* videoParent) { return makeQtMediaPlayer(videoParent); };
 
-    auto* label1 = new QLabel(QStringLiteral("画像再生"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setFont(QFont(QStringLiteral("ＭＳ ゴシック")));
+    auto* label1 = makeLabel("Label1", q(texts::VideoHeading));
+    label1->setFont(QFont(gothicFont().family()));
 
     videoArea_ = new QWidget(this);
     videoArea_->setObjectName(QStringLiteral("VideoArea"));
@@ -136,7 +115,8 @@ Form43V::Form43V(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     // The media control bar.
     bar_ = new QWidget(this);
     bar_->setObjectName(QStringLiteral("MMControl1"));
-    auto makeButton = [this](const char* name, QStyle::StandardPixmap icon, const QString& tip) {
+    auto makeToolButton = [this](const char* name, QStyle::StandardPixmap icon,
+                                 const QString& tip) {
         auto* b = new QToolButton(bar_);
         b->setObjectName(QString::fromLatin1(name));
         b->setIcon(style()->standardIcon(icon));
@@ -144,12 +124,12 @@ Form43V::Form43V(App& app, QWidget* parent) : QWidget(parent), app_(app) {
         b->setAccessibleName(tip);
         return b;
     };
-    play_ = makeButton("Play", QStyle::SP_MediaPlay, QStringLiteral("再生"));
-    pause_ = makeButton("Pause", QStyle::SP_MediaPause, QStringLiteral("一時停止"));
-    stop_ = makeButton("Stop", QStyle::SP_MediaStop, QStringLiteral("停止"));
+    play_ = makeToolButton("Play", QStyle::SP_MediaPlay, q(texts::VideoPlay));
+    pause_ = makeToolButton("Pause", QStyle::SP_MediaPause, q(texts::VideoPause));
+    stop_ = makeToolButton("Stop", QStyle::SP_MediaStop, q(texts::VideoStop));
     slider_ = new QSlider(Qt::Horizontal, bar_);
     slider_->setObjectName(QStringLiteral("Position"));
-    slider_->setAccessibleName(QStringLiteral("再生位置"));
+    slider_->setAccessibleName(q(texts::VideoPosition));
     time_ = new QLabel(clock(0) + QStringLiteral(" / ") + clock(0), bar_);
     time_->setObjectName(QStringLiteral("Time"));
     auto* barLayout = new QHBoxLayout(bar_);
@@ -249,8 +229,7 @@ void Form43V::closeVideo() {
 
 void Form43V::closeEvent(QCloseEvent* event) {
     closeVideo();
-    event->accept();
-    app_.unload(QString::fromLatin1(Name));
+    FormWindow::closeEvent(event);
 }
 
 } // namespace kuyu::gui

@@ -4,7 +4,8 @@
 
 #include "core/text/Text.h"
 
-#include <QWidget>
+#include "gui/widgets/FormWindow.h"
+
 #include <functional>
 #include <memory>
 
@@ -21,7 +22,7 @@ class App;
 class MediaPlayer;
 
 // The note: the file's lines, each ended by CR LF.
-class Form43T : public QWidget {
+class Form43T : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form43T";
@@ -33,12 +34,9 @@ class Form43T : public QWidget {
     QMenu* popupMenu() const { return menu_; }
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void onRightClick(QWidget* control, const QPoint& globalPos) override;
 
   private:
-    App& app_;
     QPlainTextEdit* text_ = nullptr;
     QPushButton* command1_ = nullptr;
     QMenu* menu_ = nullptr;
@@ -51,7 +49,7 @@ class Form43T : public QWidget {
 Text NoteText(const std::string& bytes);
 
 // The video: a player with play, pause, stop and a position slider.
-class Form43V : public QWidget {
+class Form43V : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form43V";
@@ -76,7 +74,6 @@ class Form43V : public QWidget {
     void setControlsEnabled(bool on);
     void showPosition(qint64 ms);
 
-    App& app_;
     PlayerFactory factory_;
     std::unique_ptr<MediaPlayer> player_;
     QWidget* videoArea_ = nullptr;

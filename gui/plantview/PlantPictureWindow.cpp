@@ -4,28 +4,24 @@
 #include "core/features/Features.h"
 #include "core/files/Files.h"
 #include "core/images/PictureLookup.h"
+#include "core/images/PlantFiles.h"
 #include "gui/app/App.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/DetailWindows.h"
 #include "gui/plantview/Placement.h"
-#include "gui/plantview/PlantFiles.h"
 #include "gui/plantview/PlantPicture.h"
+#include "gui/plantview/PlantViewTexts.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
-#include "gui/widgets/FormButtons.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
 
-#include <QCloseEvent>
 #include <QFile>
-#include <QFrame>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,46 +29,33 @@ namespace kuyu::gui {
 
 namespace {
 
-// Row headings of the ten characteristics, in category order.
-const char* const FeatureHeadings[10] = {"花の色", "花弁数", "花序", "花の形", "ｵｼﾍﾞ数",
-                                         "葉序",   "葉の形", "葉脈", "茎形状", "茎断面"};
-
-void tell(App& app, QWidget* parent, const QString& text, const QString& title) {
+void tell(App& app, QWidget* parent, const char32_t* text, const char32_t* title) {
     Message m;
-    m.text = ts(text);
-    m.title = ts(title);
+    m.text = text;
+    m.title = title;
     app.platform.messages->show(parent, m);
-}
-
-QFrame* line(QWidget* parent, const char* name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setFrameShape(QFrame::HLine);
-    f->setFrameShadow(QFrame::Sunken);
-    return f;
 }
 
 } // namespace
 
-Form42::Form42(App& app, QWidget* parent) : QWidget(parent), app_(app) {
-    setWindowTitle(QStringLiteral("植物図"));
-    const QFont mincho(QStringLiteral("ＭＳ 明朝"), 11);
-    const QFont gothic(QStringLiteral("ＭＳ ゴシック"), 11);
+Form42::Form42(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
+    setWindowTitle(q(texts::PlantCaption));
+    const QFont mincho = minchoFont();
+    const QFont gothic = gothicFont();
 
     image_ = new ImageBox(this);
     image_->setObjectName(QStringLiteral("Image1"));
     image_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     image_->setMinimumSize(px(3000), px(3000));
 
-    auto* label11 = new QLabel(QStringLiteral("植物の主な特徴"), this);
-    label11->setObjectName(QStringLiteral("Label11"));
+    auto* label11 = makeLabel("Label11", q(texts::PlantFeaturesHeading));
     label11->setFont(gothic);
 
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     for (int k = 1; k <= 10; ++k) {
-        auto* heading = new QLabel(QString::fromUtf8(FeatureHeadings[k - 1]), this);
-        heading->setObjectName(QStringLiteral("Label%1").arg(k));
+        const QByteArray labelName = "Label" + QByteArray::number(k);
+        auto* heading = makeLabel(labelName.constData(), q(texts::FeatureHeadings[k - 1]));
         heading->setFont(gothic);
         auto* box = new PrintBox(this);
         box->setObjectName(QStringLiteral("TOK%1").arg(k - 1));
@@ -82,56 +65,50 @@ Form42::Form42(App& app, QWidget* parent) : QWidget(parent), app_(app) {
         tok_[k - 1] = box;
         grid->addWidget(heading, k - 1, 0);
         grid->addWidget(box, k - 1, 1);
-        heading->installEventFilter(this);
-        box->installEventFilter(this);
+        watch(heading, RightClick);
+        watch(box, RightClick);
     }
-    label12_ = new QLabel(this);
-    label12_->setObjectName(QStringLiteral("Label12"));
+    label12_ = makeLabel("Label12", QString());
     label12_->setFont(gothic);
-    label11->installEventFilter(this);
-    label12_->installEventFilter(this);
-    image_->installEventFilter(this);
+    for (QWidget* w : {static_cast<QWidget*>(label11), static_cast<QWidget*>(label12_),
+                       static_cast<QWidget*>(image_), static_cast<QWidget*>(this)}) {
+        watch(w, RightClick);
+    }
 
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-    };
-    const ButtonSpec specs[] = {{"Command1", "ＵＰ"}, {"Command4", "UP2"},  {"Command5", "メモ"},
-                                {"Command6", "av"},   {"Command3", "印刷"}, {"Command2", "終了"}};
     auto* buttons = new QGridLayout;
     QPushButton* made[6] = {};
     for (int i = 0; i < 6; ++i) {
-        auto* b = new QPushButton(QString::fromUtf8(specs[i].caption), this);
-        b->setObjectName(QString::fromLatin1(specs[i].name));
-        b->setFont(mincho);
-        b->setAutoDefault(true);
-        buttons->addWidget(b, i / 2, i % 2);
-        made[i] = b;
+        const auto& b = texts::PlantButtons[static_cast<std::size_t>(i)];
+        made[i] = makeButton(b.objectName, q(b.caption));
+        made[i]->setFont(mincho);
+        buttons->addWidget(made[i], i / 2, i % 2);
     }
-    command1_ = made[0];
-    command2_ = made[5];
-    command1_->setDefault(true);
+    setDefaultButton(made[0]);
+    setCancelButton(made[5]);
     connect(made[0], &QPushButton::clicked, this, [this] { showCloseUp(U'Q'); });
     connect(made[1], &QPushButton::clicked, this, [this] { showCloseUp(U'R'); });
     connect(made[2], &QPushButton::clicked, this, &Form42::showNote);
     connect(made[3], &QPushButton::clicked, this, &Form42::showVideo);
-    connect(made[4], &QPushButton::clicked, this,
-            [this] { app_.run(QStringLiteral("Form42.Print")); });
-    connect(made[5], &QPushButton::clicked, this,
-            [this] { app_.unload(QString::fromLatin1(Name)); });
+    connect(made[4], &QPushButton::clicked, this, [this] {
+        // Printing is wired by the printing windows; until then 印刷 does nothing.
+        if (app_.hasCommand(hook::PrintPlantPage)) {
+            app_.run(hook::PrintPlantPage);
+        }
+    });
+    connect(made[5], &QPushButton::clicked, this, [this] { unload(); });
 
     auto* side = new QVBoxLayout;
     side->addWidget(label11);
-    side->addWidget(line(this, "Line1"));
+    side->addWidget(makeLine("Line1"));
     side->addLayout(grid);
-    side->addWidget(line(this, "Line3"));
+    side->addWidget(makeLine("Line3"));
     side->addWidget(label12_);
-    side->addWidget(line(this, "Line4"));
+    side->addWidget(makeLine("Line4"));
     side->addStretch(1);
     side->addLayout(buttons);
     // The remaining decoration lines of the design, kept for their names.
     for (const char* name : {"Line5", "Line6", "Line7"}) {
-        line(this, name)->hide();
+        makeLine(name)->hide();
     }
 
     auto* layout = new QHBoxLayout(this);
@@ -139,54 +116,22 @@ Form42::Form42(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     layout->addLayout(side);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    menu_ = new QMenu(QStringLiteral("ﾎｯﾌﾟｱｯﾌﾟ42"), this);
-    menu_->setObjectName(QStringLiteral("MENU_42"));
-    auto* print = menu_->addAction(QStringLiteral("Ｐ（植物図印刷）(&P&ｾ)"));
-    print->setObjectName(QStringLiteral("MENU421"));
-    menu_->addSeparator()->setObjectName(QStringLiteral("MENU422"));
-    auto* up = menu_->addAction(QStringLiteral("ＵＰ（ＵＰ画像表示）(&V&ﾋ)"));
-    up->setObjectName(QStringLiteral("MENU423"));
-    auto* close = menu_->addAction(QStringLiteral("終了（植物図終了）(&E&ｲ)"));
-    close->setObjectName(QStringLiteral("MENU424"));
+    menu_ = makeMenu("MENU_42", q(texts::Menu42));
+    auto* print = addMenuItem(menu_, "MENU421", q(texts::Menu421));
+    addMenuSeparator(menu_, "MENU422");
+    auto* up = addMenuItem(menu_, "MENU423", q(texts::Menu423));
+    auto* close = addMenuItem(menu_, "MENU424", q(texts::Menu424));
     menu_->setDefaultAction(up);
     connect(print, &QAction::triggered, made[4], &QPushButton::click);
     connect(up, &QAction::triggered, made[0], &QPushButton::click);
     connect(close, &QAction::triggered, made[5], &QPushButton::click);
 }
 
-void Form42::popUp() {
-    menu_->popup(QCursor::pos());
+void Form42::onRightClick(QWidget*, const QPoint& globalPos) {
+    menu_->popup(globalPos);
 }
 
-bool Form42::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        popUp();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Form42::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        popUp();
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
-}
-
-void Form42::keyPressEvent(QKeyEvent* event) {
-    if (!pressDefaultOrCancel(event, command1_, command2_)) {
-        QWidget::keyPressEvent(event);
-    }
-}
-
-void Form42::closeEvent(QCloseEvent* event) {
-    event->accept();
-    app_.unload(QString::fromLatin1(Name));
-}
-
-void Form42::reportError(int number, const QString& notFoundText, const QString& notFoundTitle) {
+void Form42::reportError(int number, const char32_t* notFoundText, const char32_t* notFoundTitle) {
     if (number == err::FileNotFound) {
         tell(app_, this, notFoundText, notFoundTitle);
         return;
@@ -194,18 +139,16 @@ void Form42::reportError(int number, const QString& notFoundText, const QString&
     // Any other failure is said in the program's usual words.
     Message m;
     m.text = errorNumberText(number);
-    m.title = U"エラーメッセージ";
+    m.title = texts::TitleError;
     app_.platform.messages->show(this, m);
 }
 
 void Form42::showCloseUp(char32_t letter) {
     const bool first = letter == U'Q';
-    const QString missing = first ? QStringLiteral("Q画像ファイルがありません")
-                                  : QStringLiteral("R画像ファイルがありません");
-    const QString missingTitle = first ? QStringLiteral("ＵＰ画像") : QStringLiteral("UP2");
-    const QString gone =
-        first ? QStringLiteral("ファイルがありません") : QStringLiteral("Rファイルがありません");
-    const QString goneTitle = first ? QStringLiteral("ＵＰ画像") : QStringLiteral("ＵＰ2画像");
+    const char32_t* missing = first ? texts::CloseUpMissing : texts::SupplementMissing;
+    const char32_t* missingTitle = first ? texts::CloseUpTitle : texts::SupplementMissingTitle;
+    const char32_t* gone = first ? texts::CloseUpGone : texts::SupplementGone;
+    const char32_t* goneTitle = first ? texts::CloseUpGoneTitle : texts::SupplementGoneTitle;
 
     CursorGuard hourglass;
     const Text name = CaptionName(ts(windowTitle()));
@@ -231,7 +174,7 @@ void Form42::showNote() {
     const auto file = firstExisting(DetailFileCandidates(app_.state, name, U".txt"));
     if (!file) {
         hourglass.restore();
-        tell(app_, this, QStringLiteral("txtファイルがありません"), QStringLiteral("メモ"));
+        tell(app_, this, texts::NoteMissing, texts::NoteTitle);
         return;
     }
     try {
@@ -242,7 +185,7 @@ void Form42::showNote() {
         keepOnScreen(&note);
     } catch (const RunTimeError& e) {
         hourglass.restore();
-        reportError(e.number(), QStringLiteral("txtファイルがありません"), QStringLiteral("メモ"));
+        reportError(e.number(), texts::NoteMissing, texts::NoteTitle);
     }
 }
 
@@ -254,7 +197,7 @@ void Form42::showVideo() {
     const auto native = file ? resolvePath(*file) : std::nullopt;
     if (!native) {
         hourglass.restore();
-        tell(app_, this, QStringLiteral("avファイルがありません"), QStringLiteral("av"));
+        tell(app_, this, texts::VideoMissing, texts::VideoTitle);
         return;
     }
     video.setWindowTitle(windowTitle());
@@ -265,7 +208,7 @@ void Form42::showVideo() {
         video.openVideo(QFile::decodeName(QByteArray::fromStdString(*native)));
     } catch (const RunTimeError& e) {
         hourglass.restore();
-        reportError(e.number(), QStringLiteral("avファイルがありません"), QStringLiteral("av"));
+        reportError(e.number(), texts::VideoMissing, texts::VideoTitle);
     }
 }
 
@@ -298,10 +241,7 @@ void OpenPlantPicture(App& app) {
     const auto file = firstExisting(PlantPictureCandidates(s, s.NameKey));
     if (!file) {
         hourglass.restore();
-        Message m;
-        m.text = U"画像ファイルがみつかりません";
-        m.title = U"画像表示";
-        app.platform.messages->show(&w, m);
+        tell(app, &w, texts::PictureMissing, texts::PictureMissingTitle);
         return;
     }
     try {
@@ -310,10 +250,7 @@ void OpenPlantPicture(App& app) {
         // The window still opens, over the blank picture.
         if (e.number() == err::FileNotFound) {
             hourglass.restore();
-            Message m;
-            m.text = U"画像ファイルがみつかりません";
-            m.title = U"エラー表示";
-            app.platform.messages->show(&w, m);
+            tell(app, &w, texts::PictureMissing, texts::PictureGoneTitle);
         }
     }
     if (!w.isVisible()) {

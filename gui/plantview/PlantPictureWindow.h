@@ -3,7 +3,7 @@
 // the caption, its main features, and the buttons that open its close-ups,
 // note and video, print it, or close the window.
 
-#include <QWidget>
+#include "gui/widgets/FormWindow.h"
 
 class QAction;
 class QLabel;
@@ -16,7 +16,7 @@ class App;
 class ImageBox;
 class PrintBox;
 
-class Form42 : public QWidget {
+class Form42 : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form42";
@@ -33,21 +33,14 @@ class Form42 : public QWidget {
     void showVideo();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onRightClick(QWidget* control, const QPoint& globalPos) override;
 
   private:
-    void popUp();
-    void reportError(int number, const QString& notFoundText, const QString& notFoundTitle);
+    void reportError(int number, const char32_t* notFoundText, const char32_t* notFoundTitle);
 
-    App& app_;
     ImageBox* image_ = nullptr;
     PrintBox* tok_[10] = {};
     QLabel* label12_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
     QMenu* menu_ = nullptr;
 };
 

@@ -19,8 +19,8 @@ void listAll(App& app, int mode) {
 } // namespace
 
 void registerPlantViewCommands(App& app) {
-    app.registerCommand(QStringLiteral("MENU53"), [&app] { listAll(app, 0); });
-    app.registerCommand(QStringLiteral("MENU61"), [&app] { listAll(app, 1); });
+    app.registerCommand(cmd::Menu53, [&app] { listAll(app, 0); });
+    app.registerCommand(cmd::Menu61, [&app] { listAll(app, 1); });
 }
 
 } // namespace kuyu::gui

@@ -2,7 +2,7 @@
 // The registered plant list window Form53: every plant, one line each, sorted
 // by name or in file order; a line opens that plant's picture window.
 
-#include <QWidget>
+#include "gui/widgets/FormWindow.h"
 
 class QLabel;
 class QListWidget;
@@ -14,7 +14,7 @@ namespace kuyu::gui {
 class App;
 class PrintBox;
 
-class Form53 : public QWidget {
+class Form53 : public FormWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Form53";
@@ -31,17 +31,13 @@ class Form53 : public QWidget {
     void fill(int mode);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void onRightClick(QWidget* control, const QPoint& globalPos) override;
+    bool onActivateKey(QWidget* control, int key) override;
 
   private:
     void showSelected(); // Command2 (図示)
     void showLine(const QString& line);
-    void popUp();
 
-    App& app_;
     QLabel* label1_ = nullptr;
     QListWidget* list1_ = nullptr;
     PrintBox* picture11_ = nullptr;

@@ -1,14 +1,17 @@
 #include "gui/widgets/FormWindow.h"
 
 #include "gui/app/App.h"
+#include "gui/widgets/PrintBox.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -32,6 +35,68 @@ QFont FormWindow::gothicFont(int pointSize) {
 
 int FormWindow::lineHeight(const QFont& font) {
     return QFontMetrics(font).height() + 6;
+}
+
+void FormWindow::setDefaultButton(QAbstractButton* b) {
+    // Drawn as the default button; the window decides what Enter presses.
+    if (auto* old = qobject_cast<QPushButton*>(default_)) {
+        old->setDefault(false);
+    }
+    default_ = b;
+    if (auto* push = qobject_cast<QPushButton*>(b)) {
+        push->setDefault(true);
+    }
+}
+
+int FormWindow::cellWidth(const QFont& font, int n) {
+    return QFontMetrics(font).horizontalAdvance(QString(n, QChar(0xFF71)));
+}
+
+QMenu* FormWindow::makeMenu(QWidget* owner, const char* objectName, const QString& title) {
+    auto* menu = new QMenu(title, owner);
+    menu->setObjectName(QString::fromLatin1(objectName));
+    return menu;
+}
+
+QAction* FormWindow::addMenuItem(QMenu* menu, const char* objectName, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(objectName));
+    return a;
+}
+
+void FormWindow::addMenuSeparator(QMenu* menu, const char* objectName) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(objectName));
+}
+
+void FormWindow::popUp(QMenu* menu, QAction* defaultItem, const QPoint& globalPos) {
+    menu->setDefaultAction(defaultItem);
+    menu->popup(globalPos);
+}
+
+QString FormWindow::selectedText(const QListWidget* list) {
+    const auto items = list->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+QFrame* FormWindow::makeLine(const char* objectName) {
+    auto* f = new QFrame(this);
+    f->setObjectName(QString::fromLatin1(objectName));
+    f->setFrameShape(QFrame::HLine);
+    f->setFrameShadow(QFrame::Sunken);
+    return f;
+}
+
+PrintBox* FormWindow::makePrintBox(const char* objectName) {
+    auto* box = new PrintBox(this);
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setMinimumHeight(lineHeight(font()));
+    return box;
+}
+
+QListWidget* FormWindow::makeList(const char* objectName) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(QString::fromLatin1(objectName));
+    return list;
 }
 
 void FormWindow::watch(QWidget* control, unsigned what) {
@@ -62,17 +127,24 @@ QLabel* FormWindow::makeLabel(const char* objectName, const QString& caption) {
     return l;
 }
 
-// Closing the window by its close box unloads it, as its own button does.
+// The close box does what the window's cancel button does (its 終了 or
+// 中止); a window without one is unloaded.
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    unload();
+    if (cancel_ && cancel_->isEnabled()) {
+        cancel_->click();
+    } else {
+        unload();
+    }
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        auto* focused = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
-        if (focused && focused->window() == this && focused->isEnabled()) {
+        // The window's own focus child, which is kept while another window
+        // is active.
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if (focused && focused->isEnabled()) {
             focused->click();
             return;
         }

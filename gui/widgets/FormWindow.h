@@ -4,7 +4,8 @@
 //  - Enter presses a focused button, otherwise the window's default button;
 //    Esc presses its cancel button ("pressing" = click(), so the work stays in
 //    the button's click handler);
-//  - the close box unloads the window, as its 終了 button does;
+//  - the close box presses the cancel button (終了, 中止), or unloads a
+//    window that has none;
 //  - a right click on a watched control calls onRightClick() on release and
 //    leaves the selection alone; Space or Enter on a watched control calls
 //    onActivateKey().
@@ -27,12 +28,17 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QAction;
+class QFrame;
 class QLabel;
+class QListWidget;
+class QMenu;
 class QPushButton;
 
 namespace kuyu::gui {
 
 class App;
+class PrintBox;
 
 class FormWindow : public QWidget {
     Q_OBJECT
@@ -50,11 +56,24 @@ class FormWindow : public QWidget {
     static QFont gothicFont(int pointSize = 11);
     // Height of one printed line of `font` in a picture box.
     static int lineHeight(const QFont& font);
+    // Width of n half-width character cells (a full-width character takes
+    // two) in `font`, for sizing the fixed-column lists.
+    static int cellWidth(const QFont& font, int n);
+
+    // Pop-up menus: built once per window, popped up without blocking (so
+    // tests can reach them), `defaultItem` shown bold.
+    static QMenu* makeMenu(QWidget* owner, const char* objectName, const QString& title);
+    static QAction* addMenuItem(QMenu* menu, const char* objectName, const QString& caption);
+    static void addMenuSeparator(QMenu* menu, const char* objectName);
+    static void popUp(QMenu* menu, QAction* defaultItem, const QPoint& globalPos);
+
+    // The text of a list's selected line, empty when none is selected.
+    static QString selectedText(const QListWidget* list);
 
   protected:
     // Enter presses `b` unless a button has the focus; Esc presses the cancel
     // button. Either may be left null.
-    void setDefaultButton(QAbstractButton* b) { default_ = b; }
+    void setDefaultButton(QAbstractButton* b);
     void setCancelButton(QAbstractButton* b) { cancel_ = b; }
     QAbstractButton* defaultButton() const { return default_; }
     QAbstractButton* cancelButton() const { return cancel_; }
@@ -73,6 +92,14 @@ class FormWindow : public QWidget {
     // is decided by the window, as above.
     QPushButton* makeButton(const char* objectName, const QString& caption);
     QLabel* makeLabel(const char* objectName, const QString& caption);
+    QMenu* makeMenu(const char* objectName, const QString& title) {
+        return makeMenu(this, objectName, title);
+    }
+    // A sunken horizontal line.
+    QFrame* makeLine(const char* objectName);
+    // A picture box one printed line high.
+    PrintBox* makePrintBox(const char* objectName);
+    QListWidget* makeList(const char* objectName);
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -22,7 +22,6 @@ class PrintBox : public QWidget {
     void cls();
     void setForeColor(const QColor& c) { fore_ = c; }
     void setForeColor(Rgb c) { fore_ = QColor(c.r, c.g, c.b); }
-    QColor foreColor() const { return fore_; }
     void setBackColor(const QColor& c);
     QColor backColor() const { return back_; }
     // Print one line at the current position, then move to the next line.

@@ -158,3 +158,37 @@ TEST(KeyOfLine, TakesCharactersSevenToFourteenWithoutTrailingBlanks) {
     EXPECT_EQ(KeyOfLine(U" 3    ｱ ｲ  "), U"ｱ ｲ");
     EXPECT_EQ(KeyOfLine(U" 1"), U"");
 }
+
+TEST(RowOfLine, ReadsTheNumberAfterTheMark) {
+    const struct {
+        const char32_t* line;
+        int row;
+    } cases[] = {
+        {U" 1    ｽﾐﾚ", 1}, {U"*12   ｽﾐﾚ", 12}, {U" 2000 ｽﾐﾚ", 2000}, {U"･7    ｽﾐﾚ", 7},
+        {U" ", 0},         {U"", 0},           {U" x    ｽﾐﾚ", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RowOfLine(c.line), c.row) << toUtf8(c.line);
+    }
+}
+
+TEST(ResultCaptionOfLine, FollowsTheLinesPlantWhenTheRowsWereRewritten) {
+    AppState s;
+    addPlant(s, U"ｽﾐﾚ", U"ｽﾐﾚ");
+    addPlant(s, U"ﾀﾝﾎﾟﾎﾟ", U"ｷｸ");
+    s.SelectionCode = Text(U"5") + Text(9, U'0') + Text(20, U' ');
+    std::int16_t mode = search::Fuzzy;
+    SearchPlants(s, mode, U"");
+    ASSERT_EQ(s.ResultCount, 2);
+    const Text second = s.ResultLine[2];
+    EXPECT_EQ(ResultCaptionOfLine(s, second), s.ResultCaption[2]);
+    // Another list rewrites the rows: row 2 now holds another plant.
+    std::swap(s.PlantName[1], s.PlantName[2]);
+    std::swap(s.PlantFamily[1], s.PlantFamily[2]);
+    listAll(s);
+    ASSERT_NE(KeyOfLine(s.ResultLine[2]), KeyOfLine(second));
+    EXPECT_EQ(ResultCaptionOfLine(s, second), Text(U"* ﾀﾝﾎﾟﾎﾟ (ｷｸ)科"));
+    // A line that names no row or no plant gives no caption.
+    EXPECT_EQ(ResultCaptionOfLine(s, U" 9    ﾀﾝﾎﾟﾎﾟ"), std::nullopt);
+    EXPECT_EQ(ResultCaptionOfLine(s, U" 1    ﾅｲ"), std::nullopt);
+}

@@ -8,6 +8,7 @@
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
 #include "core/files/Files.h"
+#include "core/images/PiFile.h"
 #include "core/images/PictureLookup.h"
 #include "pi/PiDecoder.h"
 

@@ -84,7 +84,7 @@ class DataFileSelectionTest : public QObject {
                                                            QStringLiteral("をロードしました"));
         const QString before = QDir::currentPath();
 
-        QVERIFY(w.app->run(QStringLiteral("MENU71")));
+        QVERIFY(w.app->run(cmd::Menu71));
 
         QVERIFY2(w.messages->verify(), qPrintable(w.messages->failures().join('\n')));
         QCOMPARE(w.messages->shown.first().icon, MessageIcon::None);
@@ -109,7 +109,7 @@ class DataFileSelectionTest : public QObject {
         w.messages->expect(QStringLiteral("エラーメッセージ"),
                            QStringLiteral("ファイルがロードできません"));
 
-        w.app->run(QStringLiteral("MENU71"));
+        w.app->run(cmd::Menu71);
 
         QVERIFY2(w.messages->verify(), qPrintable(w.messages->failures().join('\n')));
         QCOMPARE(w.messages->shown.first().icon, MessageIcon::Critical);
@@ -125,7 +125,7 @@ class DataFileSelectionTest : public QObject {
         w.fakes.dialogs->queuePath(w.other + QStringLiteral("/GONE.DAT"));
         w.messages->expect(QStringLiteral("エラーメッセージ"),
                            QStringLiteral("ファイルがロードできません"));
-        w.app->run(QStringLiteral("MENU71"));
+        w.app->run(cmd::Menu71);
         QVERIFY(w.messages->verify());
         QCOMPARE(w.state.PlantCount, 3);
     }
@@ -134,7 +134,7 @@ class DataFileSelectionTest : public QObject {
         LoadedWorld w;
         const Text pathBefore = w.state.DataFilePath;
         w.fakes.dialogs->queueCancel();
-        w.app->run(QStringLiteral("MENU71"));
+        w.app->run(cmd::Menu71);
         QCOMPARE(w.fakes.dialogs->calls.size(), 1);
         QVERIFY(w.messages->shown.isEmpty());
         QCOMPARE(w.state.PlantCount, 3);
@@ -153,9 +153,9 @@ class DataFileSelectionTest : public QObject {
         w.fakes.dialogs->queuePath(file);
         w.messages->expect(QStringLiteral("お知らせ"), notice);
         w.messages->expect(QStringLiteral("お知らせ"), notice);
-        w.app->run(QStringLiteral("MENU71"));
+        w.app->run(cmd::Menu71);
         w.state.CategoryChosen[2] = true;
-        w.app->run(QStringLiteral("MENU71"));
+        w.app->run(cmd::Menu71);
         QVERIFY(w.messages->verify());
         QCOMPARE(w.state.PlantCount, 1);
         QVERIFY(!w.state.CategoryChosen[2]);

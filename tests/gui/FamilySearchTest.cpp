@@ -49,7 +49,7 @@ class FamilySearchTest : public QObject {
     }
 
     void controlsKeepTheirNames() {
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         QCOMPARE(window()->objectName(), QStringLiteral("Form51"));
         QCOMPARE(window()->windowTitle(), QStringLiteral("科名検索"));
         for (const char* name : {"Label1", "Label2", "Label3"}) {
@@ -72,7 +72,7 @@ class FamilySearchTest : public QObject {
 
     void familiesInOrderOfFirstAppearance() {
         f->state->SearchMode = 2;
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         QVERIFY(window()->isVisible());
         QCOMPARE(f->state->SearchMode, 0);
         QCOMPARE(listLines(families()), (QStringList{"バラ", "キク", "スミレ", "スミレモドキ"}));
@@ -82,13 +82,13 @@ class FamilySearchTest : public QObject {
         QVERIFY(plants()->count() == 0);
 
         // Opening it again refills rather than adds.
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         QCOMPARE(families()->count(), 4);
         QCOMPARE(box("Picture1")->lines().size(), 1);
     }
 
     void aFamilyListsItsPlantsByNameWithPrefixFamilies() {
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         chooseFamily(QStringLiteral("スミレ"));
         QCOMPARE(child<QLabel>("Label2")->text(), QStringLiteral("スミレ科"));
         // スミレモドキ begins with スミレ, so its plant is listed too; names
@@ -117,7 +117,7 @@ class FamilySearchTest : public QObject {
     }
 
     void enterWithoutAFamilyListsEveryPlant() {
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         QTest::keyClick(families(), Qt::Key_Return);
         QCOMPARE(child<QLabel>("Label2")->text(), QStringLiteral("科"));
         QCOMPARE(plants()->count(), 7);
@@ -127,7 +127,7 @@ class FamilySearchTest : public QObject {
     }
 
     void aFamilyGoneAfterAReload() {
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         chooseFamily(QStringLiteral("キク"));
         QCOMPARE(plants()->count(), 1);
         // Another database without that family, loaded while the list stays.
@@ -143,8 +143,8 @@ class FamilySearchTest : public QObject {
 
     void showButtonsNeedASelection() {
         bool pagesOpened = false;
-        f->app->registerCommand(QStringLiteral("OpenResultPages"), [&] { pagesOpened = true; });
-        QVERIFY(f->app->run("MENU51"));
+        f->app->registerCommand(hook::OpenResultPages, [&] { pagesOpened = true; });
+        QVERIFY(f->app->run(cmd::Menu51));
         child<QPushButton>("Command2")->click();
         child<QPushButton>("Command3")->click();
         QVERIFY(!pagesOpened);
@@ -159,7 +159,7 @@ class FamilySearchTest : public QObject {
 
     void plantPictureByItsKey() {
         QVERIFY(QFile::copy(f->path("IRO.BMP"), f->path(QStringLiteral("ﾀﾁﾂﾎﾞｽﾐﾚ.BMP"))));
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         QVERIFY(QTest::qWaitForWindowExposed(window()));
         chooseFamily(QStringLiteral("スミレ"));
         // The long name's picture is found by its first eight characters.
@@ -181,7 +181,7 @@ class FamilySearchTest : public QObject {
     }
 
     void popUpMenusFollowTheSelection() {
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         QVERIFY(QTest::qWaitForWindowExposed(window()));
         QTest::mouseClick(families()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
         QVERIFY(child<QMenu>("MENU_51AA")->isVisible());
@@ -209,7 +209,7 @@ class FamilySearchTest : public QObject {
         FinderFixture::settle();
         QVERIFY(!window());
 
-        QVERIFY(f->app->run("MENU51"));
+        QVERIFY(f->app->run(cmd::Menu51));
         QTest::keyClick(families(), Qt::Key_Escape);
         FinderFixture::settle();
         QVERIFY(!window());

@@ -4,6 +4,7 @@
 // the category illustrations live), loaded into a fresh state, and an App
 // over fake platform services.
 
+#include "TestSupport.h"
 #include "core/state/AppState.h"
 #include "core/state/StartUpState.h"
 #include "core/text/Text.h"
@@ -98,6 +99,7 @@ class FinderFixture {
         const auto failure = InitialiseState(*state, ts(dir_.filePath(QStringLiteral("KUYU.DAT"))));
         QVERIFY2(!failure, "the test database did not load");
         app = std::make_unique<App>(*state, fakes.platform);
+        failOnUnknownCommand();
         registerSearchCommands(*app);
         registerBrowseCommands(*app);
     }

@@ -61,7 +61,7 @@ class ListWindowTest : public QObject {
     }
 
     void controlsAreTheDesignNames() {
-        f->app->run("MENU53");
+        f->app->run(cmd::Menu53);
         QVERIFY(list());
         for (const char* n : {"Label1", "List1", "Picture11", "Command1", "Command2", "Line1",
                               "Line2", "Line5", "Line6", "Line7", "Line8", "MENU_53", "MENU531",
@@ -73,7 +73,7 @@ class ListWindowTest : public QObject {
     }
 
     void sortedListOpensThePlantOnTheLine() {
-        f->app->run("MENU53");
+        f->app->run(cmd::Menu53);
         QVERIFY(list()->isVisible());
         QCOMPARE(list()->windowTitle(), QStringLiteral("リスト検索"));
         QCOMPARE(list()->countBox()->backColor(), QColor(128, 255, 128));
@@ -100,7 +100,7 @@ class ListWindowTest : public QObject {
     }
 
     void fileOrderListAndKeys() {
-        f->app->run("MENU61");
+        f->app->run(cmd::Menu61);
         QCOMPARE(list()->windowTitle(), QStringLiteral("登録植物一覧表示"));
         QCOMPARE(list()->countBox()->backColor(), QColor(128, 255, 255));
         QCOMPARE(f->state.SearchMode, std::int16_t(1));
@@ -114,14 +114,14 @@ class ListWindowTest : public QObject {
 
         // Refilling from the other command reuses the window.
         Form53* same = list();
-        f->app->run("MENU53");
+        f->app->run(cmd::Menu53);
         QCOMPARE(list(), same);
         QCOMPARE(list()->windowTitle(), QStringLiteral("リスト検索"));
         QCOMPARE(list()->countBox()->lines().size(), 1);
     }
 
     void nothingSelected() {
-        f->app->run("MENU61");
+        f->app->run(cmd::Menu61);
         list()->list()->clearSelection();
         list()->list()->setCurrentItem(nullptr);
         f->state.NameKey = U"ｽﾐﾚ";
@@ -143,7 +143,7 @@ class ListWindowTest : public QObject {
     }
 
     void popUpWithSelection() {
-        f->app->run("MENU53");
+        f->app->run(cmd::Menu53);
         select(1);
         QTest::mouseClick(list()->list()->viewport(), Qt::RightButton, {}, rowCentre(1));
         QMenu* menu = list()->menuSelected();
@@ -157,9 +157,28 @@ class ListWindowTest : public QObject {
         QVERIFY(!list());
     }
 
+    void rightClickLeavesTheSelectionAlone() {
+        f->app->run(cmd::Menu53);
+        // Nothing selected: a right click over a line pops up MENU_53A and
+        // selects nothing, as in the other list windows.
+        list()->list()->clearSelection();
+        list()->list()->setCurrentItem(nullptr);
+        QTest::mouseClick(list()->list()->viewport(), Qt::RightButton, {}, rowCentre(2));
+        QVERIFY(list()->menuNothingSelected()->isVisible());
+        QVERIFY(!list()->menuSelected()->isVisible());
+        QVERIFY(list()->list()->selectedItems().isEmpty());
+        list()->menuNothingSelected()->close();
+        // With line 1 selected, a right click over line 2 keeps line 1.
+        select(1);
+        QTest::mouseClick(list()->list()->viewport(), Qt::RightButton, {}, rowCentre(2));
+        QVERIFY(list()->menuSelected()->isVisible());
+        QCOMPARE(list()->list()->currentRow(), 1);
+        list()->menuSelected()->close();
+    }
+
     void emptyDatabase() {
         f->state.PlantCount = 0;
-        f->app->run("MENU53");
+        f->app->run(cmd::Menu53);
         QCOMPARE(list()->countBox()->lines(), QStringList{"    該当する植物はありません"});
         QCOMPARE(list()->countBox()->lineColor(0), QColor(128, 0, 0));
         QCOMPARE(list()->list()->count(), 0);

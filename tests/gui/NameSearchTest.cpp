@@ -63,7 +63,7 @@ class NameSearchTest : public QObject {
   private slots:
     void init() {
         f = std::make_unique<FinderFixture>();
-        QVERIFY(f->app->run("MENU54"));
+        QVERIFY(f->app->run(cmd::Menu54));
     }
     void cleanup() {
         const QStringList failures = f->fakes.messages->failures();
@@ -253,13 +253,13 @@ class NameSearchTest : public QObject {
         QVERIFY(!hits());
 
         // Esc and the close box do the same.
-        QVERIFY(f->app->run("MENU54"));
+        QVERIFY(f->app->run(cmd::Menu54));
         search(QStringLiteral("ｽﾐﾚ"), false);
         QTest::keyClick(in<QLineEdit>("Text1"), Qt::Key_Escape);
         FinderFixture::settle();
         QVERIFY(!input() && !hits());
 
-        QVERIFY(f->app->run("MENU54"));
+        QVERIFY(f->app->run(cmd::Menu54));
         search(QStringLiteral("ｽﾐﾚ"), false);
         input()->close();
         FinderFixture::settle();

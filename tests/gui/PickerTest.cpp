@@ -52,7 +52,7 @@ class PickerTest : public QObject {
         f = std::make_unique<WindowsFixture>();
         refreshes = 0;
         registerConditionCommands(*f->app);
-        f->app->registerCommand(QStringLiteral("SearchPanelRefresh"), [this] { ++refreshes; });
+        f->app->registerCommand(hook::SearchPanelRefresh, [this] { ++refreshes; });
         // Illustrations in the current folder: one per kind.
         QVERIFY(writePicture(f->here("IRO.BMP"), 600, 360, Qt::red, "BMP"));
         QVERIFY(writeBytes(f->here("YOUMYAKU.gif"), tinyGif()));
@@ -64,7 +64,7 @@ class PickerTest : public QObject {
     }
 
     void controlsAreTheDesignNames() {
-        f->app->run("MENU11");
+        f->app->run(cmd::Menu11);
         QVERIFY(picker());
         for (const char* name :
              {"Command1", "Command2", "Command3",  "Command4", "Command5", "Command6", "Command7",
@@ -79,7 +79,7 @@ class PickerTest : public QObject {
     void menuOpensCategoryAndNeverSearches() {
         f->state.SearchMode = 2;
         f->app->load<Search41>().show();
-        f->app->run("MENU11");
+        f->app->run(cmd::Menu11);
         QVERIFY(picker() && picker()->isVisible());
         QVERIFY(!f->app->isLoaded("Form41"));
         QCOMPARE(f->state.SearchMode, std::int16_t(-1));
@@ -105,7 +105,7 @@ class PickerTest : public QObject {
 
     void venationHasThreeOptions() {
         f->state.SelectionCode[0] = U'4';
-        f->app->run("MENU23");
+        f->app->run(cmd::Menu23);
         QCOMPARE(f->state.OptionCount, std::int16_t(3));
         QVERIFY(!picker()->optionButton(4)->isVisibleTo(picker()));
         // Out of range pictures and keys do nothing.
@@ -135,7 +135,7 @@ class PickerTest : public QObject {
         f->state.SelectionCode[1] = U'5';
         f->state.CategoryChosen[2] = true;
         f->menuItem("MENU12")->setChecked(true);
-        f->app->run("MENU12"); // a Pi illustration
+        f->app->run(cmd::Menu12); // a Pi illustration
         QCOMPARE(picker()->image()->picture().size(), QSize(600, 360));
         QCOMPARE(caption(), QStringLiteral("花弁数  現在 5 番が選択されています。"));
         QCOMPARE(picker()->focusWidget(), picker()->optionButton(5));
@@ -149,7 +149,7 @@ class PickerTest : public QObject {
     }
 
     void secondClickElsewhereOnlyMoves() {
-        f->app->run("MENU11");
+        f->app->run(cmd::Menu11);
         clickCell(3);
         QTest::mousePress(picker()->image(), Qt::LeftButton, {}, cell(2));
         QVERIFY(picker()); // not confirmed
@@ -165,7 +165,7 @@ class PickerTest : public QObject {
     void undoThenConfirmRemovesCondition() {
         f->state.SelectionCode[0] = U'3';
         f->state.CategoryChosen[1] = true;
-        f->app->run("MENU11");
+        f->app->run(cmd::Menu11);
         QCOMPARE(caption(), QStringLiteral("花の色  現在 3 番が選択されています。"));
         QCOMPARE(f->state.CurrentOption, std::int16_t(3));
         QTest::mouseClick(picker()->image(), Qt::RightButton, {}, cell(3));
@@ -183,7 +183,7 @@ class PickerTest : public QObject {
     }
 
     void nothingPickedMenuOnlyCancels() {
-        f->app->run("MENU11");
+        f->app->run(cmd::Menu11);
         QTest::mouseClick(picker()->optionButton(2), Qt::RightButton);
         QVERIFY(picker()->menuNothingPicked()->isVisible());
         picker()->menuNothingPicked()->close();
@@ -227,7 +227,7 @@ class PickerTest : public QObject {
 
     void missingIllustrationOpensNoPicker() {
         f->fakes.messages->expect("メッセージ", "KAJOファイルがロードできません");
-        f->app->run("MENU13");
+        f->app->run(cmd::Menu13);
         QVERIFY(!picker() || !picker()->isVisible());
         QCOMPARE(f->state.SearchMode, std::int16_t(-1));
     }
@@ -235,20 +235,33 @@ class PickerTest : public QObject {
     void brokenIllustrationStillOpensPicker() {
         // A GIF name over bytes that are no picture: reported, then the picker
         // opens with what Image1 held.
-        f->app->run("MENU11");
+        f->app->run(cmd::Menu11);
         picker()->cancelButton()->click();
         f->flush();
         QVERIFY(writeBytes(f->here("HAKEI.GIF"), "not a picture at all"));
         QVERIFY(writeBytes(f->here("OSIBE.Pi"), "Pi broken"));
         f->fakes.messages->expect("エラーメッセージ", "HAKEIファイルがロードできません");
-        f->app->run("MENU22");
+        f->app->run(cmd::Menu22);
         QVERIFY(picker() && picker()->isVisible());
         QCOMPARE(f->state.CurrentCategory, std::int16_t(7));
         f->fakes.messages->expect("エラーメッセージ", "OSIBEファイルがロードできません");
-        f->app->run("MENU15");
+        f->app->run(cmd::Menu15);
         QVERIFY(picker() && picker()->isVisible());
         QCOMPARE(f->state.OptionCount, std::int16_t(8));
         QVERIFY(picker()->optionButton(8)->isVisibleTo(picker()));
+    }
+
+    void aBrokenIllustrationNeverShowsAnotherCategorysPictures() {
+        // The flower-colour picker is open when the leaf-shape illustration
+        // fails to load: the picker must not offer the colours as leaf shapes.
+        f->app->run(cmd::Menu11);
+        QVERIFY(picker()->image()->hasPicture());
+        QVERIFY(writeBytes(f->here("HAKEI.BMP"), "BM broken"));
+        f->fakes.messages->expect("エラーメッセージ", "HAKEIファイルがロードできません");
+        f->app->run(cmd::Menu22);
+        QVERIFY(picker() && picker()->isVisible());
+        QCOMPARE(f->state.CurrentCategory, std::int16_t(7));
+        QVERIFY(!picker()->image()->hasPicture());
     }
 
     void clearAllConditionsAsksFirst() {
@@ -258,12 +271,12 @@ class PickerTest : public QObject {
         f->app->load<Search41>();
         const QString question = QStringLiteral("      検索条件を初期化します");
         f->fakes.messages->expect("検索条件解除", question, Answer::No);
-        f->app->run("MENU4A");
+        f->app->run(cmd::Menu4A);
         QCOMPARE(f->state.SelectionCode[0], U'1');
         QVERIFY(f->menuItem("MENU11")->isChecked());
         QVERIFY(f->app->isLoaded("Form41"));
         f->fakes.messages->expect("検索条件解除", question, Answer::Yes);
-        f->app->run("MENU62");
+        f->app->run(cmd::Menu62);
         QCOMPARE(f->state.SelectionCode.substr(0, 10), U"0000000000");
         QVERIFY(!f->state.CategoryChosen[1]);
         QVERIFY(!f->menuItem("MENU11")->isChecked());

@@ -5,12 +5,12 @@
 #include "PlantWindowsSupport.h"
 
 #include "core/Errors.h"
+#include "core/images/PlantFiles.h"
 #include "gui/images/FormPi.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/DetailWindows.h"
-#include "gui/plantview/PlantFiles.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/testing/FakeMediaPlayer.h"
@@ -187,13 +187,6 @@ class PlantViewTest : public QObject {
         } catch (const RunTimeError& e) {
             QCOMPARE(e.number(), 53);
         }
-    }
-
-    void captionNames() {
-        QCOMPARE(CaptionName(U"ｽﾐﾚ (ｽﾐﾚ)科"), Text(U"ｽﾐﾚ"));
-        QCOMPARE(CaptionName(U"  ｽﾐﾚ  "), Text(U"ｽﾐﾚ"));
-        QCOMPARE(CaptionName(U"* ｽﾐﾚ         (ｽﾐﾚ)"), Text(U"ｽﾐﾚ"));
-        QCOMPARE(CaptionName(U"(ｽﾐﾚ)"), Text());
     }
 
     void closeUpTakesNaturalSizeThenKeepsWidth() {
@@ -380,7 +373,7 @@ class PlantViewTest : public QObject {
         int prints = 0;
         open("ｽﾐﾚ");
         press("Command3"); // nothing registered: nothing happens
-        f->app->registerCommand("Form42.Print", [&] { ++prints; });
+        f->app->registerCommand(hook::PrintPlantPage, [&] { ++prints; });
         window()->findChild<QAction*>("MENU421")->trigger();
         QCOMPARE(prints, 1);
     }

@@ -3,6 +3,7 @@
 // state with the label table, a platform of fakes, a stand-in main window
 // holding the category menu items, and a temporary folder made current.
 
+#include "TestSupport.h"
 #include "core/conditions/Conditions.h"
 #include "core/text/Text.h"
 #include "gui/app/App.h"
@@ -45,6 +46,15 @@ struct WindowsFixture {
             a->setObjectName(QString::fromLatin1(Category(k).menuItem));
             a->setCheckable(true);
         }
+        // The stand-in answers conditionsChanged as the main window does.
+        failOnUnknownCommand();
+        QObject::connect(app.get(), &App::conditionsChanged, main.get(), [this] {
+            for (int k = 1; k <= CategoryCount; ++k) {
+                if (QAction* a = menuItem(Category(k).menuItem)) {
+                    a->setChecked(state.CategoryChosen.at(k));
+                }
+            }
+        });
     }
     ~WindowsFixture() {
         app->unloadAll();

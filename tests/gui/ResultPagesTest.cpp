@@ -4,6 +4,7 @@
 // list, and the sample data's violets.
 
 #include "PlantWindowsSupport.h"
+#include "TestSupport.h"
 
 #include "core/browse/ResultPages.h"
 #include "core/features/Features.h"
@@ -62,7 +63,7 @@ class ResultPagesTest : public QObject {
     // An illustrated search with flower colour `colour` ('0' for none).
     void search(const char* command, char32_t colour) {
         f->state.SelectionCode[0] = colour;
-        QVERIFY(f->app->run(QString::fromLatin1(command)));
+        QVERIFY(f->app->run(menuCommand(QString::fromLatin1(command))));
     }
     QStringList labels() const {
         return {pages()->labelText(1), pages()->labelText(2), pages()->labelText(3)};

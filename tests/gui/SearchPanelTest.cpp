@@ -76,7 +76,7 @@ class SearchPanelTest : public QObject {
     }
 
     void controlsKeepTheirNames() {
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         QCOMPARE(panel()->objectName(), QStringLiteral("Form41"));
         for (int i = 1; i <= 14; ++i) {
             QVERIFY2(panel()->findChild<QPushButton*>(QStringLiteral("Command%1").arg(i)),
@@ -131,7 +131,7 @@ class SearchPanelTest : public QObject {
         chooseThreeConditions(*f->state);
         f->state->SearchMode = -1;
 
-        QVERIFY(f->app->run(command));
+        QVERIFY(f->app->run(menuCommand(command)));
         QVERIFY(panel()->isVisible());
         QCOMPARE(panel()->windowTitle(), caption);
         QCOMPARE(f->state->SearchMode, mode);
@@ -144,14 +144,14 @@ class SearchPanelTest : public QObject {
         QCOMPARE(box("TOK9")->lines(), QStringList{QStringLiteral("  ")});
 
         // Searching again clears the boxes first instead of printing below.
-        QVERIFY(f->app->run(command));
+        QVERIFY(f->app->run(menuCommand(command)));
         QCOMPARE(box("Picture11")->lines().size(), 1);
         QCOMPARE(box("TOK0")->lines().size(), 1);
     }
 
     void noMatchShowsTheRedLine() {
         chooseThreeConditions(*f->state);
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         typeName(QStringLiteral("ｶﾞｶﾞｶﾞ"));
         QVERIFY(lines().isEmpty());
         QCOMPARE(box("Picture11")->lines(),
@@ -162,7 +162,7 @@ class SearchPanelTest : public QObject {
     }
 
     void nameBoxRestrictsBySubstringOfNamesAndAliases() {
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         QCOMPARE(lines().size(), 7);
         // Enter in the name box presses 確認.
         auto* text1 = child<QLineEdit>("Text1");
@@ -174,7 +174,7 @@ class SearchPanelTest : public QObject {
                                        resultLine(" ", 4, "ｽﾐﾚﾓﾄﾞｷ", "スミレモドキ"),
                                        resultLine(" ", 5, "ﾏﾙﾊﾞ/ｽﾐﾚ", "スミレ")}));
         // The box keeps its text, so the next menu search is restricted too.
-        QVERIFY(f->app->run("MENU43"));
+        QVERIFY(f->app->run(cmd::Menu43));
         QCOMPARE(lines().size(), 5);
         // Emptied and confirmed: no restriction.
         typeName(QString());
@@ -207,7 +207,7 @@ class SearchPanelTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
         chooseThreeConditions(*f->state);
-        QVERIFY(f->app->run("MENU43"));
+        QVERIFY(f->app->run(cmd::Menu43));
         const QStringList before = lines();
         f->state->SearchMode = 0; // a search that runs would show the plain result
         if (!accepted) {
@@ -234,7 +234,10 @@ class SearchPanelTest : public QObject {
         menu11->setCheckable(true);
         menu11->setChecked(true);
         f->app->setMainWindow(&main);
-        QVERIFY(f->app->run("MENU42"));
+        // The stand-in answers conditionsChanged as the main window does.
+        QObject::connect(f->app.get(), &App::conditionsChanged, menu11,
+                         [&] { menu11->setChecked(f->state->CategoryChosen[1]); });
+        QVERIFY(f->app->run(cmd::Menu42));
         child<QLineEdit>("Text1")->setText(QStringLiteral("ﾊﾞﾗ"));
         const QStringList before = lines();
 
@@ -261,7 +264,7 @@ class SearchPanelTest : public QObject {
     }
 
     void displayBoxesOpenTheirPicker() {
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         box("TOK7")->show();
         QTest::mouseClick(box("TOK7"), Qt::LeftButton);
         QVERIFY(picker());
@@ -284,7 +287,7 @@ class SearchPanelTest : public QObject {
     }
 
     void illustrationProblemsUseThePanelsWords() {
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         // Missing: told, and no picker.
         QFile::remove(f->path("IRO.BMP"));
         f->fakes.messages->expect(NoticeTitle, QStringLiteral("IROファイルがロードできません"));
@@ -307,7 +310,7 @@ class SearchPanelTest : public QObject {
     }
 
     void confirmingInThePickerSearchesAgain() {
-        QVERIFY(f->app->run("MENU43"));
+        QVERIFY(f->app->run(cmd::Menu43));
         QCOMPARE(lines().size(), 7);
         child<QPushButton>("Command1")->click();
         pickerButton(1)->click(); // 赤系
@@ -323,26 +326,26 @@ class SearchPanelTest : public QObject {
     }
 
     void closingByEscAndMenu() {
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         QTest::keyClick(list(), Qt::Key_Escape);
         FinderFixture::settle();
         QVERIFY(!panel());
 
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         child<QAction>("MENU414A")->trigger();
         FinderFixture::settle();
         QVERIFY(!panel());
 
         // The close box unloads too, so the name box starts empty again.
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         child<QLineEdit>("Text1")->setText(QStringLiteral("ｽﾐﾚ"));
         panel()->close();
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         QCOMPARE(child<QLineEdit>("Text1")->text(), QString());
     }
 
     void rightClickPopsTheMenuForTheSelection() {
-        QVERIFY(f->app->run("MENU41"));
+        QVERIFY(f->app->run(cmd::Menu41));
         QVERIFY(QTest::qWaitForWindowExposed(panel()));
         auto* withLine = child<QMenu>("MENU_41");
         auto* withoutLine = child<QMenu>("MENU_41A");
@@ -364,7 +367,7 @@ class SearchPanelTest : public QObject {
     }
 
     void keyPathWithoutAValidLineSkipsTheCaption() {
-        QVERIFY(f->app->run("MENU43"));
+        QVERIFY(f->app->run(cmd::Menu43));
         // Nothing selected: NameKey is empty and nothing opens or fails.
         QTest::keyClick(list(), Qt::Key_Return);
         QCOMPARE(f->state->NameKey, Text());
@@ -382,12 +385,29 @@ class SearchPanelTest : public QObject {
         }
     }
 
+    void aLineKeepsItsPlantsCaptionAfterTheRowsAreRewritten() {
+        QVERIFY(QFile::copy(f->path("IRO.BMP"), f->path(QStringLiteral("ｽﾐﾚﾓﾄﾞｷ.BMP"))));
+        chooseThreeConditions(*f->state);
+        QVERIFY(f->app->run(cmd::Menu43));
+        const int last = list()->count() - 1;
+        QVERIFY(list()->item(last)->text().contains(QStringLiteral("ｽﾐﾚﾓﾄﾞｷ")));
+        list()->setCurrentRow(last);
+        // Another window (the registered-plant list, a family, a name
+        // search) rewrites the result rows while the panel keeps its lines.
+        std::int16_t all = search::ListAll;
+        SearchPlants(*f->state, all, Text());
+        QTest::keyClick(list(), Qt::Key_Return);
+        QWidget* picture = f->app->window(QStringLiteral("Form42"));
+        QVERIFY(picture);
+        QCOMPARE(picture->windowTitle(), QStringLiteral("  ｽﾐﾚﾓﾄﾞｷ (スミレモドキ)科"));
+    }
+
     void enterAndDoubleClickCaptions() {
         if (!QFile::copy(f->path("IRO.BMP"), f->path(QStringLiteral("ﾍﾋﾞｲﾁｺﾞ.BMP")))) {
             QFAIL("could not make the plant picture");
         }
         chooseThreeConditions(*f->state);
-        QVERIFY(f->app->run("MENU43"));
+        QVERIFY(f->app->run(cmd::Menu43));
         QVERIFY(QTest::qWaitForWindowExposed(panel()));
         list()->setCurrentRow(1);
 
@@ -445,7 +465,7 @@ class SearchPanelTest : public QObject {
         for (const Plant& p : plants) {
             state.SelectionCode = p.selection + Text(20, U' ');
             for (const char* command : {"MENU41", "MENU43", "MENU42"}) {
-                QVERIFY(app.run(command));
+                QVERIFY(app.run(menuCommand(command)));
                 auto* panel = app.loaded<SearchPanel>();
                 auto* list = panel->findChild<QListWidget*>("List1");
                 int row = -1;
@@ -466,14 +486,14 @@ class SearchPanelTest : public QObject {
             grab(app.window(QStringLiteral("Form42")), QStringLiteral("%1-picture.png").arg(p.tag));
         }
 
-        QVERIFY(app.run("MENU51"));
+        QVERIFY(app.run(cmd::Menu51));
         auto* families = app.loaded<FamilySearch>()->findChild<QListWidget*>("List1");
         const auto shiso = families->findItems(QStringLiteral("ｼｿ"), Qt::MatchExactly);
         QCOMPARE(shiso.size(), 1);
         families->setCurrentItem(shiso.first());
         grab(app.loaded<FamilySearch>(), QStringLiteral("family.png"));
 
-        QVERIFY(app.run("MENU54"));
+        QVERIFY(app.run(cmd::Menu54));
         auto* input = app.loaded<NameSearchInput>();
         input->findChild<QLineEdit*>("Text1")->setText(QStringLiteral("ｽﾐﾚ"));
         input->findChild<QCheckBox*>("Check1")->setChecked(true);

@@ -3,6 +3,7 @@
 // test, a temporary folder to be the current directory, and CP932 database
 // files written there.
 
+#include "TestSupport.h"
 #include "core/state/AppState.h"
 #include "core/text/Text.h"
 #include "gui/app/App.h"
@@ -73,6 +74,7 @@ struct World {
         fakes.messages = watching.get();
         fakes.platform.messages = std::move(watching);
         app = std::make_unique<App>(state, fakes.platform);
+        kuyu::gui::testing::failOnUnknownCommand();
         QDir::setCurrent(dir.path());
     }
     ~World() {

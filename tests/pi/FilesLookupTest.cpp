@@ -147,3 +147,21 @@ TEST_F(DataFolder, KeptListingsSeeFilesAddedLater) {
     EXPECT_EQ(FileExists(U"data/A.BMP"), 0);
     setListingKeepDelay(std::chrono::seconds(2));
 }
+
+TEST_F(DataFolder, AListingIsRenewedWhenOnlyTheChangeTimeMoved) {
+    // cp -a and rsync -t put the folder's modification time back to what it
+    // was; only its change time tells that a picture came in.
+    setListingKeepDelay(std::chrono::milliseconds(0));
+    std::filesystem::create_directory("pics");
+    write("pics/A.BMP");
+    struct timespec times[2];
+    times[0].tv_sec = times[1].tv_sec = ::time(nullptr) - 3600;
+    times[0].tv_nsec = times[1].tv_nsec = 0;
+    ASSERT_EQ(::utimensat(AT_FDCWD, "pics", times, 0), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_EQ(FileExists(U"pics/NEW.BMP"), 0); // this listing is kept
+    write("pics/new.bmp");
+    ASSERT_EQ(::utimensat(AT_FDCWD, "pics", times, 0), 0);
+    EXPECT_EQ(FileExists(U"pics/NEW.BMP"), -1);
+    setListingKeepDelay(std::chrono::seconds(2));
+}

@@ -5,6 +5,7 @@
 #include "pi/PiDecoder.h"
 #include "core/Errors.h"
 #include "core/files/Files.h"
+#include "core/images/PiFile.h"
 #include "pi/PiEncoder.h"
 
 #include <gtest/gtest.h>
@@ -234,7 +235,7 @@ TEST(PiHeader, VariantsAreReadAndReported) {
     h.saver = "PC98";
     const PiPicture p = decodePi(header(h) + hex({0xA3, 0, 0, 0, 0, 0}));
     ASSERT_EQ(p.error(), PiError::None);
-    EXPECT_EQ(p.piInfo().commentText(), U"ｽﾐﾚ 花");
+    EXPECT_EQ(commentText(p.piInfo()), U"ｽﾐﾚ 花");
     EXPECT_EQ(p.piInfo().hiddenComment, "hidden\x1A");
     EXPECT_EQ(p.piInfo().aspectN, 2);
     EXPECT_EQ(p.piInfo().aspectM, 1);

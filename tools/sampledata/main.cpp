@@ -10,6 +10,7 @@
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
 #include "core/files/Files.h"
+#include "core/images/PiFile.h"
 #include "pi/PiDecoder.h"
 
 #include <QDir>

@@ -103,10 +103,10 @@ int main(int argc, char* argv[]) {
     registerPlantViewCommands(app);
 
     // Pickers: flower colour, petals, venation.
-    for (const char* item : {"MENU11", "MENU12", "MENU23", "MENU32"}) {
-        app.run(QString::fromLatin1(item));
+    for (const CommandId item : {cmd::Menu11, cmd::Menu12, cmd::Menu23, cmd::Menu32}) {
+        app.run(item);
         reportMessages(fakes);
-        save(app.loaded<Form11>(), out, QStringLiteral("picker-%1").arg(item));
+        save(app.loaded<Form11>(), out, QStringLiteral("picker-%1").arg(QLatin1String(item.name)));
         if (auto* p = app.loaded<Form11>()) {
             p->cancelButton()->click();
         }
@@ -159,15 +159,16 @@ int main(int argc, char* argv[]) {
                 .save(out + QStringLiteral("/video-screen-%1.png").arg(n));
         }
         save(app.loaded<Form43V>(), out, QStringLiteral("video-%1").arg(n));
-        for (const char* detail : {"Form43", "Form43R", "Form43T", "Form43V"}) {
-            app.unload(QString::fromLatin1(detail));
-        }
+        app.unload<Form43>();
+        app.unload<Form43R>();
+        app.unload<Form43T>();
+        app.unload<Form43V>();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    app.run(QStringLiteral("MENU53"));
+    app.run(cmd::Menu53);
     save(app.loaded<Form53>(), out, QStringLiteral("list-sorted"));
-    app.run(QStringLiteral("MENU61"));
+    app.run(cmd::Menu61);
     if (auto* l = app.loaded<Form53>()) {
         l->list()->setCurrentRow(2);
     }

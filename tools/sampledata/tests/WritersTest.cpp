@@ -6,6 +6,7 @@
 #include "Indexed.h"
 #include "Traits.h"
 
+#include "core/images/PiFile.h"
 #include "pi/PiDecoder.h"
 
 #include <QBuffer>

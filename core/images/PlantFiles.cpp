@@ -1,9 +1,9 @@
-#include "gui/plantview/PlantFiles.h"
+#include "core/images/PlantFiles.h"
 
 #include "core/images/PictureLookup.h"
 #include "core/state/AppState.h"
 
-namespace kuyu::gui {
+namespace kuyu {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::vector<Text> DetailFileCandidates(const AppState& state, const Text& captio
     return fileCandidates(left(captionName, 8) + extension, state.DataFolder);
 }
 
-} // namespace kuyu::gui
+} // namespace kuyu

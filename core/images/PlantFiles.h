@@ -7,10 +7,8 @@
 #include <vector>
 
 namespace kuyu {
-struct AppState;
-}
 
-namespace kuyu::gui {
+struct AppState;
 
 // The caption up to its first "(", blanks trimmed at both ends. A caption
 // that starts with the fuzzy marker "* " (a result caption written over the
@@ -32,4 +30,4 @@ std::vector<Text> PlantPictureCandidates(const AppState& state, const Text& name
 std::vector<Text> DetailFileCandidates(const AppState& state, const Text& captionName,
                                        const Text& extension);
 
-} // namespace kuyu::gui
+} // namespace kuyu
