@@ -22,6 +22,10 @@ PACKAGES=(
   # virtual display and screenshots for running without a screen
   xvfb xauth x11-apps imagemagick
   xdotool
+  # Qt's own texts (standard buttons, file dialog, context menus) in Japanese
+  qt6-translations-l10n
+  # dbus-run-session, so a run on a virtual screen leaves no bus daemon behind
+  dbus
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "gui/app/ShellPictures.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/app/ToolbarCustomizeDialog.h"
+#include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
 
 #include <QAction>
@@ -107,17 +108,6 @@ void MDIForm1::buildMenus() {
         items_.insert(name, a);
     }
 
-    // Captions carry two access-key marks; the style sizes a menu with both
-    // taken out but elides with the second one still counted, so the widest
-    // caption lost its middle. A little more room keeps every caption whole.
-    for (QMenu* m : findChildren<QMenu*>()) {
-        connect(m, &QMenu::aboutToShow, m, [m] {
-            m->setMinimumWidth(0);
-            m->setMinimumWidth(m->sizeHint().width() +
-                               2 * m->fontMetrics().horizontalAdvance(QLatin1Char('&')));
-        });
-    }
-
     // Category items carry check marks that follow CategoryChosen.
     for (int k = 1; k <= CategoryCount; ++k) {
         if (QAction* a = items_.value(QString::fromLatin1(Category(k).menuItem))) {
@@ -207,8 +197,21 @@ void MDIForm1::setToolbarLayout(const QStringList& layout) {
 }
 
 void MDIForm1::saveToolbarLayout() {
-    if (app_.platform.settings) {
-        app_.platform.settings->save(QString::fromLatin1(ToolbarLayoutKey), toolbarLayout());
+    if (!app_.platform.settings) {
+        return;
+    }
+    if (app_.platform.settings->save(QString::fromLatin1(ToolbarLayoutKey), toolbarLayout())) {
+        return;
+    }
+    // Once a run: the layout in use stays, only the next start loses it.
+    if (!toldSettingsUnsaved_) {
+        toldSettingsUnsaved_ = true;
+        Message m;
+        m.title = ts(u(shell::SettingsUnsavedTitle));
+        m.text = ts(u(shell::SettingsUnsavedText) + QStringLiteral("\r") +
+                    app_.platform.settings->location());
+        m.icon = MessageIcon::Exclamation;
+        app_.platform.messages->show(customize_ ? static_cast<QWidget*>(customize_) : this, m);
     }
 }
 

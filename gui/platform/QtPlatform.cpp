@@ -316,11 +316,12 @@ void QtHelpViewer::quit() {
 
 // --- settings --------------------------------------------------------------
 
-void QtSettingsStore::save(const QString& key, const QStringList& value) {
+bool QtSettingsStore::save(const QString& key, const QStringList& value) {
     QSettings settings(file_, QSettings::IniFormat);
     // An empty list must still read back as "saved, no buttons".
     settings.setValue(key, value.isEmpty() ? QVariant(QStringLiteral("")) : QVariant(value));
     settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 std::optional<QStringList> QtSettingsStore::load(const QString& key) const {

@@ -313,6 +313,12 @@ class PlantViewTest : public QObject {
         open("ﾀﾝﾎﾟﾎﾟ");
         f->fakes.messages->expect("メモ", "txtファイルがありません");
         press("Command5");
+
+        // A file far larger than any note is refused before it is read.
+        QVERIFY(writeBytes(f->inData("ﾀﾝﾎﾟﾎﾟ.txt"), QByteArray((4 << 20) + 1, 'a')));
+        f->fakes.messages->expect("エラーメッセージ", "エラー番号7のエラーです");
+        press("Command5");
+        QVERIFY(!f->app->loaded<Form43T>() || !f->app->loaded<Form43T>()->isVisible());
     }
 
     void videoOpensAndClosesThroughThePlayer() {
