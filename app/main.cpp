@@ -8,6 +8,7 @@
 #include "gui/app/Fonts.h"
 #include "gui/app/StartUp.h"
 #include "gui/platform/QtPlatform.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QApplication>
 #include <QFont>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     // installation without the translations still starts.
     kuyu::gui::installJapaneseTranslations(application);
     kuyu::gui::installMenuStyle();
+    kuyu::gui::installScreenBounds();
     kuyu::gui::installFontSubstitutions();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
 

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSet>
+#include <QPointer>
+#include <QTimer>
 #include <QToolBar>
 
 namespace kuyu::gui {
@@ -31,6 +33,21 @@ QRect screenArea() {
         return s->availableGeometry();
     }
     return {0, 0, 800, 600};
+}
+
+// The frame at the top-left corner of the available area, as wide as it.
+void placeMainFrame(QWidget* w) {
+    if (!w || !w->isVisible()) {
+        return;
+    }
+    const QRect area = screenArea();
+    const int extra = w->frameGeometry().width() - w->width();
+    if (w->width() != area.width() - extra) {
+        w->resize(area.width() - extra, w->height());
+    }
+    if (w->frameGeometry().topLeft() != area.topLeft()) {
+        w->move(area.topLeft());
+    }
 }
 
 } // namespace
@@ -312,13 +329,20 @@ void MDIForm1::closeEvent(QCloseEvent* e) {
 MDIForm1& ShowMainWindow(App& app, int heightTwips) {
     MDIForm1& w = app.load<MDIForm1>();
     app.setMainWindow(&w);
+    // Placed by its frame: under a window manager the title bar and the close
+    // box stay on the screen. The frame is known only once the window shows,
+    // so the width is set again then.
     const QRect area = screenArea();
-    w.setGeometry(area.left(), area.top(), area.width(), px(heightTwips));
+    w.resize(area.width(), px(heightTwips));
+    w.move(area.topLeft());
     w.show();
     w.raise();
     w.activateWindow();
-    // Some window managers place a window themselves; the top stays 0.
-    w.move(area.left(), area.top());
+    placeMainFrame(&w);
+    QPointer<MDIForm1> guarded(&w);
+    for (int ms : {50, 300}) {
+        QTimer::singleShot(ms, &w, [guarded] { placeMainFrame(guarded); });
+    }
     return w;
 }
 

@@ -65,6 +65,7 @@ FamilySearch::FamilySearch(App& app, QWidget* parent) : QWidget(parent), app_(ap
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMinimumSize(CellWidth(font(), 24), 260);
     list2_ = new QListWidget(this);
+    list2_->setUniformItemSizes(true); // one fixed-column line each: no layout per row
     list2_->setObjectName(QStringLiteral("List2"));
     list2_->setMinimumSize(CellWidth(font(), 26), 260);
 

@@ -174,6 +174,7 @@ NameSearchList::NameSearchList(App& app, QWidget* parent) : QDialog(parent), app
     auto* top = new QVBoxLayout(this);
     auto* label1 = makeLabel(this, "Label1", q(texts::NameListHeading));
     list1_ = new QListWidget(this);
+    list1_->setUniformItemSizes(true); // one fixed-column line each: no layout per row
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMinimumSize(CellWidth(font(), 58), 240);
     picture11_ = new PrintBox(this);

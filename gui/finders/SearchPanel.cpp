@@ -119,6 +119,7 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : QWidget(parent), app_(app)
     label1_ = makeLabel(this, "Label1", q(texts::ListHeading));
     top->addWidget(label1_);
     list1_ = new QListWidget(this);
+    list1_->setUniformItemSizes(true); // one fixed-column line each: no layout per row
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMinimumHeight(200);
     list1_->setMinimumWidth(CellWidth(font(), 46));

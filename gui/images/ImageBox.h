@@ -34,8 +34,14 @@ class ImageBox : public QLabel {
     QSize sizeHint() const override;
 
   private:
+    QSize naturalSize() const;
+    // The picture at the control's size, made once per size and picture.
+    const QImage& stretched() const;
+
     QImage image_;
     bool stretch_ = false;
+    mutable QImage scaled_;
+    mutable qint64 scaledFrom_ = 0;
 };
 
 } // namespace kuyu::gui

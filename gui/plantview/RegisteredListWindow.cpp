@@ -49,6 +49,7 @@ Form53::Form53(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     label1_->setFont(mincho);
     label1_->setAutoFillBackground(true);
     list1_ = new QListWidget(this);
+    list1_->setUniformItemSizes(true); // one fixed-column line each: no layout per row
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setFont(mincho);
     list1_->setMinimumSize(px(5400), px(4800));

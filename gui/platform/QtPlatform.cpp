@@ -1,5 +1,7 @@
 #include "gui/platform/QtPlatform.h"
 
+#include "gui/widgets/WindowPlacement.h"
+
 #include "gui/platform/QtText.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QFontInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -48,6 +51,25 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box goes over the window that asked. Boxes asked for by the slim main
+// window (or by no window) go over the window in use, or in the middle of the
+// screen, rather than over the toolbar at the top edge.
+void placeOverAsker(QMessageBox& box, QWidget* parent) {
+    QWidget* asker = parent ? parent->window() : nullptr;
+    if (!asker || qobject_cast<QMainWindow*>(asker)) {
+        QWidget* active = QApplication::activeWindow();
+        asker = active && !qobject_cast<QMainWindow*>(active) ? active : nullptr;
+    }
+    box.adjustSize();
+    const QRect area = availableArea(asker ? asker : parent);
+    const QRect over = asker ? asker->frameGeometry() : area;
+    const QSize size = box.frameGeometry().size().expandedTo(box.sizeHint());
+    QPoint at = over.center() - QPoint(size.width() / 2, size.height() / 2);
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height())));
+    box.move(at);
+}
+
 } // namespace
 
 Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
@@ -67,6 +89,7 @@ Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     }
     // "System-modal" on this platform: nothing else in the program takes input.
     box.setWindowModality(message.systemModal ? Qt::ApplicationModal : Qt::WindowModal);
+    placeOverAsker(box, parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
