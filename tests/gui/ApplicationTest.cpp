@@ -9,6 +9,7 @@
 #include "gui/app/Fonts.h"
 #include "gui/app/MainWindow.h"
 #include "gui/conditions/Form11.h"
+#include "gui/images/ImageBox.h"
 #include "gui/finders/FamilySearch.h"
 #include "gui/finders/NameSearchWindows.h"
 #include "gui/finders/SearchPanel.h"
@@ -16,6 +17,7 @@
 #include "gui/plantview/DetailWindows.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/plantview/RegisteredListWindow.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QMenu>
@@ -133,6 +135,59 @@ class ApplicationTest : public QObject {
             }
         }
         QVERIFY(menus >= 20);
+    }
+
+    // The name search's list used to open right over the name search, and
+    // both close-ups at one spot.
+    void windowsOfTheWalkDoNotCoverEachOther() {
+        MDIForm1& main = ShowMainWindow(*f->app, 1215);
+        const QRect area = availableArea(&main);
+        QCOMPARE(main.frameGeometry().topLeft(), area.topLeft());
+        const struct {
+            const char* name;
+            QSize size;
+        } walk[] = {{"Form41", {300, 400}}, {"Form54", {260, 110}}, {"Form54A", {260, 200}},
+                    {"Form43", {190, 140}}, {"Form43R", {190, 140}}};
+        std::vector<std::unique_ptr<QWidget>> windows;
+        for (const auto& w : walk) {
+            auto window = std::make_unique<QWidget>();
+            window->setObjectName(QString::fromLatin1(w.name));
+            window->resize(w.size);
+            placeWindow(window.get());
+            window->show();
+            windows.push_back(std::move(window));
+        }
+        QList<QWidget*> all{&main};
+        for (auto& w : windows) {
+            all << w.get();
+        }
+        for (QWidget* a : all) {
+            QVERIFY2(area.contains(a->frameGeometry()), qPrintable(a->objectName()));
+            for (QWidget* b : all) {
+                QVERIFY2(a == b || !a->frameGeometry().intersects(b->frameGeometry()),
+                         qPrintable(a->objectName() + QStringLiteral(" covers ") + b->objectName()));
+            }
+        }
+        QCOMPARE(windows[0]->pos().x(), area.left()); // the panel keeps its place at the left
+    }
+
+    // A legal 8192 × 8192 picture made the picker as large; no window grows
+    // past the screen, and the picture is cut at the window's edge.
+    void noWindowGrowsBeyondTheScreen() {
+        installScreenBounds();
+        auto& picker = f->app->load<Form11>();
+        QImage huge(8192, 8192, QImage::Format_Indexed8);
+        huge.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        huge.fill(1);
+        picker.image()->setPicture(huge);
+        picker.show();
+        QWidget plain;
+        plain.resize(8214, 8243);
+        plain.show();
+        for (QWidget* w : {static_cast<QWidget*>(&picker), &plain}) {
+            QVERIFY2(availableArea(w).contains(w->frameGeometry()),
+                     qPrintable(w->objectName() + QStringLiteral(" %1x%2").arg(w->width()).arg(w->height())));
+        }
     }
 
     void qtTextsAreJapanese() {
