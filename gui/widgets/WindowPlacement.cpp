@@ -75,9 +75,17 @@ QRect frameOf(const QWidget* w) {
     return {w->pos(), w->size() + frameExtra(w)};
 }
 
-// The windows of the program that a new one should not cover.
-QList<QRect> takenBy(const QWidget* w) {
-    QList<QRect> taken;
+// The windows of the program that a new one should not cover, each with the
+// weight of covering it: the window in use (usually the one that opened the
+// new one, as the name search opens its list) counts most.
+struct Taken {
+    QRect frame;
+    int weight = 1;
+};
+
+QList<Taken> takenBy(const QWidget* w) {
+    QList<Taken> taken;
+    const QWidget* active = QApplication::activeWindow();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top == w || !top->isVisible() || top->isMinimized()) {
             continue;
@@ -86,17 +94,17 @@ QList<QRect> takenBy(const QWidget* w) {
         if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::SplashScreen) {
             continue;
         }
-        taken << top->frameGeometry();
+        taken << Taken{top->frameGeometry(), top == active ? 64 : 1};
     }
     return taken;
 }
 
-qint64 covered(const QRect& r, const QList<QRect>& taken) {
+qint64 covered(const QRect& r, const QList<Taken>& taken) {
     qint64 total = 0;
-    for (const QRect& t : taken) {
-        const QRect both = r & t;
+    for (const Taken& t : taken) {
+        const QRect both = r & t.frame;
         if (!both.isEmpty()) {
-            total += qint64{both.width()} * both.height();
+            total += qint64{both.width()} * both.height() * t.weight;
         }
     }
     return total;
@@ -162,22 +170,30 @@ void placeWindow(QWidget* w) {
         free.setTop(std::min(area.bottom(), main->frameGeometry().bottom() + 1 + Gap));
     }
     const QSize size = frameOf(w).size();
+    // The main window's strip stays clear unless the window is too tall for
+    // the rest of the screen.
+    const QRect room = size.height() <= free.height() ? free : area;
     const Spot spot = usualSpots().value(windowName(w), Spot{0.5, 0.5});
     const QPoint usual = clampInto(
         QPoint(free.left() + static_cast<int>((free.width() - size.width()) * spot.x),
                free.top() + static_cast<int>((free.height() - size.height()) * spot.y)),
-        size, area);
+        size, room);
 
     // Candidates: the usual spot, then against each edge of every window
     // already showing, and the corners of the free area.
-    const QList<QRect> taken = takenBy(w);
+    const QList<Taken> taken = takenBy(w);
     QList<QPoint> candidates{usual};
-    for (const QRect& t : taken) {
+    for (const Taken& k : taken) {
+        const QRect& t = k.frame;
         candidates << QPoint(t.right() + 1 + Gap, t.top()) << QPoint(t.left(), t.bottom() + 1 + Gap)
                    << QPoint(t.left() - Gap - size.width(), t.top())
                    << QPoint(usual.x(), t.bottom() + 1 + Gap)
                    << QPoint(t.right() + 1 + Gap, usual.y())
-                   << QPoint(t.left() - Gap - size.width(), usual.y());
+                   << QPoint(t.left() - Gap - size.width(), usual.y())
+                   << QPoint(t.left(), t.top() - Gap - size.height())
+                   << QPoint(usual.x(), t.top() - Gap - size.height())
+                   << QPoint(t.right() + 1 - size.width(), t.top() - Gap - size.height())
+                   << QPoint(t.right() + 1 - size.width(), t.bottom() + 1 + Gap);
     }
     candidates << free.topLeft() << QPoint(free.right() + 1 - size.width(), free.top())
                << QPoint(free.left(), free.bottom() + 1 - size.height())
@@ -187,7 +203,7 @@ void placeWindow(QWidget* w) {
     qint64 bestCover = std::numeric_limits<qint64>::max();
     qint64 bestDistance = std::numeric_limits<qint64>::max();
     for (QPoint c : candidates) {
-        c = clampInto(c, size, area);
+        c = clampInto(c, size, room);
         const qint64 cover = covered(QRect(c, size), taken);
         const qint64 distance = (QPoint(c - usual)).manhattanLength();
         if (cover < bestCover || (cover == bestCover && distance < bestDistance)) {
