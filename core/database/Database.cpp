@@ -156,22 +156,34 @@ bool settled(const FileStamp& s) {
 // file each time cost more than the search itself. The last parsed file is
 // kept under its stamp, taken before reading, so a change during the read
 // only makes the next search read it again.
-std::shared_ptr<const AliasTable> readAliasFile(const Text& path) {
-    static std::mutex mutex;
-    static std::optional<FileStamp> keptStamp;
-    static std::shared_ptr<const AliasTable> kept;
+std::mutex keptMutex;
+std::optional<FileStamp> keptStamp;
+std::shared_ptr<const AliasTable> kept;
+
+std::optional<FileStamp> settledStamp(const Text& path) {
     auto stamp = stampOf(path);
     if (stamp && !settled(*stamp)) {
         stamp.reset();
     }
-    {
-        std::lock_guard lock(mutex);
-        if (stamp && keptStamp && *stamp == *keptStamp) {
-            return kept;
-        }
+    return stamp;
+}
+
+// The kept table when it was read from this very file, unchanged since. A
+// change of permissions changes the change time, so the file is still as
+// readable as it was.
+std::shared_ptr<const AliasTable> keptFor(const Text& path) {
+    const auto stamp = settledStamp(path);
+    std::lock_guard lock(keptMutex);
+    return stamp && keptStamp && *stamp == *keptStamp ? kept : nullptr;
+}
+
+std::shared_ptr<const AliasTable> readAliasFile(const Text& path) {
+    if (auto hit = keptFor(path)) {
+        return hit;
     }
+    const auto stamp = settledStamp(path);
     auto table = std::make_shared<const AliasTable>(parseAliases(path));
-    std::lock_guard lock(mutex);
+    std::lock_guard lock(keptMutex);
     keptStamp = stamp;
     kept = table;
     return table;
@@ -240,6 +252,9 @@ Message LoadDataFile(AppState& state, const Text& path, const Text& folder) {
 
 std::shared_ptr<const AliasTable> SharedAliases(const AppState& state) {
     const Text inFolder = state.DataFolder + AliasFileName;
+    if (auto hit = keptFor(inFolder)) {
+        return hit;
+    }
     if (FileExists(inFolder) == -1) {
         return readAliasFile(inFolder);
     }
