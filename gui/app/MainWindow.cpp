@@ -14,9 +14,9 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QSet>
-#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 

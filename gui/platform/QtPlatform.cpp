@@ -14,6 +14,7 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -59,6 +61,16 @@ void placeOverAsker(QMessageBox& box, QWidget* parent) {
     if (!asker || qobject_cast<QMainWindow*>(asker)) {
         QWidget* active = QApplication::activeWindow();
         asker = active && !qobject_cast<QMainWindow*>(active) ? active : nullptr;
+    }
+    // A short text makes a narrow box whose title the window manager cuts
+    // ("「くゆW… er 2.2"): leave room for the whole title and the frame's
+    // buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int wanted = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.adjustSize();
     const QRect area = availableArea(asker ? asker : parent);

@@ -54,7 +54,8 @@ QString windowName(const QWidget* w) {
         {QStringLiteral("NameSearchInput"), QStringLiteral("Form54")},
         {QStringLiteral("NameSearchList"), QStringLiteral("Form54A")},
     };
-    QString name = QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1);
+    QString name =
+        QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1);
     return byClass.value(name, name);
 }
 
@@ -174,10 +175,10 @@ void placeWindow(QWidget* w) {
     // the rest of the screen.
     const QRect room = size.height() <= free.height() ? free : area;
     const Spot spot = usualSpots().value(windowName(w), Spot{0.5, 0.5});
-    const QPoint usual = clampInto(
-        QPoint(free.left() + static_cast<int>((free.width() - size.width()) * spot.x),
-               free.top() + static_cast<int>((free.height() - size.height()) * spot.y)),
-        size, room);
+    const QPoint usual =
+        clampInto(QPoint(free.left() + static_cast<int>((free.width() - size.width()) * spot.x),
+                         free.top() + static_cast<int>((free.height() - size.height()) * spot.y)),
+                  size, room);
 
     // Candidates: the usual spot, then against each edge of every window
     // already showing, and the corners of the free area.

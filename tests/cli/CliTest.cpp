@@ -366,7 +366,6 @@ TEST_F(Cli, DecodePiWritesPpm) {
             static_cast<unsigned char>(widePpm[at + 2]);
         ASSERT_EQ(got, expected[i] & 0xFFFFFFu) << "pixel " << i;
     }
-
 }
 
 TEST_F(Cli, DecodePiFailuresSayWhyAndKeepTheOldOutput) {
@@ -416,7 +415,8 @@ TEST_F(Cli, DecodePiFailuresSayWhyAndKeepTheOldOutput) {
     }
     r = run({"decode-pi", path("big.pi"), path("out.ppm")});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(readFile(dir_ / "out.ppm").size(), std::string("P6\n64 64\n255\n").size() + 64 * 64 * 3);
+    EXPECT_EQ(readFile(dir_ / "out.ppm").size(),
+              std::string("P6\n64 64\n255\n").size() + 64 * 64 * 3);
 }
 
 TEST_F(Cli, JsonFailuresAlwaysPrintTheErrorDocument) {

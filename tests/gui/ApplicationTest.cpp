@@ -9,10 +9,10 @@
 #include "gui/app/Fonts.h"
 #include "gui/app/MainWindow.h"
 #include "gui/conditions/Form11.h"
-#include "gui/images/ImageBox.h"
 #include "gui/finders/FamilySearch.h"
 #include "gui/finders/NameSearchWindows.h"
 #include "gui/finders/SearchPanel.h"
+#include "gui/images/ImageBox.h"
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/DetailWindows.h"
 #include "gui/plantview/PlantPictureWindow.h"
@@ -146,8 +146,11 @@ class ApplicationTest : public QObject {
         const struct {
             const char* name;
             QSize size;
-        } walk[] = {{"Form41", {300, 400}}, {"Form54", {260, 110}}, {"Form54A", {260, 200}},
-                    {"Form43", {190, 140}}, {"Form43R", {190, 140}}};
+        } walk[] = {{"Form41", {300, 400}},
+                    {"Form54", {260, 110}},
+                    {"Form54A", {260, 200}},
+                    {"Form43", {190, 140}},
+                    {"Form43R", {190, 140}}};
         std::vector<std::unique_ptr<QWidget>> windows;
         for (const auto& w : walk) {
             auto window = std::make_unique<QWidget>();
@@ -164,8 +167,9 @@ class ApplicationTest : public QObject {
         for (QWidget* a : all) {
             QVERIFY2(area.contains(a->frameGeometry()), qPrintable(a->objectName()));
             for (QWidget* b : all) {
-                QVERIFY2(a == b || !a->frameGeometry().intersects(b->frameGeometry()),
-                         qPrintable(a->objectName() + QStringLiteral(" covers ") + b->objectName()));
+                QVERIFY2(
+                    a == b || !a->frameGeometry().intersects(b->frameGeometry()),
+                    qPrintable(a->objectName() + QStringLiteral(" covers ") + b->objectName()));
             }
         }
         QCOMPARE(windows[0]->pos().x(), area.left()); // the panel keeps its place at the left
@@ -186,7 +190,8 @@ class ApplicationTest : public QObject {
         plain.show();
         for (QWidget* w : {static_cast<QWidget*>(&picker), &plain}) {
             QVERIFY2(availableArea(w).contains(w->frameGeometry()),
-                     qPrintable(w->objectName() + QStringLiteral(" %1x%2").arg(w->width()).arg(w->height())));
+                     qPrintable(w->objectName() +
+                                QStringLiteral(" %1x%2").arg(w->width()).arg(w->height())));
         }
     }
 

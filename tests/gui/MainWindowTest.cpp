@@ -431,8 +431,8 @@ class MainWindowTest : public QObject {
     void aLayoutThatCannotBeSavedIsToldOnce() {
         MainWorld w;
         w.fakes.settings->failingSave = true;
-        const QString text = QString::fromUtf8(shell::SettingsUnsavedText) +
-                             QStringLiteral("\r/memory/kuyu.ini");
+        const QString text =
+            QString::fromUtf8(shell::SettingsUnsavedText) + QStringLiteral("\r/memory/kuyu.ini");
         w.fakes.messages->expect(QString::fromUtf8(shell::SettingsUnsavedTitle), text);
         w.main->findChild<QAction*>(QStringLiteral("MENU74"))->trigger();
         auto* dialog = w.main->customizeDialog();
@@ -442,7 +442,8 @@ class MainWindowTest : public QObject {
         current->setCurrentRow(3);
         dialog->findChild<QPushButton*>(QStringLiteral("RemoveButton"))->click();
         QCOMPARE(w.fakes.settings->saves, 2);
-        QCOMPARE(w.main->toolbarLayout().size(), qsizetype(ToolbarContract.size()) - 2); // still in use
+        QCOMPARE(w.main->toolbarLayout().size(),
+                 qsizetype(ToolbarContract.size()) - 2); // still in use
         QVERIFY2(w.messages->verify(), qPrintable(w.messages->failures().join(QLatin1Char('\n'))));
         QCOMPARE(w.messages->shown.size(), 1);
 
@@ -453,7 +454,8 @@ class MainWindowTest : public QObject {
         blocker.close();
         QtSettingsStore store(dir.path() + QStringLiteral("/kuyu/kuyu.ini"));
         QVERIFY(!store.save(QString::fromLatin1(MDIForm1::ToolbarLayoutKey), {"HE"}));
-        QVERIFY(QtSettingsStore(dir.path() + QStringLiteral("/ok.ini")).save(QStringLiteral("k"), {"HE"}));
+        QVERIFY(QtSettingsStore(dir.path() + QStringLiteral("/ok.ini"))
+                    .save(QStringLiteral("k"), {"HE"}));
     }
 
     void storedLayoutsKeepUnknownKeysOut() {

@@ -122,7 +122,8 @@ TEST_F(DataFolder, AFolderWeMayNotEnterIsAnAccessError) {
         const int locked = FileExists(U"locked/KUYU.DAT");
         const int lockedCase = FileExists(U"locked/kuyu.dat");
         const int unreadable = FileExists(U"unreadable.dat");
-        return (locked == err::PathFileAccess ? 0 : 1) | (lockedCase == err::PathFileAccess ? 0 : 2) |
+        return (locked == err::PathFileAccess ? 0 : 1) |
+               (lockedCase == err::PathFileAccess ? 0 : 2) |
                (unreadable == err::PathFileAccess ? 0 : 4);
     };
     int result = 0;
