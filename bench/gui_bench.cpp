@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
@@ -79,6 +80,29 @@ BENCHMARK(BM_ShowLargePi)
     ->ArgsProduct({{1024, 8192}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->MinTime(2.0);
+
+// A result list refilled with 2000 fixed-column lines and shown, as the
+// search panel and the list windows do on every search; with and without
+// uniform item sizes (the lists use them).
+void BM_RefillResultList(benchmark::State& st) {
+    const bool uniform = st.range(0) != 0;
+    QStringList lines;
+    for (int i = 1; i <= 2000; ++i) {
+        lines << QStringLiteral(" %1    ｽﾐﾚｻｲｼﾝ%2     (ｽﾐﾚ)          科").arg(i, -4).arg(i % 97);
+    }
+    QListWidget list;
+    list.setUniformItemSizes(uniform);
+    list.resize(400, 300);
+    list.show();
+    for (auto _ : st) {
+        list.clear();
+        list.addItems(lines);
+        list.setCurrentRow(1999); // scrolling there lays the rows out
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(list.visualItemRect(list.item(1999)));
+    }
+}
+BENCHMARK(BM_RefillResultList)->ArgName("uniform")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
