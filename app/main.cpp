@@ -3,20 +3,27 @@
 
 #include "core/state/AppState.h"
 #include "gui/app/App.h"
+#include "gui/app/Application.h"
 #include "gui/app/Commands.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/StartUp.h"
 #include "gui/platform/QtPlatform.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QApplication>
 #include <QFont>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    kuyu::gui::KuyuApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("kuyu"));
     QApplication::setApplicationName(QStringLiteral("kuyu"));
     QApplication::setApplicationVersion(QStringLiteral("2.2"));
 
+    // Standard buttons and dialogs read as the rest of the program does; an
+    // installation without the translations still starts.
+    kuyu::gui::installJapaneseTranslations(application);
+    kuyu::gui::installMenuStyle();
+    kuyu::gui::installScreenBounds();
     kuyu::gui::installFontSubstitutions();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
 
@@ -24,6 +31,7 @@ int main(int argc, char* argv[]) {
     kuyu::gui::Platform platform = kuyu::gui::makeQtPlatform();
     kuyu::gui::App app(state, platform);
     kuyu::gui::registerAllCommands(app);
+    kuyu::gui::KuyuApplication::onActionFailure = [&app] { kuyu::gui::ReportActionFailure(app); };
 
     kuyu::gui::StartUp(app, kuyu::gui::CommandLineText(QApplication::arguments()));
     const int result = QApplication::exec();
@@ -32,6 +40,7 @@ int main(int argc, char* argv[]) {
     platform.help->quit();
     app.unloadAll();
     // Every window goes before the state and platform it refers to.
+    kuyu::gui::KuyuApplication::onActionFailure = nullptr;
     delete app.mainWindow();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return result;

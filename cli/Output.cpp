@@ -34,4 +34,12 @@ int reportLoadFailure(const Message& message, bool json) {
     return ExitLoadFailed;
 }
 
+int reportFailure(int status, int error, const std::string& message, bool json) {
+    std::cerr << "kuyu-cli: " << message << '\n';
+    if (json) {
+        printJson({{"error", error}, {"message", message}});
+    }
+    return status;
+}
+
 } // namespace kuyu::cli

@@ -40,4 +40,9 @@ int loadErrorNumber(const Message& message);
 // error document on stdout. Returns ExitLoadFailed.
 int reportLoadFailure(const Message& message, bool json);
 
+// Reports any other failure the same way: "kuyu-cli: " + message on stderr
+// and, for --json, {"error": number, "message": message} on stdout, so a
+// script reading the document never gets nothing. Returns `status`.
+int reportFailure(int status, int error, const std::string& message, bool json);
+
 } // namespace kuyu::cli

@@ -7,22 +7,144 @@
 #include "core/images/PictureLookup.h"
 #include "pi/PiDecoder.h"
 
-#include <fstream>
+#include "core/Errors.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace kuyu::cli {
 
-int runDecodePi(const DecodePiArgs& args) {
-    const pi::PiPicture picture = pi::decodePiFile(fromUtf8(args.input));
-    if (picture.isNull()) {
-        std::cerr << "kuyu-cli: cannot decode " << args.input << '\n';
-        return ExitNotFound;
+namespace {
+
+// Why a Pi file gave no picture, in the program's error numbers: what the
+// file test says about the file, else what the decoder found in it.
+std::pair<int, std::string> decodeFailure(const Text& path, const pi::PiPicture& picture) {
+    const int status = FileExists(path);
+    if (status == 0) {
+        return {err::FileNotFound, "no such file"};
     }
-    // Written a row at a time: a large picture needs no second full copy.
-    std::ofstream out(args.output, std::ios::binary | std::ios::trunc);
-    out << "P6\n" << picture.width() << ' ' << picture.height() << "\n255\n";
+    if (status == err::PathNotFound) {
+        return {status, "no such folder"};
+    }
+    if (status != -1) {
+        const auto native = resolvePath(path);
+        struct stat st {};
+        if (native && ::stat(native->c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            return {status, "a folder, not a picture file"};
+        }
+        return {status, "the file cannot be read"};
+    }
+    if (const auto native = resolvePath(path)) {
+        struct stat st {};
+        if (::stat(native->c_str(), &st) == 0 &&
+            static_cast<std::uint64_t>(st.st_size) > pi::kMaxFileBytes) {
+            return {7, "the file is too large for a Pi picture"};
+        }
+    }
+    switch (picture.error()) {
+    case pi::PiError::UnknownFormat:
+        return {err::InvalidPicture, "not a Pi picture"};
+    case pi::PiError::TooLarge:
+        return {7, "the picture is larger than 64 megapixels"};
+    case pi::PiError::OutOfMemory:
+        return {7, "not enough memory for the picture"};
+    case pi::PiError::FileUnreadable:
+        return {err::DeviceIo, "the file cannot be read"};
+    default:
+        return {err::InvalidPicture, "broken picture data"};
+    }
+}
+
+// The file the PPM is written to first, beside OUT so that the rename that
+// puts it in place stays on one file system. Removed unless kept.
+class TempFile {
+  public:
+    explicit TempFile(const std::string& target) {
+        const std::filesystem::path p(target);
+        const std::string name = p.filename().string();
+        path_ = (p.parent_path() / ("." + name + ".XXXXXX")).string();
+        fd_ = ::mkstemp(path_.data());
+        if (fd_ >= 0) {
+            // mkstemp makes the file private; give it what a new file gets.
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            ::fchmod(fd_, 0666 & ~mask);
+        }
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        if (!kept_ && !path_.empty()) {
+            ::unlink(path_.c_str());
+        }
+    }
+    bool ok() const { return fd_ >= 0; }
+    bool write(const char* data, std::size_t size) {
+        while (size > 0) {
+            const ssize_t n = ::write(fd_, data, size);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                return false;
+            }
+            data += n;
+            size -= static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+    // Flushes, closes and renames it onto `target`.
+    bool commit(const std::string& target) {
+        const bool synced = ::fsync(fd_) == 0;
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        if (!synced || !closed || ::rename(path_.c_str(), target.c_str()) != 0) {
+            return false;
+        }
+        kept_ = true;
+        return true;
+    }
+
+  private:
+    std::string path_;
+    int fd_ = -1;
+    bool kept_ = false;
+};
+
+} // namespace
+
+int runDecodePi(const DecodePiArgs& args) {
+    const Text input = fromUtf8(args.input);
+    const pi::PiPicture picture = pi::decodePiFile(input);
+    if (picture.isNull()) {
+        const auto [error, why] = decodeFailure(input, picture);
+        return reportFailure(ExitNotFound, error, "cannot decode " + args.input + ": " + why,
+                             args.json);
+    }
+    // Written to a new file that replaces OUT only when complete: a failed
+    // write leaves whatever OUT held.
+    TempFile out(args.output);
+    const auto cannotWrite = [&args](const char* why) {
+        return reportFailure(ExitNotFound, err::DeviceIo,
+                             "cannot write " + args.output + ": " + why, args.json);
+    };
+    if (!out.ok()) {
+        return cannotWrite(std::strerror(errno));
+    }
+    const std::string header = "P6\n" + std::to_string(picture.width()) + ' ' +
+                               std::to_string(picture.height()) + "\n255\n";
+    bool written = out.write(header.data(), header.size());
+    // A row at a time: a large picture needs no second full copy.
     const std::vector<pi::RgbQuad>& palette = picture.bitmapInfo().palette;
     std::string row(static_cast<std::size_t>(picture.width()) * 3, '\0');
-    for (int y = 0; y < picture.height() && out; ++y) {
+    for (int y = 0; y < picture.height() && written; ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             const auto index = static_cast<std::size_t>(picture.indexAt(x, y));
             const pi::RgbQuad colour = index < palette.size() ? palette[index] : pi::RgbQuad{};
@@ -31,19 +153,18 @@ int runDecodePi(const DecodePiArgs& args) {
             row[at + 1] = static_cast<char>(colour.green);
             row[at + 2] = static_cast<char>(colour.blue);
         }
-        out.write(row.data(), static_cast<std::streamsize>(row.size()));
+        written = out.write(row.data(), row.size());
     }
-    out.close();
-    if (!out) {
-        std::cerr << "kuyu-cli: cannot write " << args.output << '\n';
-        return ExitNotFound;
+    if (!written) {
+        return cannotWrite(std::strerror(errno));
     }
-    const std::string size =
-        std::to_string(picture.width()) + "x" + std::to_string(picture.height());
+    if (!out.commit(args.output)) {
+        return cannotWrite(std::strerror(errno));
+    }
     if (args.json) {
         printJson({{"width", picture.width()}, {"height", picture.height()}});
     } else {
-        std::cout << size << '\n';
+        std::cout << picture.width() << 'x' << picture.height() << '\n';
     }
     return ExitOk;
 }
@@ -84,8 +205,8 @@ int runFindPicture(const FindPictureArgs& args) {
     const Text folder = args.db.empty() ? Text{} : DataFolderOf(fromUtf8(args.db));
     const auto found = findPicture(fromUtf8(args.base), folder, pictureSet(args.kind));
     if (!found) {
-        std::cerr << "kuyu-cli: no picture for " << args.base << '\n';
-        return ExitNotFound;
+        return reportFailure(ExitNotFound, err::FileNotFound, "no picture for " + args.base,
+                             args.json);
     }
     // Show the file as it is named on disk (its letter case may differ).
     const auto native = resolvePath(*found);

@@ -5,6 +5,7 @@
 
 #include "cli/Output.h"
 #include "cli/PictureCommands.h"
+#include "core/Errors.h"
 #include "core/database/Database.h"
 #include "core/features/Features.h"
 #include "core/finders/Families.h"
@@ -216,8 +217,8 @@ int runFeatures(const FeaturesArgs& a) {
     }
     const int row = FindPlantByKey(state, fromUtf8(a.key));
     if (row == 0) {
-        std::cerr << "kuyu-cli: no plant with the key " << a.key << '\n';
-        return ExitNotFound;
+        return reportFailure(ExitNotFound, kuyu::err::FileNotFound,
+                             "no plant with the key " + a.key, a.common.json);
     }
     const PlantFeatures f = PlantPictureFeatures(state, row);
     const std::vector<Text> values(f.values.begin(), f.values.end());
@@ -343,7 +344,14 @@ int main(int argc, char** argv) {
         }
         return runFindPicture(find);
     } catch (const std::exception& e) {
-        std::cerr << "kuyu-cli: " << e.what() << '\n';
-        return ExitInternal;
+        const bool json = (searchCmd->parsed() && search.common.json) ||
+                          (listCmd->parsed() && list.common.json) ||
+                          (familiesCmd->parsed() && families.json) ||
+                          (familyCmd->parsed() && family.common.json) ||
+                          (namesCmd->parsed() && names.common.json) ||
+                          (featuresCmd->parsed() && features.common.json) ||
+                          (decodeCmd->parsed() && decode.json) || (findCmd->parsed() && find.json);
+        const bool memory = dynamic_cast<const std::bad_alloc*>(&e) != nullptr;
+        return reportFailure(ExitInternal, memory ? 7 : kuyu::err::DeviceIo, e.what(), json);
     }
 }

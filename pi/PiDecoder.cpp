@@ -471,6 +471,23 @@ bool decodeArea(std::string_view bytes, const PiInfo& info, std::unique_ptr<u8[]
                             : decodeStream<8>(begin, end, width, total, area.get(), lead);
 }
 
+// The stored palette (bytes R, G, B in the file, passed through unchanged),
+// or the default one.
+std::vector<RgbQuad> paletteOf(const u8* base, const PiInfo& info) {
+    if (info.defaultPalette) {
+        return defaultPalette(info.planes);
+    }
+    const std::size_t entries = std::size_t{1} << info.planes;
+    const u8* pal = base + info.streamOffset - 3 * entries;
+    std::vector<RgbQuad> palette(entries);
+    for (std::size_t i = 0; i < entries; ++i) {
+        palette[i].red = pal[3 * i];
+        palette[i].green = pal[3 * i + 1];
+        palette[i].blue = pal[3 * i + 2];
+    }
+    return palette;
+}
+
 } // namespace
 
 std::string pluginInfo(int number) {
@@ -585,6 +602,30 @@ PiInfo decodePiIndexes(std::string_view bytes, std::vector<std::uint8_t>& indexe
     return info;
 }
 
+PiIndexedPicture decodePiIndexed(std::string_view bytes) {
+    PiIndexedPicture picture;
+    picture.info = readPiInfo(bytes);
+    if (!picture.info.ok()) {
+        return picture;
+    }
+    try {
+        std::unique_ptr<u8[]> area;
+        std::size_t lead = 0;
+        if (!decodeArea(bytes, picture.info, area, lead)) {
+            picture.info = failed(std::move(picture.info), PiError::BrokenData);
+            return picture;
+        }
+        picture.palette = paletteOf(reinterpret_cast<const u8*>(bytes.data()), picture.info);
+        picture.pixels = area.get() + lead;
+        picture.buffer = std::move(area);
+    } catch (const std::bad_alloc&) {
+        picture.info = failed(std::move(picture.info), PiError::OutOfMemory);
+        picture.pixels = nullptr;
+        picture.buffer.reset();
+    }
+    return picture;
+}
+
 int PiPicture::indexAt(int x, int y) const {
     if (x < 0 || y < 0 || x >= info_.width || y >= info_.height) {
         return 0;
@@ -654,19 +695,7 @@ PiPicture decodePi(std::string_view bytes) {
         bmi.width = info.width;
         bmi.height = info.height;
         bmi.bitCount = bitCount;
-        if (info.defaultPalette) {
-            bmi.palette = defaultPalette(bitCount);
-        } else {
-            // Palette bytes go through unchanged (R, G, B in the file).
-            const std::size_t entries = std::size_t{1} << bitCount;
-            const u8* pal = base + info.streamOffset - 3 * entries;
-            bmi.palette.resize(entries);
-            for (std::size_t i = 0; i < entries; ++i) {
-                bmi.palette[i].red = pal[3 * i];
-                bmi.palette[i].green = pal[3 * i + 1];
-                bmi.palette[i].blue = pal[3 * i + 2];
-            }
-        }
+        bmi.palette = paletteOf(base, info);
         picture.info_ = std::move(bmi);
         picture.stride_ = stride;
         picture.bits_ = std::move(bits);

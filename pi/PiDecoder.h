@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -121,6 +122,18 @@ std::vector<std::uint32_t> toRgb32TopDown(const PiPicture& picture);
 // palette index per pixel, top-down, no padding. `indexes` is resized to
 // width × height (or cleared on failure). Returns the header information.
 PiInfo decodePiIndexes(std::string_view bytes, std::vector<std::uint8_t>& indexes);
+
+// The picture as one palette index per pixel, top-down, `width` bytes a row
+// with no padding, in a buffer the caller takes over: a screen image can be
+// made over it without a copy. `pixels` is null when the stream could not be
+// decoded (info.error says why).
+struct PiIndexedPicture {
+    PiInfo info;
+    std::unique_ptr<std::uint8_t[]> buffer; // owns the pixels
+    const std::uint8_t* pixels = nullptr;   // the first row, inside buffer
+    std::vector<RgbQuad> palette;           // 2^planes entries
+};
+PiIndexedPicture decodePiIndexed(std::string_view bytes);
 
 // The palette used when a file stores none.
 std::vector<RgbQuad> defaultPalette(int planes);

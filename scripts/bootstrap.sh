@@ -24,6 +24,10 @@ PACKAGES=(
   xdotool
   # pdftotext and pdftoppm, which read printed PDF files back in the tests
   poppler-utils
+  # Qt's own texts (standard buttons, file dialog, context menus) in Japanese
+  qt6-translations-l10n
+  # dbus-run-session, so a run on a virtual screen leaves no bus daemon behind
+  dbus
 )
 
 missing=()

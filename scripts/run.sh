@@ -19,8 +19,13 @@ KUYU="$BUILD/app/kuyu"
 SAMPLE="$ROOT/data/sample"
 cd "$SAMPLE"
 
+# Inside a session bus of its own, which ends with the program: no bus
+# daemon is left behind, whichever way the program ends.
+SESSION=()
+if command -v dbus-run-session >/dev/null; then SESSION=(dbus-run-session --); fi
+
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
-  exec "$KUYU" "$@"
+  exec "${SESSION[@]}" "$KUYU" "$@"
 fi
 
 SHOT="${KUYU_SCREENSHOT:-$ROOT/screenshots/run.png}"
@@ -28,7 +33,7 @@ case "$SHOT" in /*) ;; *) SHOT="$ROOT/$SHOT" ;; esac
 mkdir -p "$(dirname "$SHOT")"
 export KUYU SHOT KUYU_WAIT="${KUYU_WAIT:-4}"
 echo "run: no display; starting kuyu on a virtual screen (${KUYU_SCREEN:-1280x1024})"
-xvfb-run -a -s "-screen 0 ${KUYU_SCREEN:-1280x1024}x24" bash -c '
+xvfb-run -a -s "-screen 0 ${KUYU_SCREEN:-1280x1024}x24" "${SESSION[@]}" bash -c '
   "$KUYU" "$@" &
   pid=$!
   sleep "$KUYU_WAIT"

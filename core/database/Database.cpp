@@ -5,6 +5,9 @@
 #include "core/files/Files.h"
 
 #include <algorithm>
+#include <chrono>
+#include <mutex>
+#include <sys/stat.h>
 
 namespace kuyu {
 
@@ -81,7 +84,7 @@ bool isSeparator(char32_t c) {
 
 // Reads the alias records of one file; a partial last record or a record
 // beyond the capacity ends the reading, keeping what was complete.
-AliasTable readAliasFile(const Text& path) {
+AliasTable parseAliases(const Text& path) {
     AliasTable t;
     t.Alias.resize(1);
     t.PlantName.resize(1);
@@ -104,6 +107,80 @@ AliasTable readAliasFile(const Text& path) {
         // partial record at the end: keep the complete ones
     }
     return t;
+}
+
+// What identifies one state of a file on disk.
+struct FileStamp {
+    std::string native;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    struct timespec mtime {};
+    struct timespec ctime {};
+
+    bool operator==(const FileStamp& o) const {
+        return native == o.native && device == o.device && inode == o.inode && size == o.size &&
+               mtime.tv_sec == o.mtime.tv_sec && mtime.tv_nsec == o.mtime.tv_nsec &&
+               ctime.tv_sec == o.ctime.tv_sec && ctime.tv_nsec == o.ctime.tv_nsec;
+    }
+};
+
+std::optional<FileStamp> stampOf(const Text& path) {
+    const auto native = resolvePath(path);
+    struct stat st {};
+    if (!native || ::stat(native->c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return FileStamp{*native, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// Time stamps are coarse: a file rewritten within the same tick keeps them.
+// A file changed in the last moments is therefore read afresh each time.
+bool settled(const FileStamp& s) {
+    using namespace std::chrono;
+    const auto at = [](const timespec& t) {
+        return system_clock::time_point(
+            duration_cast<system_clock::duration>(seconds(t.tv_sec) + nanoseconds(t.tv_nsec)));
+    };
+    const auto now = system_clock::now();
+    return now - at(s.mtime) > seconds(2) && now - at(s.ctime) > seconds(2);
+}
+
+// A name search runs on every keystroke of the name box; parsing the alias
+// file each time cost more than the search itself. The last parsed file is
+// kept under its stamp, taken before reading, so a change during the read
+// only makes the next search read it again.
+std::mutex keptMutex;
+std::optional<FileStamp> keptStamp;
+std::shared_ptr<const AliasTable> kept;
+
+std::optional<FileStamp> settledStamp(const Text& path) {
+    auto stamp = stampOf(path);
+    if (stamp && !settled(*stamp)) {
+        stamp.reset();
+    }
+    return stamp;
+}
+
+// The kept table when it was read from this very file, unchanged since. A
+// change of permissions changes the change time, so the file is still as
+// readable as it was.
+std::shared_ptr<const AliasTable> keptFor(const Text& path) {
+    const auto stamp = settledStamp(path);
+    std::lock_guard lock(keptMutex);
+    return stamp && keptStamp && *stamp == *keptStamp ? kept : nullptr;
+}
+
+std::shared_ptr<const AliasTable> readAliasFile(const Text& path) {
+    if (auto hit = keptFor(path)) {
+        return hit;
+    }
+    const auto stamp = settledStamp(path);
+    auto table = std::make_shared<const AliasTable>(parseAliases(path));
+    std::lock_guard lock(keptMutex);
+    keptStamp = stamp;
+    kept = table;
+    return table;
 }
 
 } // namespace
@@ -166,8 +243,11 @@ Message LoadDataFile(AppState& state, const Text& path, const Text& folder) {
     return Message{LoadedAs1 + state.DataFilePath + LoadedAs2, NoticeTitle, MessageIcon::None};
 }
 
-AliasTable ReadAliases(const AppState& state) {
+std::shared_ptr<const AliasTable> SharedAliases(const AppState& state) {
     const Text inFolder = state.DataFolder + AliasFileName;
+    if (auto hit = keptFor(inFolder)) {
+        return hit;
+    }
     if (FileExists(inFolder) == -1) {
         return readAliasFile(inFolder);
     }
@@ -175,10 +255,17 @@ AliasTable ReadAliases(const AppState& state) {
     if (FileExists(AliasFileName) == -1) {
         return readAliasFile(AliasFileName);
     }
-    AliasTable none;
-    none.Alias.resize(1);
-    none.PlantName.resize(1);
+    static const auto none = [] {
+        auto t = std::make_shared<AliasTable>();
+        t->Alias.resize(1);
+        t->PlantName.resize(1);
+        return std::shared_ptr<const AliasTable>(std::move(t));
+    }();
     return none;
+}
+
+AliasTable ReadAliases(const AppState& state) {
+    return *SharedAliases(state);
 }
 
 } // namespace kuyu

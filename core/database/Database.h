@@ -5,6 +5,7 @@
 #include "core/state/AppState.h"
 #include "core/text/Text.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -42,14 +43,18 @@ std::optional<Message> StartUpLoad(AppState& state, const Text& commandLine);
 // show: the success notice or "ファイルがロードできません".
 Message LoadDataFile(AppState& state, const Text& path, const Text& folder);
 
-// The alias file, read afresh for each name search: DataFolder + "SNAME.DAT",
-// else "SNAME.DAT" in the current directory; at most 2000 records; a file
-// that cannot be opened or read counts as absent.
+// The alias file of each name search: DataFolder + "SNAME.DAT", else
+// "SNAME.DAT" in the current directory; at most 2000 records; a file that
+// cannot be opened or read counts as absent.
 struct AliasTable {
     std::vector<Text> Alias;     // rows 1..count (row 0 unused)
     std::vector<Text> PlantName; // rows 1..count
     int count = 0;
 };
 AliasTable ReadAliases(const AppState& state);
+// The same table without copying it. The parsed file is kept and read again
+// only when its size, modification time, change time or identity differ, so
+// the answer is the one a fresh reading would give.
+std::shared_ptr<const AliasTable> SharedAliases(const AppState& state);
 
 } // namespace kuyu

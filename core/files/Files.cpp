@@ -51,9 +51,12 @@ Text folded(TextView t) {
     return out;
 }
 
+// A name the system will not let us look at (a folder on the way that we may
+// not enter) counts as present: opening it then reports the access error
+// instead of "not found".
 bool exists(const std::string& p) {
     struct stat st {};
-    return ::stat(p.c_str(), &st) == 0;
+    return ::stat(p.c_str(), &st) == 0 || errno == EACCES;
 }
 
 bool isDirectory(const std::string& p) {

@@ -80,7 +80,9 @@ FamilyPlantsView ListFamilyPlants(AppState& state, const Text& family) {
     for (int r = 1; r <= count; ++r) {
         const int g = entries[static_cast<std::size_t>(r - 1)].second;
         const Text& name = state.name(g);
-        const Text& fam = state.family(g);
+        // The family goes into the lines and the caption with at most 30
+        // characters, as it always has.
+        const Text fam = left(state.family(g), 30);
         WriteListLine(state.ResultLine[r], U' ', r, name, fam);
         state.ResultLine[r] += FamilyWord;
         WriteResultCaption(state.ResultCaption[r], true, name, fam);

@@ -105,7 +105,7 @@ void FindPlantsByName(AppState& state, bool partial, const AliasTable& aliases) 
 }
 
 void FindPlantsByName(AppState& state, bool partial) {
-    FindPlantsByName(state, partial, ReadAliases(state));
+    FindPlantsByName(state, partial, *SharedAliases(state));
 }
 
 NameMatchListView ShowNameMatchList(AppState& state) {

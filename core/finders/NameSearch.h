@@ -27,7 +27,7 @@ std::optional<NameInputProblem> CheckNameInput(const Text& typed);
 // the capacity of the result store are dropped. ResultCaption, ResultCode
 // and rows past the new count are left as they were.
 void FindPlantsByName(AppState& state, bool partial, const AliasTable& aliases);
-// As above, reading the alias file afresh (ReadAliases).
+// As above, with the alias file as it is now (SharedAliases).
 void FindPlantsByName(AppState& state, bool partial);
 
 struct NameMatchListView {

@@ -203,7 +203,8 @@ void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox) {
 }
 
 void FilterByName(AppState& state) {
-    const AliasTable aliases = ReadAliases(state);
+    const auto kept = SharedAliases(state);
+    const AliasTable& aliases = *kept;
     const Text& key = state.NameKey;
     const int count = state.PlantCount;
     auto mark = [&state](int j) {

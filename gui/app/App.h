@@ -14,8 +14,13 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <new>
 
 namespace kuyu::gui {
+
+class App;
+// Says that an action failed for want of memory (gui/app/Application.cpp).
+void ReportActionFailure(App& app);
 
 class App : public QObject {
     Q_OBJECT
@@ -91,7 +96,13 @@ class App : public QObject {
             return false;
         }
         auto handler = *it; // the handler may re-register commands
-        handler();
+        // An allocation failure ends the action, with its message, never the
+        // program.
+        try {
+            handler();
+        } catch (const std::bad_alloc&) {
+            ReportActionFailure(*this);
+        }
         return true;
     }
     // Called for a command id that nothing registered. The default prints a

@@ -4,6 +4,7 @@
 #include "gui/app/ShellPictures.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/app/ToolbarCustomizeDialog.h"
+#include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
 
 #include <QAction>
@@ -13,8 +14,10 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QSet>
+#include <QTimer>
 #include <QToolBar>
 
 namespace kuyu::gui {
@@ -30,6 +33,21 @@ QRect screenArea() {
         return s->availableGeometry();
     }
     return {0, 0, 800, 600};
+}
+
+// The frame at the top-left corner of the available area, as wide as it.
+void placeMainFrame(QWidget* w) {
+    if (!w || !w->isVisible()) {
+        return;
+    }
+    const QRect area = screenArea();
+    const int extra = w->frameGeometry().width() - w->width();
+    if (w->width() != area.width() - extra) {
+        w->resize(area.width() - extra, w->height());
+    }
+    if (w->frameGeometry().topLeft() != area.topLeft()) {
+        w->move(area.topLeft());
+    }
 }
 
 } // namespace
@@ -108,17 +126,6 @@ void MDIForm1::buildMenus() {
         }
         a->setObjectName(name);
         items_.insert(name, a);
-    }
-
-    // Captions carry two access-key marks; the style sizes a menu with both
-    // taken out but elides with the second one still counted, so the widest
-    // caption lost its middle. A little more room keeps every caption whole.
-    for (QMenu* m : findChildren<QMenu*>()) {
-        connect(m, &QMenu::aboutToShow, m, [m] {
-            m->setMinimumWidth(0);
-            m->setMinimumWidth(m->sizeHint().width() +
-                               2 * m->fontMetrics().horizontalAdvance(QLatin1Char('&')));
-        });
     }
 
     // Category items carry check marks that follow CategoryChosen.
@@ -227,8 +234,21 @@ void MDIForm1::setToolbarLayout(const QStringList& layout) {
 }
 
 void MDIForm1::saveToolbarLayout() {
-    if (app_.platform.settings) {
-        app_.platform.settings->save(QString::fromLatin1(ToolbarLayoutKey), toolbarLayout());
+    if (!app_.platform.settings) {
+        return;
+    }
+    if (app_.platform.settings->save(QString::fromLatin1(ToolbarLayoutKey), toolbarLayout())) {
+        return;
+    }
+    // Once a run: the layout in use stays, only the next start loses it.
+    if (!toldSettingsUnsaved_) {
+        toldSettingsUnsaved_ = true;
+        Message m;
+        m.title = ts(u(shell::SettingsUnsavedTitle));
+        m.text = ts(u(shell::SettingsUnsavedText) + QStringLiteral("\r") +
+                    app_.platform.settings->location());
+        m.icon = MessageIcon::Exclamation;
+        app_.platform.messages->show(customize_ ? static_cast<QWidget*>(customize_) : this, m);
     }
 }
 
@@ -329,13 +349,20 @@ void MDIForm1::closeEvent(QCloseEvent* e) {
 MDIForm1& ShowMainWindow(App& app, int heightTwips) {
     MDIForm1& w = app.load<MDIForm1>();
     app.setMainWindow(&w);
+    // Placed by its frame: under a window manager the title bar and the close
+    // box stay on the screen. The frame is known only once the window shows,
+    // so the width is set again then.
     const QRect area = screenArea();
-    w.setGeometry(area.left(), area.top(), area.width(), px(heightTwips));
+    w.resize(area.width(), px(heightTwips));
+    w.move(area.topLeft());
     w.show();
     w.raise();
     w.activateWindow();
-    // Some window managers place a window themselves; the top stays 0.
-    w.move(area.left(), area.top());
+    placeMainFrame(&w);
+    QPointer<MDIForm1> guarded(&w);
+    for (int ms : {50, 300}) {
+        QTimer::singleShot(ms, &w, [guarded] { placeMainFrame(guarded); });
+    }
     return w;
 }
 

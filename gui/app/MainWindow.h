@@ -80,6 +80,7 @@ class MDIForm1 : public QMainWindow {
     QPointer<ToolbarCustomizeDialog> customize_;
     std::function<void()> quit_;
     bool ending_ = false;
+    bool toldSettingsUnsaved_ = false;
 };
 
 // Creates the main window on first use, places it at the top of the screen

@@ -20,6 +20,9 @@ inline constexpr const char* TitleLabel6 = "FOR32";
 inline constexpr const char* DataFileDialogTitle = "データファイル選択";
 inline constexpr const char* ToolbarSeparator = "区切り";
 inline constexpr const char* DefaultDataFile = "KUYU.DAT";
+inline constexpr const char* SettingsUnsavedTitle = "ツールバー";
+inline constexpr const char* SettingsUnsavedText =
+    "ツールバーの配置を保存できませんでした。次回の起動時には元の配置に戻ります。保存先：";
 
 // The file-open dialog's three filters: the texts as the dialog shows them.
 inline constexpr std::array<const char*, 3> DataFileFilterTexts = {

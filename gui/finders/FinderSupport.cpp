@@ -2,6 +2,7 @@
 
 #include "gui/widgets/FormWindow.h"
 #include "gui/widgets/PrintBox.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -35,20 +36,9 @@ QAction* AddMenuItem(QMenu* menu, const char* objectName, const QString& caption
 }
 
 void PlaceBelowMainWindow(QWidget* w, const QWidget* mainWindow) {
+    (void)mainWindow; // the placement finds it
     w->adjustSize();
-    const QScreen* screen = w->screen();
-    if (!screen) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    int top = area.top() + 8;
-    if (mainWindow && mainWindow->isVisible()) {
-        top = mainWindow->frameGeometry().bottom() + 8;
-    }
-    const QSize size = w->frameSize();
-    const int x = std::max(area.left(), area.left() + 8);
-    const int y = std::max(area.top(), std::min(top, area.bottom() - size.height()));
-    w->move(x, y);
+    placeWindow(w);
 }
 
 void PopUp(QMenu* menu, QAction* defaultItem, const QPoint& globalPos) {

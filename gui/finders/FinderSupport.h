@@ -33,8 +33,8 @@ void PrintCountLine(PrintBox& box, const CountLine& line);
 QMenu* MakePopupMenu(QWidget* owner, const char* objectName, const QString& title);
 QAction* AddMenuItem(QMenu* menu, const char* objectName, const QString& caption);
 
-// Puts a new window at the left of the screen, just below the main window
-// (which sits at the top), inside the available area.
+// Places a new window at its usual spot below the main window (which sits at
+// the top), clear of the other windows where there is room.
 void PlaceBelowMainWindow(QWidget* w, const QWidget* mainWindow);
 
 // Pops a menu up at the pointer without blocking, so tests can reach it.

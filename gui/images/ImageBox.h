@@ -20,6 +20,10 @@ class ImageBox : public QLabel {
 
     // Stretch on: the picture is drawn to the control's size.
     void setStretch(bool on);
+    // A picture far larger than the screen is cut at three quarters of it, so
+    // no window grows past the screen. A control inside a scroll area that
+    // shows the whole picture turns that off.
+    void setFitToScreen(bool on) { fitToScreen_ = on; }
     bool stretch() const { return stretch_; }
 
   signals:
@@ -34,8 +38,15 @@ class ImageBox : public QLabel {
     QSize sizeHint() const override;
 
   private:
+    QSize naturalSize() const;
+    // The picture at the control's size, made once per size and picture.
+    const QImage& stretched() const;
+
     QImage image_;
     bool stretch_ = false;
+    bool fitToScreen_ = true;
+    mutable QImage scaled_;
+    mutable qint64 scaledFrom_ = 0;
 };
 
 } // namespace kuyu::gui

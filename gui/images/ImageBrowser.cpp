@@ -428,6 +428,7 @@ Form72A::Form72A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     image1_ = new ImageBox;
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setStretch(false);
+    image1_->setFitToScreen(false); // the scroll area shows the rest
     area_->setWidget(image1_);
 
     command1_ = makeButton("Command1", u(t::CloseCaption));

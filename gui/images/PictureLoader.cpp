@@ -38,17 +38,26 @@ QImage DecodePiFile(App& app, const Text& path) {
     // decoder cannot read leaves it empty.
     holder.resize(std::max(1, info.height > 0 ? info.width : 0), std::max(1, info.height));
     holder.setPicture(QImage());
-    const pi::PiPicture picture = pi::decodePi(bytes);
-    if (picture.isNull()) {
+    pi::PiIndexedPicture picture = pi::decodePiIndexed(bytes);
+    if (!picture.pixels) {
+        if (picture.info.error == pi::PiError::OutOfMemory) {
+            throw std::bad_alloc();
+        }
         return {};
     }
-    const auto pixels = pi::toRgb32TopDown(picture);
-    QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-        std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * picture.width(),
-                    picture.width(), row);
+    // The image is made over the decoder's own buffer (one index a pixel)
+    // with the palette as its colour table: no full-size copy on the way.
+    auto* buffer = picture.buffer.release();
+    QImage image(
+        const_cast<uchar*>(picture.pixels), picture.info.width, picture.info.height,
+        picture.info.width, QImage::Format_Indexed8,
+        [](void* owned) { delete[] static_cast<std::uint8_t*>(owned); }, buffer);
+    QList<QRgb> colours;
+    colours.reserve(static_cast<qsizetype>(picture.palette.size()));
+    for (const pi::RgbQuad& q : picture.palette) {
+        colours.append(qRgb(q.red, q.green, q.blue));
     }
+    image.setColorTable(colours);
     holder.setPicture(image);
     return holder.picture();
 }

@@ -1,20 +1,19 @@
 #pragma once
-// Keeps a top-level window inside the available screen area (the offscreen
-// test screen is small), centred when it has not been placed yet.
+// The windows' calls into the window placement (gui/widgets/WindowPlacement.h),
+// which keeps every window whole on the available screen area.
 
 class QWidget;
 
 namespace kuyu::gui {
 
-// Centres `w` on its screen's available area, clamped so its top-left corner
-// stays visible.
+// Places `w` at its usual spot, clear of the other windows where there is room.
 void placeOnScreen(QWidget* w);
 
-// Puts `w` just below `mainWindow` (when it is showing), its left edge at
-// `fraction` of the available width.
+// The same, for windows that used to ask for a spot below the main window.
 void placeBelow(QWidget* w, const QWidget* mainWindow, double fraction);
 
-// Moves `w` back inside the available area if part of it lies outside.
+// Shrinks `w` to the available area and moves it back inside if part of it
+// lies outside.
 void keepOnScreen(QWidget* w);
 
 } // namespace kuyu::gui

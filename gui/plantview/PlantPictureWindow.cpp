@@ -167,6 +167,10 @@ void Form42::showCloseUp(char32_t letter) {
     }
 }
 
+// A note is a few kilobytes; a file far larger than any note is refused
+// before it is read (error 7) rather than pulled into memory and the box.
+constexpr std::size_t MaxNoteBytes = std::size_t{4} << 20;
+
 void Form42::showNote() {
     CursorGuard hourglass;
     const Text name = CaptionName(ts(windowTitle()));
@@ -178,7 +182,7 @@ void Form42::showNote() {
         return;
     }
     try {
-        note.setNote(qs(NoteText(readWholeFile(*file))));
+        note.setNote(qs(NoteText(readWholeFile(*file, MaxNoteBytes))));
         note.setWindowTitle(windowTitle());
         note.show();
         note.raise();

@@ -87,9 +87,12 @@ class HelpViewer {
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
-    virtual void save(const QString& key, const QStringList& value) = 0;
+    // False when the value could not be written.
+    virtual bool save(const QString& key, const QStringList& value) = 0;
     // nullopt when nothing was saved or it cannot be read.
     virtual std::optional<QStringList> load(const QString& key) const = 0;
+    // Where the values are kept, for telling the person (a file path).
+    virtual QString location() const { return {}; }
 };
 
 class Beeper {

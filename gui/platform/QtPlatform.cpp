@@ -1,5 +1,7 @@
 #include "gui/platform/QtPlatform.h"
 
+#include "gui/widgets/WindowPlacement.h"
+
 #include "gui/platform/QtText.h"
 
 #include <QApplication>
@@ -12,13 +14,16 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -50,6 +55,35 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box goes over the window that asked. Boxes asked for by the slim main
+// window (or by no window) go over the window in use, or in the middle of the
+// screen, rather than over the toolbar at the top edge.
+void placeOverAsker(QMessageBox& box, QWidget* parent) {
+    QWidget* asker = parent ? parent->window() : nullptr;
+    if (!asker || qobject_cast<QMainWindow*>(asker)) {
+        QWidget* active = QApplication::activeWindow();
+        asker = active && !qobject_cast<QMainWindow*>(active) ? active : nullptr;
+    }
+    // A short text makes a narrow box whose title the window manager cuts
+    // ("「くゆW… er 2.2"): leave room for the whole title and the frame's
+    // buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int wanted = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    box.adjustSize();
+    const QRect area = availableArea(asker ? asker : parent);
+    const QRect over = asker ? asker->frameGeometry() : area;
+    const QSize size = box.frameGeometry().size().expandedTo(box.sizeHint());
+    QPoint at = over.center() - QPoint(size.width() / 2, size.height() / 2);
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height())));
+    box.move(at);
+}
+
 } // namespace
 
 Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
@@ -73,6 +107,7 @@ Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     }
     // "System-modal" on this platform: nothing else in the program takes input.
     box.setWindowModality(message.systemModal ? Qt::ApplicationModal : Qt::WindowModal);
+    placeOverAsker(box, parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -363,11 +398,12 @@ void QtHelpViewer::quit() {
 
 // --- settings --------------------------------------------------------------
 
-void QtSettingsStore::save(const QString& key, const QStringList& value) {
+bool QtSettingsStore::save(const QString& key, const QStringList& value) {
     QSettings settings(file_, QSettings::IniFormat);
     // An empty list must still read back as "saved, no buttons".
     settings.setValue(key, value.isEmpty() ? QVariant(QStringLiteral("")) : QVariant(value));
     settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 std::optional<QStringList> QtSettingsStore::load(const QString& key) const {

@@ -96,8 +96,9 @@ class QtHelpViewer : public HelpViewer {
 class QtSettingsStore : public SettingsStore {
   public:
     explicit QtSettingsStore(QString file) : file_(std::move(file)) {}
-    void save(const QString& key, const QStringList& value) override;
+    bool save(const QString& key, const QStringList& value) override;
     std::optional<QStringList> load(const QString& key) const override;
+    QString location() const override { return file_; }
     QString file() const { return file_; }
 
   private:

@@ -96,6 +96,9 @@ PrintBox* FormWindow::makePrintBox(const char* objectName) {
 QListWidget* FormWindow::makeList(const char* objectName) {
     auto* list = new QListWidget(this);
     list->setObjectName(QString::fromLatin1(objectName));
+    // Every list of the program holds one line per row: with uniform sizes a
+    // refill of 2000 rows lays out one row, not all of them.
+    list->setUniformItemSizes(true);
     return list;
 }
 

@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -66,8 +69,10 @@ class Cli : public ::testing::Test {
     }
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-    // Runs kuyu-cli with `args` in `cwd` (default: the temporary folder).
-    Result run(std::vector<std::string> args, const fs::path& cwd = {}) const {
+    // Runs kuyu-cli with `args` in `cwd` (default: the temporary folder);
+    // `maxFileBytes` limits the size of any file it writes.
+    Result run(std::vector<std::string> args, const fs::path& cwd = {},
+               rlim_t maxFileBytes = RLIM_INFINITY) const {
         const fs::path outFile = dir_ / ".out";
         const fs::path errFile = dir_ / ".err";
         const fs::path workDir = cwd.empty() ? dir_ : cwd;
@@ -77,6 +82,11 @@ class Cli : public ::testing::Test {
             if (::chdir(workDir.c_str()) != 0 || !std::freopen(outFile.c_str(), "wb", stdout) ||
                 !std::freopen(errFile.c_str(), "wb", stderr)) {
                 ::_exit(127);
+            }
+            if (maxFileBytes != RLIM_INFINITY) {
+                const rlimit limit{maxFileBytes, maxFileBytes};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+                ::signal(SIGXFSZ, SIG_IGN); // a write past it fails instead
             }
             std::vector<char*> argv;
             for (std::string& a : args) {
@@ -240,7 +250,7 @@ TEST_F(Cli, FeaturesOfOnePlant) {
     EXPECT_EQ(lines[2], "  なし ");
     EXPECT_EQ(lines[11], "  なし ");
 
-    r = run({"features", "--db", path("KUYU.DAT"), "--key", "ｽﾐ", "--json"});
+    r = run({"features", "--db", path("KUYU.DAT"), "--key", "ｽﾐ"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
 }
@@ -356,12 +366,73 @@ TEST_F(Cli, DecodePiWritesPpm) {
             static_cast<unsigned char>(widePpm[at + 2]);
         ASSERT_EQ(got, expected[i] & 0xFFFFFFu) << "pixel " << i;
     }
+}
 
-    writeBytes("bad.pi", "Pi not really");
-    r = run({"decode-pi", path("bad.pi"), path("bad.ppm")});
+TEST_F(Cli, DecodePiFailuresSayWhyAndKeepTheOldOutput) {
+    kuyu::pi::PiImage big;
+    big.width = 64;
+    big.height = 64;
+    big.planes = 8;
+    for (int i = 0; i < 64 * 64; ++i) {
+        big.indexes.push_back(static_cast<std::uint8_t>((i * 37 + i / 64 * 11) % 256));
+    }
+    const std::string stream = kuyu::pi::encodePi(big);
+    writeBytes("big.pi", stream);
+    writeBytes("bad.pi", "GIF89a");
+    writeBytes("broken.pi", stream.substr(0, stream.size() / 2));
+    fs::create_directories(dir_ / "folder.pi");
+    const struct {
+        const char* input;
+        int error;
+        const char* why;
+    } cases[] = {
+        {"missing.pi", 53, "no such file"},
+        {"nofolder/x.pi", 76, "no such folder"},
+        {"folder.pi", 75, "a folder"},
+        {"bad.pi", 481, "not a Pi picture"},
+        {"broken.pi", 481, "broken picture data"},
+    };
+    for (const auto& c : cases) {
+        writeBytes("out.ppm", "old");
+        const Result r = run({"decode-pi", path(c.input), path("out.ppm"), "--json"});
+        EXPECT_EQ(r.status, 1) << c.input;
+        const json j = r.document();
+        EXPECT_EQ(j["error"], c.error) << c.input;
+        EXPECT_NE(j["message"].get<std::string>().find(c.why), std::string::npos) << r.out;
+        EXPECT_NE(r.err.find(c.why), std::string::npos) << r.err;
+        EXPECT_EQ(readFile(dir_ / "out.ppm"), "old") << c.input;
+    }
+
+    // A write that fails half way (here: the file size limit) leaves the
+    // old output whole and no temporary file behind.
+    writeBytes("out.ppm", "old");
+    Result r = run({"decode-pi", path("big.pi"), path("out.ppm"), "--json"}, {}, 4096);
     EXPECT_EQ(r.status, 1);
-    r = run({"decode-pi", path("missing.pi"), path("m.ppm")});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.document()["error"], 57);
+    EXPECT_EQ(readFile(dir_ / "out.ppm"), "old");
+    for (const auto& e : fs::directory_iterator(dir_)) {
+        EXPECT_EQ(e.path().filename().string().find(".out.ppm"), std::string::npos) << e.path();
+    }
+    r = run({"decode-pi", path("big.pi"), path("out.ppm")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readFile(dir_ / "out.ppm").size(),
+              std::string("P6\n64 64\n255\n").size() + 64 * 64 * 3);
+}
+
+TEST_F(Cli, JsonFailuresAlwaysPrintTheErrorDocument) {
+    write("KUYU.DAT", Database);
+    const std::vector<std::vector<std::string>> failures = {
+        {"features", "--db", path("KUYU.DAT"), "--key", "ｽﾐ", "--json"},
+        {"find-picture", "--db", path("KUYU.DAT"), "--base", "ﾊﾞﾗ", "--json"},
+        {"search", "--db", path("NONE.DAT"), "--json"},
+    };
+    for (const auto& args : failures) {
+        const Result r = run(args);
+        EXPECT_NE(r.status, 0) << args[0];
+        const json j = json::parse(r.out, nullptr, false);
+        ASSERT_FALSE(j.is_discarded()) << args[0] << ": " << r.out;
+        EXPECT_TRUE(j.contains("error") && j.contains("message")) << r.out;
+    }
 }
 
 TEST_F(Cli, FindPictureFollowsTheLookupOrder) {

@@ -259,6 +259,18 @@ TEST_F(Aliases, TheDataFolderFileWinsOverTheCurrentDirectorysOne) {
     EXPECT_EQ(t.count, 0);
 }
 
+// The parsed file is kept between searches; a rewrite must still be seen at
+// once, even one of the same size within the same clock tick.
+TEST_F(Aliases, AKeptFileIsReadAgainWhenItChanges) {
+    s.DataFolder = data.folder();
+    data.writeCp932("SNAME.DAT", U"ｲﾇ,ﾎﾟﾁ\r\n");
+    EXPECT_EQ(SharedAliases(s)->PlantName[1], U"ﾎﾟﾁ");
+    EXPECT_EQ(SharedAliases(s)->PlantName[1], U"ﾎﾟﾁ");
+    data.writeCp932("SNAME.DAT", U"ﾈｺ,ﾀﾏｺ\r\n");
+    EXPECT_EQ(SharedAliases(s)->PlantName[1], U"ﾀﾏｺ");
+    EXPECT_EQ(ReadAliases(s).Alias[1], U"ﾈｺ");
+}
+
 TEST_F(Aliases, ReadingStopsAt2000RecordsAndKeepsCompleteOnesBeforeAPartialEnd) {
     Text many;
     for (int i = 1; i <= 2005; ++i) {

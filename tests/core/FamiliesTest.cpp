@@ -130,12 +130,14 @@ TEST(ListFamilyPlants, RowsDescribeTheirOwnPlant) {
     EXPECT_EQ(s.ResultLine[3], U" 3    ｵ                 (ｷｸ)           科");
     EXPECT_EQ(s.ResultCode[3], starCode);
 
-    // A family longer than 30 characters is not cut in the caption.
-    const Text longFamily = Text(32, U'ｷ');
-    addPlant(s, U"ｸ", longFamily);
+    // A family longer than 30 characters is cut to 30 in the caption (and the
+    // line, which shows fewer anyway), while the plant still keeps its row.
+    const Text longFamily = Text(30, U'ｷ') + U"ｸｹ";
+    addPlant(s, U"ｸ*ｸ/", longFamily, plantCode(U"4444444444"));
     ListFamilyPlants(s, longFamily);
     ASSERT_EQ(s.ResultCount, 1);
-    EXPECT_EQ(s.ResultCaption[1], U"  ｸ (" + longFamily + U")科");
+    EXPECT_EQ(s.ResultCaption[1], U"  ｸ*ｸ/ (" + Text(30, U'ｷ') + U")科");
+    EXPECT_EQ(s.ResultCode[1], plantCode(U"4444444444"));
 }
 
 TEST(ListFamilyPlants, ResetsTheSharedResultState) {

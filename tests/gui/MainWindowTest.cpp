@@ -8,6 +8,7 @@
 #include "gui/app/Fonts.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/ShellCommands.h"
+#include "gui/app/ShellTexts.h"
 #include "gui/app/ToolbarCustomizeDialog.h"
 #include "gui/platform/QtPlatform.h"
 #include "gui/platform/QtText.h"
@@ -445,6 +446,36 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.fakes.settings->values.value(QStringLiteral("1/MyToolbar1/True")),
                  contractLayout());
         QCOMPARE(dialog->availableTexts(), QStringList{"区切り"});
+    }
+
+    void aLayoutThatCannotBeSavedIsToldOnce() {
+        MainWorld w;
+        w.fakes.settings->failingSave = true;
+        const QString text =
+            QString::fromUtf8(shell::SettingsUnsavedText) + QStringLiteral("\r/memory/kuyu.ini");
+        w.fakes.messages->expect(QString::fromUtf8(shell::SettingsUnsavedTitle), text);
+        w.main->findChild<QAction*>(QStringLiteral("MENU74"))->trigger();
+        auto* dialog = w.main->customizeDialog();
+        auto* current = dialog->findChild<QListWidget*>(QStringLiteral("CurrentList"));
+        current->setCurrentRow(13);
+        dialog->findChild<QPushButton*>(QStringLiteral("RemoveButton"))->click();
+        current->setCurrentRow(3);
+        dialog->findChild<QPushButton*>(QStringLiteral("RemoveButton"))->click();
+        QCOMPARE(w.fakes.settings->saves, 2);
+        QCOMPARE(w.main->toolbarLayout().size(),
+                 qsizetype(ToolbarContract.size()) - 2); // still in use
+        QVERIFY2(w.messages->verify(), qPrintable(w.messages->failures().join(QLatin1Char('\n'))));
+        QCOMPARE(w.messages->shown.size(), 1);
+
+        // The real store: its folder is a file.
+        QTemporaryDir dir;
+        QFile blocker(dir.path() + QStringLiteral("/kuyu"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QtSettingsStore store(dir.path() + QStringLiteral("/kuyu/kuyu.ini"));
+        QVERIFY(!store.save(QString::fromLatin1(MDIForm1::ToolbarLayoutKey), {"HE"}));
+        QVERIFY(QtSettingsStore(dir.path() + QStringLiteral("/ok.ini"))
+                    .save(QStringLiteral("k"), {"HE"}));
     }
 
     void storedLayoutsKeepUnknownKeysOut() {

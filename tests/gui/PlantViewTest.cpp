@@ -15,6 +15,8 @@
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/testing/FakeMediaPlayer.h"
 #include "gui/widgets/PrintBox.h"
+#include "pi/PiDecoder.h"
+#include "pi/PiEncoder.h"
 
 #include <QBuffer>
 #include <QLabel>
@@ -122,6 +124,28 @@ class PlantViewTest : public QObject {
         auto& holder = *f->app->load<FormPi>().holder();
         QCOMPARE(holder.picture().size(), QSize(120, 80));
         QCOMPARE(window()->classification()->text(), QStringLiteral("双子葉類離弁花"));
+
+        // Made straight from the decoder's indexes: every pixel has the
+        // colour the decoder gives it, with both 16- and 256-colour files.
+        for (int planes : {4, 8}) {
+            pi::PiImage art;
+            art.width = 37; // odd, and no multiple of four: rows are not padded
+            art.height = 9;
+            art.planes = planes;
+            for (int i = 0; i < art.width * art.height; ++i) {
+                art.indexes.push_back(static_cast<std::uint8_t>((i * 7) % (1 << planes)));
+            }
+            const std::string stream = pi::encodePi(art);
+            QVERIFY(writeBytes(f->here("ART.Pi"), QByteArray::fromStdString(stream)));
+            const QImage image = LoadPicture(*f->app, U"ART.Pi");
+            const auto expected = pi::toRgb32TopDown(pi::decodePi(stream));
+            QCOMPARE(image.size(), QSize(37, 9));
+            for (int y = 0; y < 9; ++y) {
+                for (int x = 0; x < 37; ++x) {
+                    QCOMPARE(image.pixel(x, y) | 0xFF000000u, expected[y * 37 + x] | 0xFF000000u);
+                }
+            }
+        }
     }
 
     void pictureStoredUnderCp932NameIsFound() {
@@ -306,6 +330,12 @@ class PlantViewTest : public QObject {
         open("ﾀﾝﾎﾟﾎﾟ");
         f->fakes.messages->expect("メモ", "txtファイルがありません");
         press("Command5");
+
+        // A file far larger than any note is refused before it is read.
+        QVERIFY(writeBytes(f->inData("ﾀﾝﾎﾟﾎﾟ.txt"), QByteArray((4 << 20) + 1, 'a')));
+        f->fakes.messages->expect("エラーメッセージ", "エラー番号7のエラーです");
+        press("Command5");
+        QVERIFY(!f->app->loaded<Form43T>() || !f->app->loaded<Form43T>()->isVisible());
     }
 
     void videoOpensAndClosesThroughThePlayer() {

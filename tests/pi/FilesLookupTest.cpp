@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -105,6 +106,45 @@ TEST_F(DataFolder, FileExistsAnswers) {
     } catch (const RunTimeError& e) {
         EXPECT_EQ(e.number(), err::FileNotFound); // the error itself still says 53
     }
+}
+
+// A folder we may not enter hides whether the file is there; the answer is
+// the access error, as for a file we may not read, not "not found". Root may
+// enter any folder, so the probe then runs in a child without privileges.
+TEST_F(DataFolder, AFolderWeMayNotEnterIsAnAccessError) {
+    std::filesystem::create_directory("locked");
+    write("locked/KUYU.DAT");
+    write("unreadable.dat");
+    ::chmod("locked", 0);
+    ::chmod("unreadable.dat", 0);
+    ::chmod(".", 0755);
+    const auto probe = [] {
+        const int locked = FileExists(U"locked/KUYU.DAT");
+        const int lockedCase = FileExists(U"locked/kuyu.dat");
+        const int unreadable = FileExists(U"unreadable.dat");
+        return (locked == err::PathFileAccess ? 0 : 1) |
+               (lockedCase == err::PathFileAccess ? 0 : 2) |
+               (unreadable == err::PathFileAccess ? 0 : 4);
+    };
+    int result = 0;
+    if (::geteuid() != 0) {
+        result = probe();
+    } else {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+                ::_exit(100);
+            }
+            ::_exit(probe());
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        result = WEXITSTATUS(status);
+    }
+    ::chmod("locked", 0755);
+    EXPECT_EQ(result, 0) << "1: exact name, 2: other letter case, 4: unreadable file";
 }
 
 TEST_F(DataFolder, APipeIsNotADataFileAndDoesNotBlock) {

@@ -8,6 +8,7 @@
 #include "core/features/Features.h"
 #include "core/images/PictureLookup.h"
 #include "gui/app/App.h"
+#include "gui/app/Application.h"
 #include "gui/app/Commands.h"
 #include "gui/app/Fonts.h"
 #include "gui/conditions/Form11.h"
@@ -19,6 +20,7 @@
 #include "gui/plantview/RegisteredListWindow.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/testing/FakePlatform.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,6 +83,9 @@ int main(int argc, char* argv[]) {
     const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QDir().mkpath(out);
     QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    installJapaneseTranslations(application);
+    installMenuStyle();
+    installScreenBounds();
     installFontSubstitutions();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
 

@@ -73,10 +73,15 @@ class FakeHelpViewer : public HelpViewer {
 // file would) while saves still count.
 class MemorySettingsStore : public SettingsStore {
   public:
-    void save(const QString& key, const QStringList& value) override {
-        values[key] = value;
+    bool save(const QString& key, const QStringList& value) override {
         ++saves;
+        if (failingSave) {
+            return false;
+        }
+        values[key] = value;
+        return true;
     }
+    QString location() const override { return QStringLiteral("/memory/kuyu.ini"); }
     std::optional<QStringList> load(const QString& key) const override {
         if (failing || !values.contains(key)) {
             return std::nullopt;
@@ -86,6 +91,7 @@ class MemorySettingsStore : public SettingsStore {
     QMap<QString, QStringList> values;
     int saves = 0;
     bool failing = false;
+    bool failingSave = false; // every save fails (an unwritable store)
 };
 
 class CountingBeeper : public Beeper {

@@ -1,0 +1,252 @@
+#include "gui/widgets/WindowPlacement.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHash>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <limits>
+
+namespace kuyu::gui {
+
+namespace {
+
+constexpr int Gap = 4;
+
+// The usual spot of a window inside the area below the main window: the
+// fraction of the free width and height at which its frame's top-left
+// corner sits (1 = against the right or bottom edge).
+struct Spot {
+    double x;
+    double y;
+};
+
+const QHash<QString, Spot>& usualSpots() {
+    static const QHash<QString, Spot> spots = {
+        {QStringLiteral("Form41"), {0.0, 0.0}},  // search panel: left, under the main window
+        {QStringLiteral("Form53"), {0.0, 0.0}},  // list of every plant: the same place
+        {QStringLiteral("Form11"), {1.0, 0.0}},  // picker: right, clear of the panel
+        {QStringLiteral("Form42"), {0.4, 0.0}},  // plant window: beside the panel
+        {QStringLiteral("Form43"), {1.0, 1.0}},  // close-ups: right, at the bottom
+        {QStringLiteral("Form43R"), {1.0, 1.0}}, //   the second one beside the first
+        {QStringLiteral("Form43T"), {0.0, 1.0}}, // note: left, at the bottom
+        {QStringLiteral("Form43V"), {0.5, 1.0}}, // video: bottom, in the middle
+        {QStringLiteral("Form51"), {1.0, 0.0}},  // family window: right
+        {QStringLiteral("Form54"), {1.0, 0.0}},  // name search: right
+        {QStringLiteral("Form54A"), {1.0, 0.0}}, //   its list below it
+    };
+    return spots;
+}
+
+// A window is known by its object name, which the application gives it once
+// it is built; while its constructor runs, by its class.
+QString windowName(const QWidget* w) {
+    if (!w->objectName().isEmpty()) {
+        return w->objectName();
+    }
+    static const QHash<QString, QString> byClass = {
+        {QStringLiteral("SearchPanel"), QStringLiteral("Form41")},
+        {QStringLiteral("FamilySearch"), QStringLiteral("Form51")},
+        {QStringLiteral("NameSearchInput"), QStringLiteral("Form54")},
+        {QStringLiteral("NameSearchList"), QStringLiteral("Form54A")},
+    };
+    QString name =
+        QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1);
+    return byClass.value(name, name);
+}
+
+const QWidget* mainWindowOf(const QWidget* w) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != w && qobject_cast<const QMainWindow*>(top) && top->isVisible()) {
+            return top;
+        }
+    }
+    return nullptr;
+}
+
+// The frame a window will have, at its current size.
+QRect frameOf(const QWidget* w) {
+    if (w->isVisible()) {
+        return w->frameGeometry();
+    }
+    return {w->pos(), w->size() + frameExtra(w)};
+}
+
+// The windows of the program that a new one should not cover, each with the
+// weight of covering it: the window in use (usually the one that opened the
+// new one, as the name search opens its list) counts most.
+struct Taken {
+    QRect frame;
+    int weight = 1;
+};
+
+QList<Taken> takenBy(const QWidget* w) {
+    QList<Taken> taken;
+    const QWidget* active = QApplication::activeWindow();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top == w || !top->isVisible() || top->isMinimized()) {
+            continue;
+        }
+        const Qt::WindowType type = top->windowType();
+        if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::SplashScreen) {
+            continue;
+        }
+        taken << Taken{top->frameGeometry(), top == active ? 64 : 1};
+    }
+    return taken;
+}
+
+qint64 covered(const QRect& r, const QList<Taken>& taken) {
+    qint64 total = 0;
+    for (const Taken& t : taken) {
+        const QRect both = r & t.frame;
+        if (!both.isEmpty()) {
+            total += qint64{both.width()} * both.height() * t.weight;
+        }
+    }
+    return total;
+}
+
+QPoint clampInto(QPoint p, const QSize& size, const QRect& area) {
+    p.setX(std::max(area.left(), std::min(p.x(), area.right() + 1 - size.width())));
+    p.setY(std::max(area.top(), std::min(p.y(), area.bottom() + 1 - size.height())));
+    return p;
+}
+
+} // namespace
+
+QRect availableArea(const QWidget* w) {
+    const QScreen* screen = w && w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+}
+
+QSize frameExtra(const QWidget* w) {
+    if (w->isVisible()) {
+        const QSize extra = w->frameGeometry().size() - w->geometry().size();
+        if (!extra.isEmpty() || w->frameGeometry() != w->geometry()) {
+            return extra;
+        }
+    }
+    if (const QWidget* main = mainWindowOf(w)) {
+        return main->frameGeometry().size() - main->geometry().size();
+    }
+    return {0, 0};
+}
+
+void fitOnScreen(QWidget* w) {
+    if (!w || !w->isWindow()) {
+        return;
+    }
+    const QRect area = availableArea(w);
+    const QSize extra = frameExtra(w);
+    const QSize most = (area.size() - extra).expandedTo(QSize(1, 1));
+    if (w->width() > most.width() || w->height() > most.height()) {
+        // A layout that fixes the size has to give way as well.
+        if (QLayout* l = w->layout(); l && l->sizeConstraint() == QLayout::SetFixedSize) {
+            l->setSizeConstraint(QLayout::SetMinAndMaxSize);
+        }
+        w->setMaximumSize(w->maximumSize().boundedTo(most));
+        w->setMinimumSize(w->minimumSize().boundedTo(most));
+        w->resize(w->size().boundedTo(most));
+    }
+    const QRect frame = frameOf(w);
+    const QPoint inside = clampInto(frame.topLeft(), frame.size(), area);
+    if (inside != frame.topLeft()) {
+        w->move(inside);
+    }
+}
+
+void placeWindow(QWidget* w) {
+    if (!w) {
+        return;
+    }
+    fitOnScreen(w);
+    const QRect area = availableArea(w);
+    QRect free = area;
+    if (const QWidget* main = mainWindowOf(w)) {
+        free.setTop(std::min(area.bottom(), main->frameGeometry().bottom() + 1 + Gap));
+    }
+    const QSize size = frameOf(w).size();
+    // The main window's strip stays clear unless the window is too tall for
+    // the rest of the screen.
+    const QRect room = size.height() <= free.height() ? free : area;
+    const Spot spot = usualSpots().value(windowName(w), Spot{0.5, 0.5});
+    const QPoint usual =
+        clampInto(QPoint(free.left() + static_cast<int>((free.width() - size.width()) * spot.x),
+                         free.top() + static_cast<int>((free.height() - size.height()) * spot.y)),
+                  size, room);
+
+    // Candidates: the usual spot, then against each edge of every window
+    // already showing, and the corners of the free area.
+    const QList<Taken> taken = takenBy(w);
+    QList<QPoint> candidates{usual};
+    for (const Taken& k : taken) {
+        const QRect& t = k.frame;
+        candidates << QPoint(t.right() + 1 + Gap, t.top()) << QPoint(t.left(), t.bottom() + 1 + Gap)
+                   << QPoint(t.left() - Gap - size.width(), t.top())
+                   << QPoint(usual.x(), t.bottom() + 1 + Gap)
+                   << QPoint(t.right() + 1 + Gap, usual.y())
+                   << QPoint(t.left() - Gap - size.width(), usual.y())
+                   << QPoint(t.left(), t.top() - Gap - size.height())
+                   << QPoint(usual.x(), t.top() - Gap - size.height())
+                   << QPoint(t.right() + 1 - size.width(), t.top() - Gap - size.height())
+                   << QPoint(t.right() + 1 - size.width(), t.bottom() + 1 + Gap);
+    }
+    candidates << free.topLeft() << QPoint(free.right() + 1 - size.width(), free.top())
+               << QPoint(free.left(), free.bottom() + 1 - size.height())
+               << QPoint(free.right() + 1 - size.width(), free.bottom() + 1 - size.height());
+
+    QPoint best = usual;
+    qint64 bestCover = std::numeric_limits<qint64>::max();
+    qint64 bestDistance = std::numeric_limits<qint64>::max();
+    for (QPoint c : candidates) {
+        c = clampInto(c, size, room);
+        const qint64 cover = covered(QRect(c, size), taken);
+        const qint64 distance = (QPoint(c - usual)).manhattanLength();
+        if (cover < bestCover || (cover == bestCover && distance < bestDistance)) {
+            best = c;
+            bestCover = cover;
+            bestDistance = distance;
+        }
+    }
+    w->move(best);
+}
+
+namespace {
+
+class ScreenBounds : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show || type == QEvent::Resize) {
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (w && w->isWindow() && w->windowType() != Qt::Popup &&
+                w->windowType() != Qt::ToolTip && !busy_) {
+                busy_ = true;
+                fitOnScreen(w);
+                busy_ = false;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    bool busy_ = false;
+};
+
+} // namespace
+
+void installScreenBounds() {
+    static ScreenBounds* bounds = nullptr;
+    if (!bounds && qApp) {
+        bounds = new ScreenBounds(qApp);
+        qApp->installEventFilter(bounds);
+    }
+}
+
+} // namespace kuyu::gui

@@ -1,0 +1,37 @@
+#pragma once
+// Where the program's windows go on the screen, decided in one place.
+//
+// Every window stays whole on the available screen area and never grows past
+// it. A window of the identification walk (search panel, picker, plant
+// window, close-ups, note, family window, name search and its list) opens at
+// its usual spot (a table by window name) or, where that would cover another
+// window of the program, at the nearest spot that covers none, when the
+// screen has room for one; otherwise where it covers least.
+
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace kuyu::gui {
+
+// The available area (without panels) of the screen the window is on.
+QRect availableArea(const QWidget* w);
+
+// What a window manager's frame adds to the window's inner size; zero where
+// there is no frame (yet). A window not yet shown borrows the main window's.
+QSize frameExtra(const QWidget* w);
+
+// Shrinks `w` to fit the available area (frame included), then moves it back
+// inside if part of it lies outside. A window the person has placed stays
+// where it is when it fits.
+void fitOnScreen(QWidget* w);
+
+// Places a top-level window by its object name, as described above.
+void placeWindow(QWidget* w);
+
+// From now on, no top-level window of the application grows beyond the
+// available screen area, whatever it asks for.
+void installScreenBounds();
+
+} // namespace kuyu::gui

@@ -1,0 +1,249 @@
+// What the program sets up on its application object: pop-up menus that show
+// every caption whole, Qt's own texts in Japanese, and allocation failures
+// that end one action with its message instead of the program.
+
+#include "PlantWindowsSupport.h"
+
+#include "gui/app/Application.h"
+#include "gui/app/Commands.h"
+#include "gui/app/Fonts.h"
+#include "gui/app/MainWindow.h"
+#include "gui/conditions/Form11.h"
+#include "gui/finders/FamilySearch.h"
+#include "gui/finders/NameSearchWindows.h"
+#include "gui/finders/SearchPanel.h"
+#include "gui/images/ImageBox.h"
+#include "gui/plantview/CloseUpWindows.h"
+#include "gui/plantview/DetailWindows.h"
+#include "gui/plantview/PlantPictureWindow.h"
+#include "gui/plantview/RegisteredListWindow.h"
+#include "gui/widgets/WindowPlacement.h"
+
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPushButton>
+#include <QTextItem>
+#include <QtTest>
+
+using namespace kuyu;
+using namespace kuyu::gui;
+using namespace kuyu::gui::testing;
+
+namespace {
+
+// A paint device that keeps the text a widget draws, as the painter hands it
+// over: after access marks are taken out and after any eliding.
+class TextRecorder : public QPaintDevice {
+  public:
+    QStringList texts() const { return engine_.texts; }
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+  protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+        case PdmHeight:
+            return 4000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 1000;
+        }
+    }
+
+  private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawTextItem(const QPointF&, const QTextItem& item) override { texts << item.text(); }
+        Type type() const override { return User; }
+        QStringList texts;
+    };
+    mutable Engine engine_;
+};
+
+// The texts a menu draws with `item` as its default (bold) item.
+QString drawnText(QMenu* menu, QAction* item) {
+    menu->setDefaultAction(item);
+    menu->adjustSize();
+    TextRecorder recorder;
+    menu->render(&recorder);
+    return recorder.texts().join(QString());
+}
+
+} // namespace
+
+class ApplicationTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowsFixture> f;
+
+  private slots:
+    void init() {
+        f = std::make_unique<WindowsFixture>();
+        registerAllCommands(*f->app);
+    }
+    void cleanup() { f.reset(); }
+
+    void everyPopUpMenuShowsItsCaptionsWhole() {
+        auto& main = f->app->load<MDIForm1>();
+        f->app->setMainWindow(&main);
+        const QList<QWidget*> windows = {
+            &main,
+            &f->app->load<Form11>(),
+            &f->app->load<SearchPanel>(),
+            &f->app->load<Form42>(),
+            &f->app->load<Form43>(),
+            &f->app->load<Form43R>(),
+            &f->app->load<Form43T>(),
+            &f->app->load<FamilySearch>(),
+            &f->app->load<Form53>(),
+            &f->app->load<NameSearchInput>(),
+            &f->app->load<NameSearchList>(),
+        };
+        int menus = 0;
+        for (QWidget* w : windows) {
+            for (QMenu* menu : w->findChildren<QMenu*>()) {
+                ++menus;
+                for (QAction* a : menu->actions()) {
+                    if (a->isSeparator() || a->text().isEmpty()) {
+                        continue;
+                    }
+                    const QString drawn = drawnText(menu, a);
+                    QVERIFY2(!drawn.contains(QChar(0x2026)),
+                             qPrintable(w->objectName() + QLatin1Char('/') + menu->objectName() +
+                                        QStringLiteral(": ") + drawn));
+                }
+                menu->setDefaultAction(nullptr);
+            }
+        }
+        QVERIFY(menus >= 20);
+    }
+
+    // The name search's list used to open right over the name search, and
+    // both close-ups at one spot.
+    void windowsOfTheWalkDoNotCoverEachOther() {
+        MDIForm1& main = ShowMainWindow(*f->app, 1215);
+        const QRect area = availableArea(&main);
+        QCOMPARE(main.frameGeometry().topLeft(), area.topLeft());
+        const struct {
+            const char* name;
+            QSize size;
+        } walk[] = {{"Form41", {300, 400}},
+                    {"Form54", {260, 110}},
+                    {"Form54A", {260, 200}},
+                    {"Form43", {190, 140}},
+                    {"Form43R", {190, 140}}};
+        std::vector<std::unique_ptr<QWidget>> windows;
+        for (const auto& w : walk) {
+            auto window = std::make_unique<QWidget>();
+            window->setObjectName(QString::fromLatin1(w.name));
+            window->resize(w.size);
+            placeWindow(window.get());
+            window->show();
+            windows.push_back(std::move(window));
+        }
+        QList<QWidget*> all{&main};
+        for (auto& w : windows) {
+            all << w.get();
+        }
+        for (QWidget* a : all) {
+            QVERIFY2(area.contains(a->frameGeometry()), qPrintable(a->objectName()));
+            for (QWidget* b : all) {
+                QVERIFY2(
+                    a == b || !a->frameGeometry().intersects(b->frameGeometry()),
+                    qPrintable(a->objectName() + QStringLiteral(" covers ") + b->objectName()));
+            }
+        }
+        QCOMPARE(windows[0]->pos().x(), area.left()); // the panel keeps its place at the left
+    }
+
+    // A legal 8192 × 8192 picture made the picker as large; no window grows
+    // past the screen, and the picture is cut at the window's edge.
+    void noWindowGrowsBeyondTheScreen() {
+        installScreenBounds();
+        auto& picker = f->app->load<Form11>();
+        QImage huge(8192, 8192, QImage::Format_Indexed8);
+        huge.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        huge.fill(1);
+        picker.image()->setPicture(huge);
+        picker.show();
+        QWidget plain;
+        plain.resize(8214, 8243);
+        plain.show();
+        for (QWidget* w : {static_cast<QWidget*>(&picker), &plain}) {
+            QVERIFY2(availableArea(w).contains(w->frameGeometry()),
+                     qPrintable(w->objectName() +
+                                QStringLiteral(" %1x%2").arg(w->width()).arg(w->height())));
+        }
+    }
+
+    void qtTextsAreJapanese() {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                           QStringLiteral("/qtbase_ja.qm"))) {
+            QSKIP("Qt's Japanese translations are not installed");
+        }
+        QVERIFY(installJapaneseTranslations(*QCoreApplication::instance()));
+        QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No |
+                             QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Yes)->text().remove(QRegularExpression("\\(&.\\)")),
+                 QStringLiteral("はい"));
+        QCOMPARE(box.button(QDialogButtonBox::No)->text().remove(QRegularExpression("\\(&.\\)")),
+                 QStringLiteral("いいえ"));
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    }
+
+    // Out of memory in a command or in any window's own handler (a button
+    // click) ends that action with error 7; the program goes on.
+    void allocationFailuresBecomeTheActionsMessage() {
+        constexpr CommandId hungry{"Hungry"};
+        f->app->registerCommand(hungry, [] { throw std::bad_alloc(); });
+        f->fakes.messages->expect(QStringLiteral("エラーメッセージ"),
+                                  QStringLiteral("エラー番号7のエラーです"));
+        QVERIFY(f->app->run(hungry));
+
+        KuyuApplication::onActionFailure = [this] { ReportActionFailure(*f->app); };
+        QWidget window;
+        auto* button = new QPushButton(QStringLiteral("図示"), &window);
+        connect(button, &QPushButton::clicked, [] { throw std::bad_alloc(); });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int click = 0; click < 2; ++click) { // still alive after the first
+            f->fakes.messages->expect(QStringLiteral("エラーメッセージ"),
+                                      QStringLiteral("エラー番号7のエラーです"));
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        KuyuApplication::onActionFailure = nullptr;
+        QVERIFY2(f->fakes.messages->verify(),
+                 qPrintable(f->fakes.messages->failures().join(QLatin1Char('\n'))));
+        QCOMPARE(f->fakes.messages->shown.size(), 3);
+    }
+};
+
+int main(int argc, char** argv) {
+    KuyuApplication application(argc, argv);
+    installMenuStyle();
+    installFontSubstitutions();
+    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
+    ApplicationTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ApplicationTest.moc"
