@@ -73,6 +73,7 @@ void install(AppState& state, PlantTable&& t) {
     state.PlantCode = std::move(t.code);
     state.PlantFamily = std::move(t.family);
     state.PlantCount = t.count;
+    ++state.LoadGeneration;
 }
 
 void clearScoresAndChosen(AppState& state) {
