@@ -379,9 +379,9 @@ WhyOut ExplainPlant(const AppState& state, const GuideIndex& index, int row,
         w.differences.push_back(
             {k, s, label(state, k, s), PlantStateWords(state, row, k), aiAgrees});
     }
-    w.nameMatches = query.namePass.empty() ||
-                    (static_cast<std::size_t>(row) < query.namePass.size() &&
-                     query.namePass[static_cast<std::size_t>(row)]);
+    w.nameMatches =
+        query.namePass.empty() || (static_cast<std::size_t>(row) < query.namePass.size() &&
+                                   query.namePass[static_cast<std::size_t>(row)]);
     w.keptPlain = w.nameMatches && listedIn(0, plainMisses, aiMisses);
     w.keptFuzzy = w.nameMatches && listedIn(1, plainMisses, aiMisses);
     w.keptAi = w.nameMatches && listedIn(2, plainMisses, aiMisses);

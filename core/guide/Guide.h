@@ -52,11 +52,11 @@ struct GuideQuery {
 };
 
 struct CategoryCounts {
-    int category = 0;           // 1..10
-    int chosen = 0;             // the digit now chosen, 0 when unset
-    std::vector<int> counts;    // [v - 1]: the count if option v were chosen (last = 不明)
-    int noOption = 0;           // listed plants no option but 不明 keeps
-    std::int64_t splitSum = 0;  // sum of counts² over the real options + noOption * total
+    int category = 0;          // 1..10
+    int chosen = 0;            // the digit now chosen, 0 when unset
+    std::vector<int> counts;   // [v - 1]: the count if option v were chosen (last = 不明)
+    int noOption = 0;          // listed plants no option but 不明 keeps
+    std::int64_t splitSum = 0; // sum of counts² over the real options + noOption * total
 };
 
 struct GuideCounts {

@@ -89,8 +89,7 @@ TEST_F(GuideFixture, CountsEqualARealSearchForEveryOptionOnRandomDatabases) {
                         Text changed = digits;
                         changed[static_cast<std::size_t>(k - 1)] =
                             v == c.counts.size() ? U'0' : static_cast<char32_t>(U'0' + v);
-                        ASSERT_EQ(c.counts[v - 1],
-                                  searchCount(s, selection(changed), mode, name))
+                        ASSERT_EQ(c.counts[v - 1], searchCount(s, selection(changed), mode, name))
                             << "mode " << mode << " category " << k << " option " << v;
                     }
                 }
@@ -215,10 +214,9 @@ TEST(KanaInputTest, InputMethodTextBecomesHalfWidthKatakana) {
         const char32_t* typed;
         const char32_t* half;
     } cases[] = {
-        {U"すみれ", U"ｽﾐﾚ"},           {U"スミレ", U"ｽﾐﾚ"},
-        {U"たちつぼすみれ", U"ﾀﾁﾂﾎﾞｽﾐﾚ"}, {U"ぱんじー", U"ﾊﾟﾝｼﾞｰ"},
-        {U"ヴィオラ", U"ｳﾞｨｵﾗ"},       {U"ｽﾐﾚ", U"ｽﾐﾚ"},
-        {U"きゃっと　ヶ", U"ｷｬｯﾄ ｹ"},   {U"ABC1", U"ABC1"},
+        {U"すみれ", U"ｽﾐﾚ"},          {U"スミレ", U"ｽﾐﾚ"},     {U"たちつぼすみれ", U"ﾀﾁﾂﾎﾞｽﾐﾚ"},
+        {U"ぱんじー", U"ﾊﾟﾝｼﾞｰ"},     {U"ヴィオラ", U"ｳﾞｨｵﾗ"}, {U"ｽﾐﾚ", U"ｽﾐﾚ"},
+        {U"きゃっと　ヶ", U"ｷｬｯﾄ ｹ"}, {U"ABC1", U"ABC1"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ToHalfWidthKana(c.typed), c.half) << toUtf8(c.typed);
