@@ -15,12 +15,14 @@ void registerShellCommands(App& app);     // MENU66, MENU71, MENU73, MENU74, Men
 void registerConditionCommands(App& app); // MENU11..MENU32, MENU4A, MENU62
 void registerPlantViewCommands(App& app); // MENU53, MENU61 (list windows)
 void registerSearchCommands(App& app);    // MENU41..MENU43, MENU51, MENU54, SearchPanelRefresh
+void registerGuideCommands(App& app);     // MENU4B, MENU75 and the guide's hooks
 
 inline void registerAllCommands(App& app) {
     registerShellCommands(app);
     registerConditionCommands(app);
     registerPlantViewCommands(app);
     registerSearchCommands(app);
+    registerGuideCommands(app);
 }
 
 } // namespace kuyu::gui

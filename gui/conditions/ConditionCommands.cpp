@@ -28,6 +28,7 @@ void clearAllConditions(App& app) {
     ClearAllConditions(app.state);
     setCategoryChecks(app);
     app.unload(QStringLiteral("Form41"));
+    app.notify(hook::ConditionsCleared);
 }
 
 } // namespace

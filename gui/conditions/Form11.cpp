@@ -73,6 +73,15 @@ int Form11::OptionAt(QPoint pixelPos) {
     return 0;
 }
 
+QRect Form11::OptionCell(int n) {
+    if (n < 1 || n > 8) {
+        return {};
+    }
+    const Span column = Columns[(n - 1) % 4];
+    const Span row = n <= 4 ? Span{0, 2680} : Span{2730, 5400};
+    return QRect(QPoint(px(column.from), px(row.from)), QPoint(px(column.to), px(row.to)));
+}
+
 Form11::Form11(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     setWindowTitle(QString::fromUtf8(DesignCaption));
 
@@ -211,6 +220,7 @@ void Form11::confirm() {
     if (s.SearchMode >= 0) {
         app_.run(QStringLiteral("SearchPanelRefresh"));
     }
+    app_.notify(hook::ConditionCommitted);
 }
 
 void Form11::cancel() {
