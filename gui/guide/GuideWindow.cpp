@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -89,11 +90,27 @@ GuideWindow::GuideWindow(App& app, QWidget* parent) : FormWindow(app, Name, pare
     layout->addWidget(pages_, 1);
     layout->addLayout(bottom);
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    setMaximumSize(area.size());
-    resize(qMin(760, area.width()), qMin(560, area.height()));
+    resize(760, 560);
+    fitToScreen();
     placeOnScreen(this);
+}
+
+void GuideWindow::fitToScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    // The frame the window manager adds counts too; before the first show
+    // allow for a usual one.
+    QSize frame = frameGeometry().size() - size();
+    if (!isVisible() || frame.isEmpty()) {
+        frame = frame.expandedTo(QSize(16, 40));
+    }
+    setMaximumSize(area.size() - frame);
+    if (width() > maximumWidth() || height() > maximumHeight()) {
+        resize(size().boundedTo(maximumSize()));
+    }
+    if (isVisible()) {
+        keepOnScreen(this);
+    }
 }
 
 QWidget* GuideWindow::buildNextPage() {
@@ -261,10 +278,9 @@ void GuideWindow::fillNext() {
         for (const int k : ranking) {
             order_ << k;
             const auto& c = counts.categories[static_cast<std::size_t>(k - 1)];
-            auto* name = new QLabel(qs(s.OptionLabel[k][0]) + QLatin1Char('\n') +
-                                    u(guide::ExpectedLead) +
-                                    QString::number(ExpectedRemaining(counts, k), 'f', 1) +
-                                    u(guide::ExpectedTail));
+            auto* name = new QLabel(
+                qs(s.OptionLabel[k][0]) + QLatin1Char('\n') + u(guide::ExpectedLead) +
+                QString::number(ExpectedRemaining(counts, k), 'f', 1) + u(guide::ExpectedTail));
             name->setObjectName(QStringLiteral("GuideCategory%1").arg(k));
             grid->addWidget(name, row, 0);
             for (std::size_t v = 1; v < c.counts.size(); ++v) {
@@ -289,6 +305,14 @@ void GuideWindow::fillNext() {
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(8, 1);
     nextArea_->setWidget(content); // the old content goes with it
+    // Widen the window so a row of options shows whole, within the screen.
+    const int needed = content->sizeHint().width() +
+                       nextArea_->verticalScrollBar()->sizeHint().width() +
+                       (width() - nextArea_->viewport()->width()) + 4;
+    if (needed > width()) {
+        resize(qMin(needed, maximumWidth()), height());
+        fitToScreen();
+    }
 }
 
 void GuideWindow::showWhy() {
@@ -372,6 +396,7 @@ void OpenGuideWindow(App& app) {
     auto& w = app.load<GuideWindow>();
     w.refresh();
     w.show();
+    w.fitToScreen();
     w.raise();
     w.activateWindow();
 }
