@@ -252,15 +252,13 @@ void GuideWindow::refresh() {
                       u(guide::HistoryTail));
     back_->setEnabled(history.canUndo());
     reloadNames();
-    fillNext();
+    fillNext(counts);
     if (!whyName_->text().isEmpty()) {
         showWhy();
     }
 }
 
-void GuideWindow::fillNext() {
-    GuideSession& session = SessionOf(app_);
-    const GuideCounts counts = session.counts();
+void GuideWindow::fillNext(const GuideCounts& counts) {
     const AppState& s = app_.state;
     order_.clear();
     auto* content = new QWidget;

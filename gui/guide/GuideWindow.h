@@ -5,6 +5,7 @@
 // picker does. 外れた理由 tells why a named plant is not listed. 比べる puts
 // two plants side by side. 戻る steps back over the last condition change.
 
+#include "core/guide/Guide.h"
 #include "gui/widgets/FormWindow.h"
 
 #include <cstdint>
@@ -41,7 +42,7 @@ class GuideWindow : public FormWindow {
     QWidget* buildWhyPage();
     QWidget* buildComparePage();
     QLineEdit* makeNameBox(const char* objectName);
-    void fillNext();
+    void fillNext(const GuideCounts& counts);
     void showWhy();
     void showCompare();
     void showPicture(QLabel* label, int row);

@@ -54,6 +54,14 @@ struct SampleWorld {
     MDIForm1* main = nullptr;
 };
 
+// Pictures for the eye when KUYU_SCREENSHOT_DIR names a folder.
+void snapshot(QWidget* w, const char* name) {
+    const QString dir = qEnvironmentVariable("KUYU_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    }
+}
+
 const QString ClearQuestion = QStringLiteral("      検索条件を初期化します");
 
 } // namespace
@@ -166,6 +174,8 @@ class GuideWindowTest : public QObject {
         auto* why = guide()->findChild<QTreeWidget*>("GuideWhyTable");
         QCOMPARE(why->topLevelItemCount(), 1);
         QCOMPARE(why->topLevelItem(0)->text(2), QStringLiteral("白系（または 青系）"));
+        guide()->pages()->setCurrentIndex(1);
+        snapshot(guide(), "guide-why");
         QVERIFY(guide()
                     ->findChild<QLabel*>("GuideWhyStatus")
                     ->text()
@@ -184,6 +194,8 @@ class GuideWindowTest : public QObject {
             }
         }
         QCOMPARE(differing, (QStringList{"花の色", "葉序", "茎形状", "茎断面"}));
+        guide()->pages()->setCurrentIndex(2);
+        snapshot(guide(), "guide-compare");
     }
 
     void badgesAreOffUntilTheMenuItemTurnsThemOn() {
@@ -207,6 +219,7 @@ class GuideWindowTest : public QObject {
         }
         QCOMPARE(badges->texts(), expected);
         QCOMPARE(badges->texts().size(), 8);
+        snapshot(picker, "picker-badges");
 
         item->trigger();
         QVERIFY(!badges->isVisible());
