@@ -304,12 +304,13 @@ void GuideWindow::fillNext(const GuideCounts& counts) {
     grid->setColumnStretch(8, 1);
     nextArea_->setWidget(content); // the old content goes with it
     // Widen the window so a row of options shows whole, within the screen.
-    const int needed = content->sizeHint().width() +
-                       nextArea_->verticalScrollBar()->sizeHint().width() +
-                       (width() - nextArea_->viewport()->width()) + 4;
-    if (needed > width()) {
-        resize(qMin(needed, maximumWidth()), height());
-        fitToScreen();
+    if (isVisible()) {
+        layout()->activate();
+        const int extra = content->sizeHint().width() - nextArea_->viewport()->width();
+        if (extra > 0) {
+            resize(qMin(width() + extra + 2, maximumWidth()), height());
+            fitToScreen();
+        }
     }
 }
 
@@ -392,9 +393,9 @@ void GuideWindow::showCompare() {
 
 void OpenGuideWindow(App& app) {
     auto& w = app.load<GuideWindow>();
-    w.refresh();
     w.show();
     w.fitToScreen();
+    w.refresh();
     w.raise();
     w.activateWindow();
 }
