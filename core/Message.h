@@ -7,7 +7,8 @@
 namespace kuyu {
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
-enum class MessageButtons { Ok, YesNo };
+// OkCancel: OK, and a second button that gives up what failed.
+enum class MessageButtons { Ok, YesNo, OkCancel };
 
 struct Message {
     Text text;

@@ -22,6 +22,8 @@ PACKAGES=(
   # virtual display and screenshots for running without a screen
   xvfb xauth x11-apps imagemagick
   xdotool
+  # pdftotext and pdftoppm, which read printed PDF files back in the tests
+  poppler-utils
 )
 
 missing=()

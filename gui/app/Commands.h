@@ -6,6 +6,7 @@
 //   "SearchPanelRefresh"  - after a commit in the picker with SearchMode >= 0:
 //                           search again in SearchMode and refresh Form41.
 //   "Form42.Print"        - the print button of the plant picture window.
+//   "OpenResultPages"     - the result list as illustrated pages (Form51's 科).
 
 namespace kuyu::gui {
 
@@ -15,13 +16,19 @@ void registerShellCommands(App& app);     // MENU66, MENU71, MENU73, MENU74, Men
 void registerConditionCommands(App& app); // MENU11..MENU32, MENU4A, MENU62
 void registerPlantViewCommands(App& app); // MENU53, MENU61 (list windows)
 void registerSearchCommands(App& app);    // MENU41..MENU43, MENU51, MENU54, SearchPanelRefresh
-void registerGuideCommands(App& app);     // MENU4B, MENU75 and the guide's hooks
+void registerImageBrowserCommands(App& app); // MENU72
+void registerBrowseCommands(App& app);       // MENU45..MENU47, OpenResultPages
+void registerPrintCommands(App& app);        // MENU64A, MENU64B, Form42.Print
+void registerGuideCommands(App& app);        // MENU4B, MENU75 and the guide's hooks
 
 inline void registerAllCommands(App& app) {
     registerShellCommands(app);
     registerConditionCommands(app);
     registerPlantViewCommands(app);
     registerSearchCommands(app);
+    registerImageBrowserCommands(app);
+    registerBrowseCommands(app);
+    registerPrintCommands(app);
     registerGuideCommands(app);
 }
 

@@ -5,7 +5,6 @@
 #include "gui/app/App.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
-#include "gui/finders/ReportNoMatch.h"
 #include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
@@ -180,20 +179,10 @@ void FamilySearch::listFamilyPlants() {
 void FamilySearch::showFamilyPages() {
     CursorGuard cursor;
     listFamilyPlants();
-    // The pages window, when open, gets NEXT shown and BACK hidden before
-    // the no-result check.
-    if (QWidget* pages = app_.window(QStringLiteral("Form45"))) {
-        if (auto* next = pages->findChild<QWidget*>(QStringLiteral("Command1"))) {
-            next->setVisible(true);
-        }
-        if (auto* back = pages->findChild<QWidget*>(QStringLiteral("Command2"))) {
-            back->setVisible(false);
-        }
-    }
-    if (ReportNoMatch(app_, 0) == 1) {
-        return;
-    }
-    app_.run(QStringLiteral("OpenResultPages"));
+    cursor.restore();
+    // The pages report a family without plants and then leave an open pages
+    // window exactly as it was.
+    app_.run(hook::OpenResultPages);
 }
 
 void FamilySearch::showPlantPicture() {

@@ -85,10 +85,4 @@ inline constexpr const char32_t* Menu54AB = U"ﾎﾟｯﾌﾟｱｯﾌﾟ54AB";
 inline constexpr const char32_t* Menu541A = U"図示（植物図表示）(&V&ﾋ)";
 inline constexpr const char32_t* Menu542A = U"終了（ﾘｽﾄｱｯﾌﾟ終了）(&E&ｲ)";
 
-// Opening the illustrated pages with nothing to show.
-inline constexpr const char32_t* NoMatchMessage = U"該当する植物はありません";
-inline constexpr const char32_t* PageTitleFuzzy = U"ファジィー図示検索";
-inline constexpr const char32_t* PageTitleAi = U"ＡＩ図示検索";
-inline constexpr const char32_t* PageTitlePlain = U"図示検索";
-
 } // namespace kuyu::gui::texts

@@ -62,6 +62,14 @@ class Dialogs {
         return std::nullopt;
     }
     virtual FontChoice lastFont() const { return {}; }
+    // Just before a printout. Where the printer writes a PDF file (there is
+    // no printer here), asks for the file unless it was chosen in the
+    // printer dialog for this printout; false on cancel.
+    virtual bool prepareOutput(QWidget* parent, const QString& suggestedName) {
+        (void)parent;
+        (void)suggestedName;
+        return true;
+    }
 };
 
 // The help viewer: contents, its own how-to page, and quitting.

@@ -23,6 +23,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 // The manual is compiled into the program so it works from any folder.
 static void initHelpResources() {
     Q_INIT_RESOURCE(help);
@@ -62,6 +64,10 @@ Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     if (message.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (message.buttons == MessageButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -74,6 +80,8 @@ Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
         return Answer::No;
     case QMessageBox::Ok:
         return Answer::Ok;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
     default:
         return message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Cancel;
     }
@@ -123,17 +131,56 @@ QPrinter* QtDialogs::printer() {
 }
 
 bool QtDialogs::choosePrinter(QWidget* parent) {
-    QPrintDialog dialog(printer(), parent);
+    QPrinter* p = printer();
+    p->setCopyCount(copies_);
+    QPrintDialog dialog(p, parent);
     // Printing a part of a page makes no sense here. Printing to a file stays
     // on offer: on a machine without a printer it is the only way to print.
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    // The program sends each copy as a job of its own, so the printer is
+    // asked for one copy per job (else n jobs of n copies would come out).
+    copies_ = std::max(1, p->copyCount());
+    p->setCopyCount(1);
+    fileChosen_ = p->outputFormat() == QPrinter::PdfFormat && !p->outputFileName().isEmpty();
+    return true;
 }
 
 int QtDialogs::copies() const {
-    return printer_ ? printer_->copyCount() : 1;
+    return copies_;
+}
+
+bool QtDialogs::prepareOutput(QWidget* parent, const QString& suggestedName) {
+    QPrinter* p = printer();
+    if (p->outputFormat() != QPrinter::PdfFormat) {
+        return true;
+    }
+    if (fileChosen_) {
+        fileChosen_ = false;
+        return true;
+    }
+    // Each printout asks for its file, so it never overwrites an earlier one
+    // unasked; the folder chosen last is offered again.
+    QString folder = QFileInfo(p->outputFileName()).absolutePath();
+    if (p->outputFileName().isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
+    QFileDialog dialog(parent, QStringLiteral("PDFファイルに印刷"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setNameFilter(QStringLiteral("PDFファイル (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDirectory(folder);
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return false;
+    }
+    p->setOutputFileName(dialog.selectedFiles().first());
+    return true;
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent) {

@@ -35,6 +35,7 @@ class QtDialogs : public Dialogs {
     int copies() const override;
     std::optional<FontChoice> chooseFont(QWidget* parent) override;
     FontChoice lastFont() const override { return font_; }
+    bool prepareOutput(QWidget* parent, const QString& suggestedName) override;
 
     QtDialogs();
     ~QtDialogs() override;
@@ -43,6 +44,8 @@ class QtDialogs : public Dialogs {
     QString last_;
     QString lastFilter_;
     std::unique_ptr<QPrinter> printer_;
+    int copies_ = 1;
+    bool fileChosen_ = false; // the printer dialog named the PDF file
     FontChoice font_;
 };
 

@@ -99,6 +99,7 @@ class FinderFixture {
         QVERIFY2(!failure, "the test database did not load");
         app = std::make_unique<App>(*state, fakes.platform);
         registerSearchCommands(*app);
+        registerBrowseCommands(*app);
     }
     ~FinderFixture() {
         if (app) {

@@ -10,6 +10,10 @@ Answer FakeMessageBoxes::show(QWidget*, const Message& message) {
     const QString text = qs(message.text);
     if (queue_.isEmpty()) {
         errors_ << QStringLiteral("unexpected message box: [%1] %2").arg(title, text);
+        // The cautious answer, so an unexpected retry prompt cannot loop.
+        if (message.buttons == MessageButtons::OkCancel) {
+            return Answer::Cancel;
+        }
         return message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
     }
     const Expectation e = queue_.takeFirst();

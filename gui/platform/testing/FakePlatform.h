@@ -31,6 +31,14 @@ class FakeDialogs : public Dialogs {
     void queueFont(std::optional<FontChoice> choice) { fontAnswers_.append(std::move(choice)); }
     std::optional<FontChoice> chooseFont(QWidget* parent) override;
     FontChoice lastFont() const override { return font_; }
+    // Before each printout; answers `prepareAnswer`.
+    bool prepareOutput(QWidget* parent, const QString& suggestedName) override {
+        (void)parent;
+        prepared << suggestedName;
+        return prepareAnswer;
+    }
+    bool prepareAnswer = true;
+    QStringList prepared;
     int printerCalls = 0;
     int fontCalls = 0;
 

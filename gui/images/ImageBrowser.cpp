@@ -1,0 +1,533 @@
+#include "gui/images/ImageBrowser.h"
+
+#include "core/Errors.h"
+#include "core/images/ImageFolder.h"
+#include "core/images/PictureLookup.h"
+#include "gui/app/App.h"
+#include "gui/app/Commands.h"
+#include "gui/images/ImageBox.h"
+#include "gui/images/ImageTexts.h"
+#include "gui/images/PictureLoader.h"
+#include "gui/plantview/Placement.h"
+#include "gui/platform/CursorGuard.h"
+#include "gui/platform/QtText.h"
+#include "gui/widgets/Twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <new>
+
+namespace kuyu::gui {
+
+namespace {
+
+namespace t = images;
+
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+constexpr int PathRole = Qt::UserRole;
+constexpr int SideTwips = 127;       // viewer width less the picture's
+constexpr int BelowTwips = 412;      // viewer height less the picture's
+constexpr int ButtonRow = 24;        // pixels of the viewer's button under the picture
+constexpr int TitleBarButtons = 110; // room a title bar takes besides its caption
+
+// Label3 shows the folder; its text may break after any "/" so a long
+// path shows whole, and a screen reader is given the plain path.
+void showFolder(QLabel* label, const QString& path) {
+    QString text = path;
+    text.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    label->setText(text);
+    label->setAccessibleName(path);
+}
+
+QString cleanFolder(const QString& folder) {
+    QString p = QDir::cleanPath(folder);
+    if (p.isEmpty()) {
+        p = QStringLiteral("/");
+    }
+    return p;
+}
+
+bool under(const QString& path, const QString& root) {
+    return root == QLatin1String("/") || path == root || path.startsWith(root + QLatin1Char('/'));
+}
+
+QRect availableArea(const QWidget* w) {
+    QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+}
+
+Message cannotLoad(const QString& title) {
+    Message m;
+    m.text = ts(u(t::CannotLoad));
+    m.title = ts(title);
+    m.buttons = MessageButtons::Ok;
+    return m;
+}
+
+} // namespace
+
+QList<Drive> mountedDrives() {
+    QList<Drive> drives;
+    drives.append({u(t::RootDriveName) + QStringLiteral(" (/)"), QStringLiteral("/")});
+    const QString home = cleanFolder(QDir::homePath());
+    if (home != QLatin1String("/")) {
+        drives.append({u(t::HomeDriveName) + QStringLiteral(" (") + home + QLatin1Char(')'), home});
+    }
+    QList<Drive> volumes;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        const QString root = v.rootPath();
+        if (!root.startsWith(QLatin1String("/media/")) &&
+            !root.startsWith(QLatin1String("/run/media/")) &&
+            !root.startsWith(QLatin1String("/mnt/"))) {
+            continue;
+        }
+        QString label = v.name();
+        if (label.isEmpty()) {
+            label = root.section(QLatin1Char('/'), -1);
+        }
+        volumes.append({label + QStringLiteral(" (") + root + QLatin1Char(')'), root});
+    }
+    std::sort(volumes.begin(), volumes.end(),
+              [](const Drive& a, const Drive& b) { return a.root < b.root; });
+    drives.append(volumes);
+    return drives;
+}
+
+// --- Form72 ------------------------------------------------------------------
+
+Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
+    setWindowTitle(u(t::BrowserCaption));
+
+    auto* label1 = makeLabel("Label1", u(t::FileNameCaption));
+    auto* label2 = makeLabel("Label2", u(t::FolderCaption));
+    auto* label4 = makeLabel("Label4", u(t::FileTypeCaption));
+    auto* label5 = makeLabel("Label5", u(t::DriveCaption));
+    label3_ = makeLabel("Label3", QString());
+    label3_->setWordWrap(true);
+    label3_->setTextFormat(Qt::PlainText);
+
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    label1->setBuddy(text1_);
+
+    file1_ = new QListWidget(this);
+    file1_->setObjectName(QStringLiteral("File1"));
+    file1_->setAccessibleName(u(t::FileNameCaption));
+
+    dir1_ = new QTreeWidget(this);
+    dir1_->setObjectName(QStringLiteral("Dir1"));
+    dir1_->setHeaderHidden(true);
+    dir1_->setRootIsDecorated(false);
+    dir1_->setItemsExpandable(false);
+    dir1_->setIndentation(12);
+    // Every folder on the way is open; there is nothing to fold.
+    dir1_->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; }"));
+    dir1_->setAccessibleName(u(t::FolderCaption));
+
+    combo1_ = new QComboBox(this);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    for (const auto& type : t::FileTypes) {
+        combo1_->addItem(u(type.caption));
+    }
+    combo1_->setCurrentIndex(0);
+    label4->setBuddy(combo1_);
+
+    drive1_ = new QComboBox(this);
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    drive1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    drive1_->setMinimumContentsLength(16);
+    label5->setBuddy(drive1_);
+
+    command1_ = makeButton("Command1", u(t::ShowCaption));
+    command2_ = makeButton("Command2", u(t::CancelCaption));
+    command3_ = makeButton("Command3", u(t::CloseCaption));
+    setDefaultButton(command1_);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label1, 0, 0);
+    grid->addWidget(label2, 0, 1);
+    grid->addWidget(text1_, 1, 0);
+    grid->addWidget(label3_, 1, 1);
+    grid->addWidget(file1_, 2, 0);
+    grid->addWidget(dir1_, 2, 1);
+    grid->addWidget(label4, 3, 0);
+    grid->addWidget(label5, 3, 1);
+    grid->addWidget(combo1_, 4, 0);
+    grid->addWidget(drive1_, 4, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(command1_);
+    buttons->addWidget(command2_);
+    buttons->addWidget(command3_);
+    buttons->addStretch();
+    grid->addLayout(buttons, 1, 2, 4, 1);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("MENU_72"));
+    auto* show = menu_->addAction(u(t::ShowItem));
+    show->setObjectName(QStringLiteral("MENU721"));
+    auto* cancel = menu_->addAction(u(t::CancelItem));
+    cancel->setObjectName(QStringLiteral("MENU722"));
+    auto* close = menu_->addAction(u(t::CloseItem));
+    close->setObjectName(QStringLiteral("MENU724"));
+    menu_->setDefaultAction(show);
+    connect(show, &QAction::triggered, command1_, &QPushButton::click);
+    connect(cancel, &QAction::triggered, command2_, &QPushButton::click);
+    connect(close, &QAction::triggered, command3_, &QPushButton::click);
+
+    connect(command1_, &QPushButton::clicked, this, [this] {
+        ViewImageFile(app_);
+        text1_->setFocus();
+    });
+    connect(command2_, &QPushButton::clicked, this, [this] {
+        app_.unload(QString::fromLatin1(Form72A::Name));
+        text1_->clear();
+        applyFileType(true);
+        text1_->setFocus();
+    });
+    connect(command3_, &QPushButton::clicked, this, [this] {
+        app_.unload(QString::fromLatin1(Form72A::Name));
+        unload();
+    });
+    connect(combo1_, &QComboBox::activated, this, [this] { applyFileType(false); });
+    connect(drive1_, &QComboBox::activated, this, &Form72::chooseDrive);
+    connect(text1_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.endsWith(QLatin1Char('*'))) {
+            setPattern(u(t::AllFilesPattern));
+        }
+    });
+    connect(file1_, &QListWidget::itemClicked, this, [this] { takeFileName(); });
+    connect(file1_, &QListWidget::currentItemChanged, this, [this] { takeFileName(); });
+    connect(file1_, &QListWidget::itemDoubleClicked, this, [this] {
+        takeFileName();
+        ViewImageFile(app_);
+    });
+    connect(dir1_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { openFolderItem(item); });
+
+    watch(this, RightClick);
+    watch(file1_, RightClick | ActivateKeys);
+    watch(dir1_, ActivateKeys);
+    for (QLabel* l : {label1, label2, label3_, label4, label5}) {
+        watch(l, RightClick);
+    }
+
+    pattern_ = u(t::FileTypes[0].pattern);
+    setDrives(mountedDrives());
+    if (!setDirPath(QDir::currentPath()) && !setDirPath(QDir::homePath())) {
+        setDirPath(QStringLiteral("/"));
+    }
+
+    const QRect area = availableArea(this);
+    resize(QSize(px(9600), px(6000)).boundedTo(area.size() - QSize(16, 40)));
+    placeOnScreen(this);
+}
+
+QString Form72::fileName() const {
+    return text1_->text();
+}
+
+void Form72::clearFileName() {
+    text1_->clear();
+}
+
+void Form72::open() {
+    showFolder(label3_, dirPath_);
+    // The type list shows the type the file list follows.
+    combo1_->setCurrentIndex(0);
+    setPattern(u(t::FileTypes[0].pattern));
+    show();
+    raise();
+    activateWindow();
+    keepOnScreen(this);
+    text1_->setFocus();
+}
+
+void Form72::setDrives(const QList<Drive>& drives) {
+    drives_ = drives;
+    const QSignalBlocker quiet(drive1_);
+    drive1_->clear();
+    for (const Drive& d : drives_) {
+        drive1_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), d.name, d.root);
+    }
+    showDriveOf(dirPath_);
+}
+
+bool Form72::setDirPath(const QString& folder) {
+    const QString path = cleanFolder(folder);
+    const FolderListing listing = listFolder(ts(path));
+    if (listing.error != 0) {
+        return false;
+    }
+    QStringList children;
+    for (const Text& name : listing.folders) {
+        children << qs(name);
+    }
+    dirPath_ = path;
+    fillFolders(path, children);
+    filePath_ = path;
+    showFolder(label3_, path);
+    showDriveOf(path);
+    applyFileType(true);
+    return true;
+}
+
+void Form72::fillFolders(const QString& folder, const QStringList& children) {
+    dir1_->clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
+    // The folders on the way down, each inside the one before, then the
+    // folders of the current one.
+    auto* item = new QTreeWidgetItem(dir1_, QStringList(QStringLiteral("/")));
+    item->setIcon(0, open);
+    item->setData(0, PathRole, QStringLiteral("/"));
+    QString path;
+    for (const QString& part : folder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path += QLatin1Char('/') + part;
+        item = new QTreeWidgetItem(item, QStringList(part));
+        item->setIcon(0, open);
+        item->setData(0, PathRole, path);
+    }
+    QTreeWidgetItem* current = item;
+    for (const QString& child : children) {
+        auto* c = new QTreeWidgetItem(current, QStringList(child));
+        c->setIcon(0, closed);
+        c->setData(0, PathRole, path + QLatin1Char('/') + child);
+    }
+    dir1_->expandAll();
+    dir1_->setCurrentItem(current);
+    dir1_->scrollToItem(current);
+}
+
+void Form72::openFolderItem(QTreeWidgetItem* item) {
+    if (!item) {
+        return;
+    }
+    if (setDirPath(item->data(0, PathRole).toString())) {
+        text1_->setFocus();
+    } else if (app_.platform.beeper) {
+        app_.platform.beeper->beep();
+    }
+}
+
+void Form72::chooseDrive(int index) {
+    if (index >= 0 && index < drives_.size()) {
+        // A drive that cannot be read (no medium, no permission) leaves the
+        // folder list where it was, without a word.
+        if (!setDirPath(drives_[index].root)) {
+            showDriveOf(dirPath_);
+        }
+    }
+    applyFileType(true);
+    text1_->setFocus();
+}
+
+int Form72::driveOf(const QString& path) const {
+    int best = -1;
+    for (int i = 0; i < drives_.size(); ++i) {
+        if (under(path, drives_[i].root) &&
+            (best < 0 || drives_[i].root.size() > drives_[best].root.size())) {
+            best = i;
+        }
+    }
+    return best;
+}
+
+void Form72::showDriveOf(const QString& path) {
+    const QSignalBlocker quiet(drive1_);
+    drive1_->setCurrentIndex(driveOf(path));
+}
+
+void Form72::applyFileType(bool starRule) {
+    QString pattern = pattern_;
+    for (const auto& type : t::FileTypes) {
+        if (combo1_->currentText() == u(type.caption)) {
+            pattern = u(type.pattern);
+        }
+    }
+    if (starRule && text1_->text().endsWith(QLatin1Char('*'))) {
+        pattern = u(t::AllFilesPattern);
+    }
+    setPattern(pattern);
+}
+
+void Form72::setPattern(const QString& pattern) {
+    pattern_ = pattern;
+    refreshFiles();
+}
+
+void Form72::refreshFiles() {
+    const QSignalBlocker quiet(file1_);
+    file1_->clear();
+    const FolderListing listing = listFolder(ts(filePath_));
+    const Text patterns = ts(pattern_);
+    for (const Text& name : listing.files) {
+        if (matchesFilePattern(name, patterns)) {
+            file1_->addItem(qs(name));
+        }
+    }
+}
+
+void Form72::takeFileName() {
+    if (QListWidgetItem* item = file1_->currentItem()) {
+        text1_->setText(item->text());
+    }
+}
+
+void Form72::onRightClick(QWidget*, const QPoint& globalPos) {
+    menu_->popup(globalPos, menu_->defaultAction());
+}
+
+bool Form72::onActivateKey(QWidget* control, int) {
+    if (control == file1_) {
+        command1_->click();
+        return true;
+    }
+    if (control == dir1_) {
+        openFolderItem(dir1_->currentItem());
+        return true;
+    }
+    return false;
+}
+
+// The close box is the 終了 button: the viewer goes with the chooser.
+void Form72::closeEvent(QCloseEvent* event) {
+    event->accept();
+    command3_->click();
+}
+
+// --- Form72A -----------------------------------------------------------------
+
+Form72A::Form72A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
+    setWindowTitle(u(t::ViewerCaption));
+    area_ = new QScrollArea(this);
+    area_->setObjectName(QStringLiteral("ImageArea"));
+    area_->setFrameShape(QFrame::NoFrame);
+    area_->setWidgetResizable(false);
+    image1_ = new ImageBox;
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setStretch(false);
+    area_->setWidget(image1_);
+
+    command1_ = makeButton("Command1", u(t::CloseCaption));
+    setDefaultButton(command1_);
+    setCancelButton(command1_);
+    connect(command1_, &QPushButton::clicked, this, [this] { unload(); });
+
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("MENU_72A"));
+    auto* item = menu_->addAction(u(t::ViewerCloseItem));
+    item->setObjectName(QStringLiteral("MENU721A"));
+    connect(item, &QAction::triggered, command1_, &QPushButton::click);
+    watch(this, RightClick);
+    watch(image1_, RightClick);
+    watch(area_, RightClick);
+}
+
+void Form72A::showPicture(const QImage& picture, const QString& caption) {
+    image1_->setPicture(picture);
+    const int side = px(SideTwips);
+    // A picture narrower than the button or the caption still leaves both
+    // whole (the title bar also holds the window manager's buttons).
+    const int captionWidth = fontMetrics().horizontalAdvance(caption) + TitleBarButtons;
+    QSize wanted(
+        std::max({picture.width() + side, command1_->sizeHint().width() + side, captionWidth}),
+        picture.height() + px(BelowTwips));
+    // Natural size, but never a window that runs off the screen: the
+    // picture scrolls instead.
+    const QRect area = availableArea(this);
+    QSize frame = frameGeometry().size() - size();
+    frame = frame.expandedTo(QSize(16, 40));
+    wanted = wanted.boundedTo(area.size() - frame);
+    setWindowTitle(caption);
+    resize(wanted);
+    layOut();
+    if (!placed_) {
+        // First time: under the main window, clear of the chooser's middle.
+        placeBelow(this, app_.mainWindow(), 0.0);
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    keepOnScreen(this);
+}
+
+void Form72A::layOut() {
+    const int side = px(SideTwips) / 2;
+    const int bw = command1_->sizeHint().width();
+    area_->setGeometry(side, 0, std::max(1, width() - 2 * side),
+                       std::max(1, height() - ButtonRow - 3));
+    command1_->setGeometry(std::max(0, width() - bw - side), std::max(0, height() - ButtonRow - 1),
+                           bw, ButtonRow);
+}
+
+void Form72A::resizeEvent(QResizeEvent* event) {
+    FormWindow::resizeEvent(event);
+    layOut();
+}
+
+void Form72A::onRightClick(QWidget*, const QPoint& globalPos) {
+    menu_->popup(globalPos);
+}
+
+// --- loading -----------------------------------------------------------------
+
+void ViewImageFile(App& app) {
+    Form72* chooser = app.loaded<Form72>();
+    if (!chooser) {
+        return;
+    }
+    CursorGuard hourglass;
+    const QString name = chooser->fileName();
+    const Text full = joinPath(ts(chooser->filePath()), ts(name));
+    if (browserPictureKind(full) == PictureKind::None) {
+        hourglass.restore();
+        app.platform.messages->show(chooser, cannotLoad(name));
+        return;
+    }
+    QImage picture;
+    try {
+        picture = LoadPicture(app, full);
+    } catch (const std::exception&) {
+        // Missing, unreadable, too large or corrupt: the viewer keeps what
+        // it showed.
+        picture = QImage();
+    }
+    if (picture.isNull()) {
+        hourglass.restore();
+        app.platform.messages->show(chooser, cannotLoad(u(t::ErrorTitle)));
+        chooser->clearFileName();
+        return;
+    }
+    const QString caption = name + QLatin1Char(' ') + QString::number(picture.width()) +
+                            u(t::Times) + QString::number(picture.height());
+    app.load<Form72A>().showPicture(picture, caption);
+}
+
+void registerImageBrowserCommands(App& app) {
+    app.registerCommand(cmd::Menu72, [&app] { app.load<Form72>().open(); });
+}
+
+} // namespace kuyu::gui

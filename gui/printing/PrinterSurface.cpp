@@ -1,0 +1,11 @@
+#include "gui/printing/PrinterSurface.h"
+
+#include "gui/platform/QtText.h"
+
+namespace kuyu::gui {
+
+void PrinterSurface::printText(const QString& text) {
+    printLine({{0, ts(text)}});
+}
+
+} // namespace kuyu::gui
