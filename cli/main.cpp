@@ -3,6 +3,7 @@
 // (--db is the start-up command-line text), runs one core operation and
 // prints its result as UTF-8 text lines or, with --json, one JSON document.
 
+#include "cli/GuideCommands.h"
 #include "cli/Output.h"
 #include "cli/PictureCommands.h"
 #include "core/Errors.h"
@@ -308,6 +309,37 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"plant", "window", "illustration"}));
     findCmd->add_flag("--json", find.json, "print one JSON document");
 
+    const auto selectionCheck = CLI::Validator(checkSelection, "DDDDDDDDDD", "selection");
+    const auto modeCheck = CLI::IsMember({"plain", "fuzzy", "ai"});
+
+    GuideArgs guide;
+    CLI::App* guideCmd =
+        app.add_subcommand("guide", "the count each option would leave, best character first");
+    guideCmd->add_option("--db", guide.db, "plant database file")->required();
+    guideCmd->add_option("--selection", guide.selection, "ten condition digits (0 = none)")
+        ->check(selectionCheck);
+    guideCmd->add_option("--mode", guide.mode, "plain, fuzzy or ai")->check(modeCheck);
+    guideCmd->add_option("--name", guide.name, "the name box text");
+    guideCmd->add_flag("--json", guide.json, "print one JSON document");
+
+    ExplainArgs explain;
+    CLI::App* explainCmd = app.add_subcommand("explain", "why a plant is not listed");
+    explainCmd->add_option("--db", explain.db, "plant database file")->required();
+    explainCmd->add_option("--key", explain.key, "plant name, key or alias")->required();
+    explainCmd->add_option("--selection", explain.selection, "ten condition digits (0 = none)")
+        ->check(selectionCheck);
+    explainCmd->add_option("--mode", explain.mode, "plain, fuzzy or ai")->check(modeCheck);
+    explainCmd->add_option("--name", explain.name, "the name box text");
+    explainCmd->add_flag("--json", explain.json, "print one JSON document");
+
+    CompareArgs compare;
+    CLI::App* compareCmd = app.add_subcommand("compare", "two plants side by side");
+    compareCmd->add_option("--db", compare.db, "plant database file")->required();
+    compareCmd->add_option("--key", compare.keys, "plant name, key or alias (twice)")
+        ->required()
+        ->expected(2);
+    compareCmd->add_flag("--json", compare.json, "print one JSON document");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -338,6 +370,15 @@ int main(int argc, char** argv) {
         }
         if (featuresCmd->parsed()) {
             return runFeatures(features);
+        }
+        if (guideCmd->parsed()) {
+            return runGuide(guide);
+        }
+        if (explainCmd->parsed()) {
+            return runExplain(explain);
+        }
+        if (compareCmd->parsed()) {
+            return runCompare(compare);
         }
         if (decodeCmd->parsed()) {
             return runDecodePi(decode);

@@ -76,6 +76,7 @@ void install(AppState& state, PlantTable&& t) {
     state.PlantCode = std::move(t.code);
     state.PlantFamily = std::move(t.family);
     state.PlantCount = t.count;
+    ++state.LoadGeneration;
 }
 
 bool isSeparator(char32_t c) {

@@ -39,6 +39,9 @@ struct AppState {
     std::vector<Text> PlantFamily;
     std::int16_t PlantCount = 0;
     std::vector<std::int16_t> MatchScore;
+    // Goes up each time a database replaces the table, so that what is worked
+    // out from the table once per load knows when to work it out again.
+    std::uint32_t LoadGeneration = 0;
 
     Text DataFilePath;
     Text DataFolder;

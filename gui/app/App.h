@@ -105,6 +105,13 @@ class App : public QObject {
         }
         return true;
     }
+    // Runs a hook when something registered it; a hook nobody listens to is
+    // not a fault.
+    void notify(CommandId id) {
+        if (hasCommand(id)) {
+            run(id);
+        }
+    }
     // Called for a command id that nothing registered. The default prints a
     // debug message; tests install one that fails the test.
     static inline std::function<void(const QString&)> unknownCommand;

@@ -45,6 +45,7 @@ inline constexpr CommandId Menu45{"MENU45"};
 inline constexpr CommandId Menu46{"MENU46"};
 inline constexpr CommandId Menu47{"MENU47"};
 inline constexpr CommandId Menu4A{"MENU4A"};
+inline constexpr CommandId Menu4B{"MENU4B"}; // 識別ガイド (F12)
 
 // 科･名検索
 inline constexpr CommandId Menu51{"MENU51"};
@@ -63,6 +64,7 @@ inline constexpr CommandId Menu71{"MENU71"};
 inline constexpr CommandId Menu72{"MENU72"};
 inline constexpr CommandId Menu73{"MENU73"};
 inline constexpr CommandId Menu74{"MENU74"};
+inline constexpr CommandId Menu75{"MENU75"}; // 候補数の表示 (check item)
 
 // ﾍﾙﾌﾟ
 inline constexpr CommandId Menu91{"Menu91"};
@@ -81,6 +83,14 @@ inline constexpr CommandId SearchPanelRefresh{"SearchPanelRefresh"};
 inline constexpr CommandId OpenResultPages{"OpenResultPages"};
 // The 印刷 button and MENU421 of the plant picture window.
 inline constexpr CommandId PrintPlantPage{"Form42.Print"};
+// The identification guide follows the conditions: after a commit (picker or
+// guide), after clearing all conditions, after a search shown in the search
+// panel or a database load, and when the picker is shown (its count badges).
+// Run them with App::notify: a program without the guide needs none of them.
+inline constexpr CommandId ConditionCommitted{"Guide.Committed"};
+inline constexpr CommandId ConditionsCleared{"Guide.Cleared"};
+inline constexpr CommandId GuideRefresh{"Guide.Refresh"};
+inline constexpr CommandId PickerShown{"Guide.PickerShown"};
 
 } // namespace hook
 

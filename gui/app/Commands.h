@@ -17,8 +17,9 @@ void registerConditionCommands(App& app); // MENU11..MENU32, MENU4A, MENU62
 void registerPlantViewCommands(App& app); // MENU53, MENU61 (list windows)
 void registerSearchCommands(App& app);    // MENU41..MENU43, MENU51, MENU54, SearchPanelRefresh
 void registerImageBrowserCommands(App& app); // MENU72
-void registerBrowseCommands(App& app);    // MENU45..MENU47, OpenResultPages
-void registerPrintCommands(App& app);     // MENU64A, MENU64B, Form42.Print
+void registerBrowseCommands(App& app);       // MENU45..MENU47, OpenResultPages
+void registerPrintCommands(App& app);        // MENU64A, MENU64B, Form42.Print
+void registerGuideCommands(App& app);        // MENU4B, MENU75 and the guide's hooks
 
 inline void registerAllCommands(App& app) {
     registerShellCommands(app);
@@ -28,6 +29,7 @@ inline void registerAllCommands(App& app) {
     registerImageBrowserCommands(app);
     registerBrowseCommands(app);
     registerPrintCommands(app);
+    registerGuideCommands(app);
 }
 
 } // namespace kuyu::gui

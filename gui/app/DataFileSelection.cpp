@@ -77,6 +77,7 @@ void SelectDataFile(App& app) {
         return; // a failure the load did not report itself ends the command quietly
     }
     app.platform.messages->show(app.mainWindow(), message);
+    app.notify(hook::GuideRefresh);
 }
 
 } // namespace kuyu::gui

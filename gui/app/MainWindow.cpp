@@ -4,6 +4,7 @@
 #include "gui/app/ShellPictures.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/app/ToolbarCustomizeDialog.h"
+#include "gui/guide/GuideSettings.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
 
@@ -141,6 +142,11 @@ void MDIForm1::buildMenus() {
     }
     items_.value(QStringLiteral("MENU73"))->setCheckable(true);
     items_.value(QStringLiteral("MENU73"))->setChecked(true);
+    // 候補数の表示 starts as the settings left it.
+    if (QAction* counts = items_.value(QStringLiteral("MENU75"))) {
+        counts->setCheckable(true);
+        counts->setChecked(CandidateCountsShown(app_));
+    }
     if (auto* menu7 = findChild<QMenu*>(QStringLiteral("MENU7"))) {
         connect(menu7, &QMenu::aboutToShow, this,
                 [this] { items_.value(QStringLiteral("MENU73"))->setChecked(toolbarShown()); });

@@ -40,7 +40,7 @@ struct MenuEntry {
     const char* shortcut; // QKeySequence text, empty for none
 };
 
-inline constexpr std::array<MenuEntry, 47> MenuTree = {{
+inline constexpr std::array<MenuEntry, 49> MenuTree = {{
     {MenuKind::Menu, "MENU1", "花(ﾊﾅ)", ""},
     {MenuKind::Item, "MENU11", "花の色(&C&ｿ)", "F1"},
     {MenuKind::Item, "MENU12", "花びらの数(&N&ﾝ)", "F2"},
@@ -64,6 +64,7 @@ inline constexpr std::array<MenuEntry, 47> MenuTree = {{
     {MenuKind::Item, "MENU47", "ﾌｧｼﾞｲｰ図示検索(&H&ｸ)", ""},
     {MenuKind::Separator, "MENU49", "-", ""},
     {MenuKind::Item, "MENU4A", "検索条件解除(&U&ﾅ)", ""},
+    {MenuKind::Item, "MENU4B", "識別ガイド(&J&ﾏ)", "F12"},
     {MenuKind::Menu, "MENU5", "科･名検索", ""},
     {MenuKind::Item, "MENU51", "科名検索(&K&ﾉ)", ""},
     {MenuKind::Separator, "MENU52", "-", ""},
@@ -83,6 +84,7 @@ inline constexpr std::array<MenuEntry, 47> MenuTree = {{
     {MenuKind::Item, "MENU72", "画像データ閲覧(&G&ｷ)", ""},
     {MenuKind::Item, "MENU73", "ﾂｰﾙﾊﾞｰの表示(&V&ﾋ)", ""},
     {MenuKind::Item, "MENU74", "ﾂｰﾙﾊﾞｰの変更(&T&ｶ)", ""},
+    {MenuKind::Item, "MENU75", "候補数の表示(&K&ﾉ)", ""},
     {MenuKind::Menu, "MENU9", "ﾍﾙﾌﾟ(&H&ｸ)", ""},
     {MenuKind::Item, "Menu91", "目次(&C&ｿ)", ""},
     {MenuKind::Item, "Menu92", "ﾍﾙﾌﾟの使い方 (&H&ｸ)", ""},

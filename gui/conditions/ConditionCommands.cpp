@@ -16,6 +16,7 @@ void clearAllConditions(App& app) {
     ClearAllConditions(app.state);
     emit app.conditionsChanged();
     app.unload<SearchPanel>();
+    app.notify(hook::ConditionsCleared);
 }
 
 } // namespace

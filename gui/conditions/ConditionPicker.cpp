@@ -55,6 +55,7 @@ void ShowConditionPicker(App& app) {
     QPushButton* focus =
         (current >= 1 && current <= 7) ? picker.optionButton(current) : picker.confirmButton();
     focus->setFocus(Qt::OtherFocusReason);
+    app.notify(hook::PickerShown);
 }
 
 void OpenPickerFromMenu(App& app, int category) {

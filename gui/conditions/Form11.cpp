@@ -51,6 +51,15 @@ int Form11::OptionAt(QPoint pixelPos) {
     return 0;
 }
 
+QRect Form11::OptionCell(int n) {
+    if (n < 1 || n > 8) {
+        return {};
+    }
+    const Span column = Columns[(n - 1) % 4];
+    const Span row = n <= 4 ? Span{0, 2680} : Span{2730, 5400};
+    return QRect(QPoint(px(column.from), px(row.from)), QPoint(px(column.to), px(row.to)));
+}
+
 Form11::Form11(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowTitle(q(texts::PickerCaption));
 
@@ -179,6 +188,7 @@ void Form11::confirm() {
     if (s.SearchMode >= search::Plain) {
         app_.run(hook::SearchPanelRefresh);
     }
+    app_.notify(hook::ConditionCommitted);
 }
 
 void Form11::cancel() {

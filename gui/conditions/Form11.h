@@ -36,6 +36,9 @@ class Form11 : public FormWindow {
     // The option of the illustration grid at a point of Image1 (pixels);
     // 0 in the gaps and outside.
     static int OptionAt(QPoint pixelPos);
+    // The picture cell of option n (1..8) in Image1, in pixels; what is drawn
+    // over a cell (the count badges) is placed from it.
+    static QRect OptionCell(int n);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

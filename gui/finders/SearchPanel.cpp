@@ -135,6 +135,7 @@ void SearchPanel::showResultList(std::int16_t mode) {
     for (int k = 0; k < 10; ++k) {
         tok_[k]->print(view.conditionLabels[k]);
     }
+    app_.notify(hook::GuideRefresh);
 }
 
 Text SearchPanel::nameBoxText() const {

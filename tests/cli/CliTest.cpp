@@ -466,3 +466,51 @@ TEST_F(Cli, FindPictureFollowsTheLookupOrder) {
 }
 
 } // namespace
+
+TEST_F(Cli, GuideExplainAndCompare) {
+    write("KUYU.DAT", Database);
+    const std::string db = path("KUYU.DAT");
+
+    // Flower colour 1 leaves the two violets; every category and option is
+    // there, the last option (不明) counts as if no condition were set.
+    Result r = run({"guide", "--db", db, "--selection", "1000000000", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    json j = r.document();
+    EXPECT_EQ(j["count"], 2);
+    ASSERT_EQ(j["categories"].size(), 10u);
+    const json& colour = j["categories"][0];
+    EXPECT_EQ(colour["name"], "花の色");
+    EXPECT_EQ(colour["chosen"], 1);
+    ASSERT_EQ(colour["options"].size(), 6u);
+    EXPECT_EQ(colour["options"][1], (json{{"option", 2}, {"label", "黄系"}, {"count", 1}}));
+    EXPECT_EQ(colour["options"][5]["count"], 5);
+    EXPECT_EQ(j["ranking"].size(), 9u);
+    EXPECT_EQ(j["ranking"][0], 10); // the violets differ only in stem cross-section
+
+    r = run({"explain", "--db", db, "--key", "ﾀﾝﾎﾟﾎﾟ", "--selection", "1000000000", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    j = r.document();
+    EXPECT_EQ(j["name"], "ﾀﾝﾎﾟﾎﾟ");
+    EXPECT_EQ(j["kept"], (json{{"plain", false}, {"fuzzy", true}, {"ai", true}}));
+    ASSERT_EQ(j["differences"].size(), 1u);
+    EXPECT_EQ(j["differences"][0]["category"], 1);
+    EXPECT_EQ(j["differences"][0]["chosen"], "赤系");
+    EXPECT_EQ(j["differences"][0]["plant"], "黄系");
+
+    r = run({"compare", "--db", db, "--key", "ｽﾐﾚ", "--key", "ﾀﾁﾂﾎﾞｽﾐﾚ", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    j = r.document();
+    EXPECT_EQ(j["plants"], (json{"ｽﾐﾚ", "ﾀﾁﾂﾎﾞｽﾐﾚ"}));
+    ASSERT_EQ(j["rows"].size(), 12u);
+    EXPECT_EQ(j["rows"][9]["differ"], true);
+    EXPECT_EQ(j["rows"][0]["differ"], false);
+    EXPECT_EQ(j["rows"][10]["differ"], true); // classification 2 against none
+
+    // Exit statuses as elsewhere: unknown plant, failed load, usage.
+    EXPECT_EQ(run({"explain", "--db", db, "--key", "ﾕﾘ"}).status, 1);
+    EXPECT_EQ(run({"compare", "--db", db, "--key", "ｽﾐﾚ", "--key", "ﾕﾘ"}).status, 1);
+    EXPECT_EQ(run({"guide", "--db", path("NONE.DAT")}).status, 2);
+    EXPECT_EQ(run({"guide", "--db", db, "--mode", "all"}).status, 64);
+    EXPECT_EQ(run({"compare", "--db", db, "--key", "ｽﾐﾚ"}).status, 64);
+    EXPECT_EQ(run({"explain", "--db", db, "--selection", "1"}).status, 64);
+}

@@ -1,0 +1,231 @@
+// The identification guide on the sample data, as a person uses it with the
+// rest of the program: opened from the search menu, following commits from
+// the picker and the search panel, committing and stepping back itself, the
+// why-out and compare pages, and the picker's count badges.
+
+#include "gui/guide/GuideWindow.h"
+#include "core/conditions/Conditions.h"
+#include "core/guide/Guide.h"
+#include "core/state/StartUpState.h"
+#include "gui/app/App.h"
+#include "gui/app/Commands.h"
+#include "gui/app/MainWindow.h"
+#include "gui/conditions/Form11.h"
+#include "gui/finders/SearchPanel.h"
+#include "gui/guide/PickerBadges.h"
+#include "gui/images/ImageBox.h"
+#include "gui/platform/QtText.h"
+#include "gui/platform/testing/FakePlatform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace kuyu;
+using namespace kuyu::gui;
+using namespace kuyu::gui::testing;
+
+namespace {
+
+struct SampleWorld {
+    SampleWorld() : previous(QDir::currentPath()) {
+        QDir::setCurrent(QStringLiteral(KUYU_SOURCE_DIR "/data/sample"));
+        InitialiseState(state, ts(QStringLiteral("KUYU.DAT")));
+        app = std::make_unique<App>(state, fakes.platform);
+        registerAllCommands(*app);
+        main = &ShowMainWindow(*app, 1215);
+    }
+    ~SampleWorld() {
+        app->unloadAll();
+        delete app->mainWindow();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QDir::setCurrent(previous);
+    }
+    QString previous;
+    AppState state;
+    FakePlatform fakes;
+    std::unique_ptr<App> app;
+    MDIForm1* main = nullptr;
+};
+
+// Pictures for the eye when KUYU_SCREENSHOT_DIR names a folder.
+void snapshot(QWidget* w, const char* name) {
+    const QString dir = qEnvironmentVariable("KUYU_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    }
+}
+
+const QString ClearQuestion = QStringLiteral("      検索条件を初期化します");
+
+} // namespace
+
+class GuideWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SampleWorld> w;
+
+    GuideWindow* guide() { return w->app->loaded<GuideWindow>(); }
+    QString countText() { return guide()->findChild<QLabel*>("GuideCount")->text(); }
+    QString digits() { return qs(w->state.SelectionCode.substr(0, 10)); }
+    // What an input method hands the box when the person confirms a word.
+    static void typeWithInputMethod(QWidget* box, const QString& word) {
+        box->setFocus();
+        QInputMethodEvent commit;
+        commit.setCommitString(word);
+        QCoreApplication::sendEvent(box, &commit);
+    }
+    void pickInPicker(int option) {
+        auto* picker = w->app->loaded<Form11>();
+        QVERIFY(picker);
+        picker->optionButton(option)->click();
+        picker->confirmButton()->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+  private slots:
+    void init() { w = std::make_unique<SampleWorld>(); }
+    void cleanup() {
+        QVERIFY2(w->fakes.messages->verify(), qPrintable(w->fakes.messages->failures().join('\n')));
+        w.reset();
+    }
+
+    void opensModelessFromTheLastSearchMenuItem() {
+        QAction* item = w->main->menuItem(QStringLiteral("MENU4B"));
+        QVERIFY(item);
+        QCOMPARE(item->shortcut(), QKeySequence(Qt::Key_F12));
+        item->trigger();
+        QVERIFY(guide());
+        QCOMPARE(guide()->windowTitle(), QStringLiteral("識別ガイド"));
+        QVERIFY(guide()->isVisible() && !guide()->isModal());
+        QCOMPARE(countText(), QStringLiteral("候補 220 種類（検索）"));
+        QCOMPARE(guide()->pages()->count(), 3);
+        // Every unset character is offered, best first.
+        QCOMPARE(guide()->shownOrder().size(), 10);
+        QVERIFY(!guide()->findChild<QPushButton*>("GuideBack")->isEnabled());
+        QVERIFY(guide()->frameGeometry().width() <= w->main->screen()->availableGeometry().width());
+    }
+
+    // A commit in the picker from the menu and one from the search panel
+    // both reach the guide; its count is what the search lists.
+    void followsCommitsFromThePickerAndTheSearchPanel() {
+        OpenGuideWindow(*w->app);
+        w->app->run(cmd::Menu11);
+        pickInPicker(3);
+        QCOMPARE(digits(), QStringLiteral("3000000000"));
+        const int afterColour =
+            CountRemaining(GuideIndex(w->state), {w->state.SelectionCode, 0, {}}).total;
+        QCOMPARE(countText(), QStringLiteral("候補 %1 種類（検索）").arg(afterColour));
+
+        w->app->run(cmd::Menu43); // fuzzy search into the panel
+        QVERIFY(countText().endsWith(QStringLiteral("（ﾌｧｼﾞｨｰ検索）")));
+        auto* panel = w->app->loaded<SearchPanel>();
+        panel->findChild<QPushButton*>("Command2")->click();
+        pickInPicker(5);
+        QCOMPARE(digits(), QStringLiteral("3500000000"));
+        QCOMPARE(countText(),
+                 QStringLiteral("候補 %1 種類（ﾌｧｼﾞｨｰ検索）").arg(w->state.ResultCount));
+        QCOMPARE(guide()->findChild<QLabel*>("GuideHistory")->text(),
+                 QStringLiteral("条件の変更 2 回"));
+    }
+
+    // Pressing an option commits it as the picker would (selection, check
+    // mark, the panel searched again); 戻る steps back over commits and a clear.
+    void optionCommitsAndBackStepsBack() {
+        w->app->run(cmd::Menu41);
+        OpenGuideWindow(*w->app);
+        const int best = guide()->shownOrder().first();
+        QPushButton* option = guide()->optionButton(best, 1);
+        QVERIFY(option);
+        const int promised = option->text().section(QLatin1Char('\n'), 1).toInt();
+        option->click();
+        QCOMPARE(w->state.SelectionCode[static_cast<std::size_t>(best - 1)], U'1');
+        QVERIFY(w->main->menuItem(QString::fromLatin1(Category(best).menuItem))->isChecked());
+        QCOMPARE(int(w->state.ResultCount), promised);
+        QVERIFY(!guide()->shownOrder().contains(best));
+
+        w->fakes.messages->expect(QStringLiteral("検索条件解除"), ClearQuestion, Answer::Yes);
+        w->app->run(cmd::Menu4A);
+        QCOMPARE(digits(), QStringLiteral("0000000000"));
+        auto* back = guide()->findChild<QPushButton*>("GuideBack");
+        back->click(); // before the clear
+        QCOMPARE(w->state.SelectionCode[static_cast<std::size_t>(best - 1)], U'1');
+        QVERIFY(w->main->menuItem(QString::fromLatin1(Category(best).menuItem))->isChecked());
+        back->click(); // before the commit
+        QCOMPARE(digits(), QStringLiteral("0000000000"));
+        QVERIFY(!w->main->menuItem(QString::fromLatin1(Category(best).menuItem))->isChecked());
+        QVERIFY(!back->isEnabled());
+    }
+
+    void whyOutAndCompareTakeInputMethodText() {
+        OpenGuideWindow(*w->app);
+        w->app->run(cmd::Menu11);
+        pickInPicker(3);
+        auto* name = guide()->findChild<QLineEdit*>("GuideWhyName");
+        typeWithInputMethod(name, QStringLiteral("つぼすみれ"));
+        QCOMPARE(name->text(), QStringLiteral("ﾂﾎﾞｽﾐﾚ"));
+        guide()->findChild<QPushButton*>("GuideWhyShow")->click();
+        auto* why = guide()->findChild<QTreeWidget*>("GuideWhyTable");
+        QCOMPARE(why->topLevelItemCount(), 1);
+        QCOMPARE(why->topLevelItem(0)->text(2), QStringLiteral("白系（または 青系）"));
+        guide()->pages()->setCurrentIndex(1);
+        snapshot(guide(), "guide-why");
+        QVERIFY(guide()
+                    ->findChild<QLabel*>("GuideWhyStatus")
+                    ->text()
+                    .contains(QStringLiteral("検索 ×")));
+
+        guide()->findChild<QLineEdit*>("GuideCompareA")->setText(QStringLiteral("ｽﾐﾚ"));
+        typeWithInputMethod(guide()->findChild<QLineEdit*>("GuideCompareB"),
+                            QStringLiteral("ツボスミレ"));
+        guide()->findChild<QPushButton*>("GuideCompareShow")->click();
+        auto* table = guide()->findChild<QTreeWidget*>("GuideCompareTable");
+        QCOMPARE(table->topLevelItemCount(), 12);
+        QStringList differing;
+        for (int i = 0; i < table->topLevelItemCount(); ++i) {
+            if (table->topLevelItem(i)->data(0, Qt::UserRole).toBool()) {
+                differing << table->topLevelItem(i)->text(0);
+            }
+        }
+        QCOMPARE(differing, (QStringList{"花の色", "葉序", "茎形状", "茎断面"}));
+        guide()->pages()->setCurrentIndex(2);
+        snapshot(guide(), "guide-compare");
+    }
+
+    void badgesAreOffUntilTheMenuItemTurnsThemOn() {
+        w->app->run(cmd::Menu12);
+        auto* picker = w->app->loaded<Form11>();
+        auto* badges = picker->image()->findChild<CountBadges*>("GuideBadges");
+        QVERIFY(!badges || !badges->isVisible());
+        QAction* item = w->main->menuItem(QStringLiteral("MENU75"));
+        QVERIFY(item->isCheckable() && !item->isChecked());
+
+        item->trigger();
+        QVERIFY(item->isChecked());
+        QCOMPARE(w->fakes.settings->values.value("CandidateCounts"), QStringList{"1"});
+        badges = picker->image()->findChild<CountBadges*>("GuideBadges");
+        QVERIFY(badges && badges->isVisible());
+        const GuideCounts counts =
+            CountRemaining(GuideIndex(w->state), {w->state.SelectionCode, 0, {}});
+        QStringList expected;
+        for (int n : counts.categories[1].counts) {
+            expected << QString::number(n);
+        }
+        QCOMPARE(badges->texts(), expected);
+        QCOMPARE(badges->texts().size(), 8);
+        snapshot(picker, "picker-badges");
+
+        item->trigger();
+        QVERIFY(!badges->isVisible());
+        QCOMPARE(w->fakes.settings->values.value("CandidateCounts"), QStringList{"0"});
+    }
+};
+
+QTEST_MAIN(GuideWindowTest)
+#include "GuideWindowTest.moc"
