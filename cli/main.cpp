@@ -3,6 +3,7 @@
 // (--db is the start-up command-line text), runs one core operation and
 // prints its result as UTF-8 text lines or, with --json, one JSON document.
 
+#include "cli/CheckCommand.h"
 #include "cli/Output.h"
 #include "cli/PictureCommands.h"
 #include "core/database/Database.h"
@@ -307,6 +308,15 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"plant", "window", "illustration"}));
     findCmd->add_flag("--json", find.json, "print one JSON document");
 
+    CheckArgs check;
+    CLI::App* checkCmd =
+        app.add_subcommand("check", "list the problems of a database and its data folder");
+    checkCmd
+        ->add_option("--db", check.db,
+                     "plant database file (as given on the start-up command line)")
+        ->required();
+    checkCmd->add_flag("--json", check.json, "print one JSON document");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -340,6 +350,9 @@ int main(int argc, char** argv) {
         }
         if (decodeCmd->parsed()) {
             return runDecodePi(decode);
+        }
+        if (checkCmd->parsed()) {
+            return runCheck(check);
         }
         return runFindPicture(find);
     } catch (const std::exception& e) {
