@@ -3,6 +3,7 @@
 // (--db is the start-up command-line text), runs one core operation and
 // prints its result as UTF-8 text lines or, with --json, one JSON document.
 
+#include "cli/CheckCommand.h"
 #include "cli/GuideCommands.h"
 #include "cli/Output.h"
 #include "cli/PictureCommands.h"
@@ -340,6 +341,15 @@ int main(int argc, char** argv) {
         ->expected(2);
     compareCmd->add_flag("--json", compare.json, "print one JSON document");
 
+    CheckArgs check;
+    CLI::App* checkCmd =
+        app.add_subcommand("check", "list the problems of a database and its data folder");
+    checkCmd
+        ->add_option("--db", check.db,
+                     "plant database file (as given on the start-up command line)")
+        ->required();
+    checkCmd->add_flag("--json", check.json, "print one JSON document");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -383,15 +393,20 @@ int main(int argc, char** argv) {
         if (decodeCmd->parsed()) {
             return runDecodePi(decode);
         }
+        if (checkCmd->parsed()) {
+            return runCheck(check);
+        }
         return runFindPicture(find);
     } catch (const std::exception& e) {
-        const bool json = (searchCmd->parsed() && search.common.json) ||
-                          (listCmd->parsed() && list.common.json) ||
-                          (familiesCmd->parsed() && families.json) ||
-                          (familyCmd->parsed() && family.common.json) ||
-                          (namesCmd->parsed() && names.common.json) ||
-                          (featuresCmd->parsed() && features.common.json) ||
-                          (decodeCmd->parsed() && decode.json) || (findCmd->parsed() && find.json);
+        const bool json =
+            (searchCmd->parsed() && search.common.json) ||
+            (listCmd->parsed() && list.common.json) || (familiesCmd->parsed() && families.json) ||
+            (familyCmd->parsed() && family.common.json) ||
+            (namesCmd->parsed() && names.common.json) ||
+            (featuresCmd->parsed() && features.common.json) || (guideCmd->parsed() && guide.json) ||
+            (explainCmd->parsed() && explain.json) || (compareCmd->parsed() && compare.json) ||
+            (checkCmd->parsed() && check.json) || (decodeCmd->parsed() && decode.json) ||
+            (findCmd->parsed() && find.json);
         const bool memory = dynamic_cast<const std::bad_alloc*>(&e) != nullptr;
         return reportFailure(ExitInternal, memory ? 7 : kuyu::err::DeviceIo, e.what(), json);
     }

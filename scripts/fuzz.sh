@@ -1,57 +1,60 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (address and undefined-behaviour
-# sanitizers) in their own build folder and runs one for a bounded time.
+# sanitizers) and runs one, or each in turn, for a bounded time.
 #
-#   scripts/fuzz.sh [SECONDS] [TARGET]     TARGET: pi (default) or fieldreader
+#   scripts/fuzz.sh [SECONDS] [TARGET|all]
 #
-# The committed seed corpus in fuzz/corpus/TARGET is read; new inputs go to
-# fuzz/corpus-work/TARGET (not committed). Crashes land in the build folder.
-# FUZZ_JOBS=N runs N fuzzing processes; FUZZ_REGEN=1 rewrites the Pi seeds.
+# TARGET: pi (default), fieldreader, database, alias, cp932, names.
+# The committed seeds in fuzz/corpus/TARGET are read; the working corpus,
+# the build and any crash inputs live outside the source tree:
+#   FUZZ_BUILD_DIR  build folder      (default ~/.cache/kuyu/fuzz-build)
+#   FUZZ_WORK_DIR   working corpora   (default ~/.cache/kuyu/fuzz-corpus)
+#   FUZZ_RUNS=N     stop after N executions as well
+#   FUZZ_JOBS=N     N fuzzing processes; FUZZ_REGEN=1 rewrites the Pi seeds
+# Each run ends with libFuzzer's statistics (executions, coverage).
 set -euo pipefail
 
 seconds=${1:-60}
 target=${2:-pi}
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=${FUZZ_BUILD_DIR:-$root/build-fuzz}
-mkdir -p "$out"
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/kuyu
+out=${FUZZ_BUILD_DIR:-$cache/fuzz-build}
+work_root=${FUZZ_WORK_DIR:-$cache/fuzz-corpus}
+all_targets=(pi fieldreader database alias cp932 names)
 
-cxx=${CXX_FUZZ:-clang++}
-flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -I"$root")
-san=(-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
-
-# Sources each target needs (plain clang++ commands: the normal build never
-# sees these targets).
-core_text=("$root/core/text/Text.cpp")
 case "$target" in
-pi)
-    sources=("$root/fuzz/pi_fuzz.cpp" "$root/pi/PiDecoder.cpp" "$root/core/files/Files.cpp" "${core_text[@]}")
-    ;;
-fieldreader)
-    sources=("$root/fuzz/fieldreader_fuzz.cpp" "$root/core/database/FieldReader.cpp" "${core_text[@]}")
-    ;;
+all) targets=("${all_targets[@]}") ;;
 *)
-    echo "unknown target: $target" >&2
-    exit 2
+    if [[ ! " ${all_targets[*]} " =~ " $target " ]]; then
+        echo "unknown target: $target (one of: ${all_targets[*]} all)" >&2
+        exit 2
+    fi
+    targets=("$target")
     ;;
 esac
 
-echo "building $target fuzzer in $out"
-"$cxx" "${flags[@]}" "${san[@]}" "${sources[@]}" -o "$out/${target}_fuzz"
+echo "building fuzz targets in $out"
+CC=${CC_FUZZ:-clang} CXX=${CXX_FUZZ:-clang++} cmake -S "$root" -B "$out" -G Ninja \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKUYU_FUZZ=ON -DKUYU_BUILD_GUI=OFF \
+    -DKUYU_BUILD_TESTS=OFF -DKUYU_BUILD_BENCH=OFF >/dev/null
+cmake --build "$out" --target "${targets[@]/%/_fuzz}" make_corpus
 
-seeds="$root/fuzz/corpus/$target"
-mkdir -p "$seeds"
-if [[ "$target" == pi && ( -n "${FUZZ_REGEN:-}" || -z "$(ls -A "$seeds")" ) ]]; then
-    "$cxx" "${flags[@]}" "$root/fuzz/make_corpus.cpp" "$root/pi/PiEncoder.cpp" -o "$out/make_corpus"
-    "$out/make_corpus" "$seeds"
-fi
-
-work="$root/fuzz/corpus-work/$target"
-mkdir -p "$work"
-cd "$out"
-args=(-max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 -print_final_stats=1)
-jobs=${FUZZ_JOBS:-1}
-if ((jobs > 1)); then
-    # Parallel runs write their output to fuzz-N.log in the build folder.
-    args+=(-jobs="$jobs" -workers="$jobs")
-fi
-exec "./${target}_fuzz" "${args[@]}" "$work" "$seeds"
+for t in "${targets[@]}"; do
+    seeds="$root/fuzz/corpus/$t"
+    mkdir -p "$seeds"
+    if [[ "$t" == pi && ( -n "${FUZZ_REGEN:-}" || -z "$(ls -A "$seeds")" ) ]]; then
+        "$out/fuzz/make_corpus" "$seeds"
+    fi
+    work="$work_root/$t"
+    crashes="$out/crashes/$t"
+    mkdir -p "$work" "$crashes"
+    args=(-max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -timeout=30
+          -print_final_stats=1 -artifact_prefix="$crashes/")
+    [[ -n "${FUZZ_RUNS:-}" ]] && args+=(-runs="$FUZZ_RUNS")
+    jobs=${FUZZ_JOBS:-1}
+    if ((jobs > 1)); then
+        args+=(-jobs="$jobs" -workers="$jobs")
+    fi
+    echo "== $t"
+    (cd "$out" && "./fuzz/${t}_fuzz" "${args[@]}" "$work" "$seeds")
+done

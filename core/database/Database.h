@@ -21,6 +21,8 @@ class FieldReader {
     bool atEnd() const;
     // The next field; throws RunTimeError(62) when the input is exhausted.
     Text readField();
+    // Characters consumed so far (for reporting where a record starts).
+    std::size_t position() const { return pos_; }
 
   private:
     Text text_;

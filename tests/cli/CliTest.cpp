@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -513,4 +514,29 @@ TEST_F(Cli, GuideExplainAndCompare) {
     EXPECT_EQ(run({"guide", "--db", db, "--mode", "all"}).status, 64);
     EXPECT_EQ(run({"compare", "--db", db, "--key", "ｽﾐﾚ"}).status, 64);
     EXPECT_EQ(run({"explain", "--db", db, "--selection", "1"}).status, 64);
+}
+
+// check: exit 0 for a database the program loads, 2 for one it refuses (a
+// stray blank line at the end), with the problem's line in both outputs.
+TEST_F(Cli, CheckSaysWhetherTheProgramLoadsTheFile) {
+    write("good/KUYU.DAT", Database);
+    Result r = run({"check", "--db", path("good/KUYU.DAT"), "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.document()["loads"], true);
+    EXPECT_EQ(r.document()["plants"], 5);
+
+    write("bad/KUYU.DAT", std::string(Database) + "\r\n");
+    r = run({"check", "--db", path("bad/KUYU.DAT"), "--json"});
+    EXPECT_EQ(r.status, 2);
+    const json j = r.document();
+    EXPECT_EQ(j["loads"], false);
+    const auto partial = std::find_if(j["problems"].begin(), j["problems"].end(),
+                                      [](const json& p) { return p["kind"] == "partial-record"; });
+    ASSERT_NE(partial, j["problems"].end());
+    EXPECT_EQ((*partial)["line"], 6);
+
+    r = run({"check", "--db", path("bad/KUYU.DAT")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("6行目"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("読み込めません"), std::string::npos) << r.out;
 }

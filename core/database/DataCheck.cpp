@@ -1,0 +1,385 @@
+#include "core/database/DataCheck.h"
+
+#include "core/Errors.h"
+#include "core/conditions/Conditions.h"
+#include "core/database/Database.h"
+#include "core/files/Files.h"
+#include "core/images/PictureLookup.h"
+#include "core/state/AppState.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <memory>
+#include <set>
+
+namespace kuyu {
+
+namespace {
+
+// The same limits the program reads with.
+constexpr std::size_t MaxFileBytes = std::size_t{32} << 20;
+const Text AliasFileName = U"SNAME.DAT";
+
+struct Record {
+    std::array<Text, 3> fields;
+    int fieldsRead = 0;
+    int line = 0;
+};
+
+// 1-based line of each character position, counting CR LF, lone CR and lone
+// LF as line ends, as the field reader does.
+class LineIndex {
+  public:
+    explicit LineIndex(const Text& text) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') {
+                continue;
+            }
+            if (text[i] == U'\r' || text[i] == U'\n') {
+                ends_.push_back(i);
+            }
+        }
+    }
+    int lineOf(std::size_t pos) const {
+        return static_cast<int>(std::lower_bound(ends_.begin(), ends_.end(), pos) - ends_.begin()) +
+               1;
+    }
+
+  private:
+    std::vector<std::size_t> ends_;
+};
+
+// Reads records of `fieldCount` fields the way the program does, noting the
+// line each starts on. Stops at the first partial record (kept, with
+// fieldsRead < fieldCount).
+std::vector<Record> readRecords(const Text& text, int fieldCount) {
+    const LineIndex lines(text);
+    FieldReader in(text);
+    std::vector<Record> out;
+    while (!in.atEnd()) {
+        Record r;
+        r.line = lines.lineOf(in.position());
+        try {
+            for (int f = 0; f < fieldCount; ++f) {
+                r.fields[static_cast<std::size_t>(f)] = in.readField();
+                r.fieldsRead = f + 1;
+            }
+        } catch (const RunTimeError&) {
+            out.push_back(std::move(r));
+            break;
+        }
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+Text number(long n) {
+    return decimal(n);
+}
+
+Text keyOf(const Text& name) {
+    Text key = left(name, 8);
+    while (!key.empty() && key.back() == U' ') {
+        key.pop_back();
+    }
+    return key;
+}
+
+// Characters a category's code may hold, besides its option digits.
+bool isSpecialCode(char32_t c) {
+    return c == U'0' || c == U'X' || c == U'Y' || (c >= U'A' && c <= U'D') ||
+           (c >= U'H' && c <= U'J');
+}
+
+// What is wrong with character `pos` (1-based) of a code, or empty.
+Text codeCharacterProblem(const Text& code, std::size_t pos) {
+    const char32_t c = code[pos - 1];
+    const Text at = number(static_cast<long>(pos)) + U"文字目の「" + Text(1, c) + U"」";
+    if (pos <= 20) {
+        const int k = static_cast<int>((pos + 1) / 2);
+        const CategoryInfo& info = Category(k);
+        if (isSpecialCode(c)) {
+            return {};
+        }
+        if (c >= U'1' && c <= U'9' && static_cast<int>(c - U'0') <= info.optionCount) {
+            return {};
+        }
+        return at + U"は" + info.openerCaption + U"の選択肢にありません（1〜" +
+               number(info.optionCount) + U"、0、X、Y、A〜D、H〜J）";
+    }
+    if (pos <= 29) {
+        if ((c >= U'0' && c <= U'9') || c == U' ') {
+            return {};
+        }
+        return at + U"は値の並び（21〜29文字目）に使えません（数字のみ）";
+    }
+    if ((c >= U'0' && c <= U'5') || c == U' ') {
+        return {};
+    }
+    return at + U"は分類（30文字目）にありません（0〜5）";
+}
+
+Text nameForMessage(const Text& name) {
+    return U"「" + name + U"」";
+}
+
+bool endsWithIgnoringCase(const Text& s, const Text& suffix) {
+    if (s.size() < suffix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        char32_t a = s[s.size() - suffix.size() + i];
+        char32_t b = suffix[i];
+        if (a >= U'a' && a <= U'z') {
+            a -= 32;
+        }
+        if (b >= U'a' && b <= U'z') {
+            b -= 32;
+        }
+        if (a != b) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// File names of a folder, decoded: UTF-8 where the bytes are UTF-8, CP932
+// otherwise (as Windows media left them).
+std::vector<Text> folderNames(const Text& folder) {
+    std::vector<Text> names;
+    const std::string native = folder.empty() ? std::string(".") : toUtf8(folder);
+    std::unique_ptr<DIR, int (*)(DIR*)> d(opendir(native.c_str()), closedir);
+    if (!d) {
+        return names;
+    }
+    while (const dirent* e = readdir(d.get())) {
+        const std::string raw = e->d_name;
+        if (raw == "." || raw == "..") {
+            continue;
+        }
+        const Text asUtf8 = fromUtf8(raw);
+        names.push_back(toUtf8(asUtf8) == raw ? asUtf8 : decodeCp932(raw));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const std::vector<Text>& pictureExtensions() {
+    static const std::vector<Text> exts{U".BMP", U".GIF", U".JPG", U".JPEG", U".PI"};
+    return exts;
+}
+
+class Checker {
+  public:
+    explicit Checker(const Text& path) : path_(path), folder_(DataFolderOf(path)) {}
+
+    DataCheckReport run() {
+        checkDatabase();
+        checkAliases();
+        checkFolder();
+        return std::move(report_);
+    }
+
+  private:
+    void add(std::string file, int line, int record, int field, std::string kind, Text message,
+             bool stops = false) {
+        report_.problems.push_back(
+            {std::move(file), line, record, field, std::move(kind), std::move(message), stops});
+    }
+
+    void checkDatabase() {
+        std::string bytes;
+        try {
+            bytes = readWholeFile(path_, MaxFileBytes);
+        } catch (const RunTimeError& e) {
+            const Text why = e.number() == err::FileNotFound
+                                 ? Text(U"データファイルがみつかりません")
+                                 : errorNumberText(e.number());
+            add("database", 0, 0, 0, "unreadable", why, true);
+            return;
+        }
+        const std::vector<Record> records = readRecords(decodeFileText(bytes), 3);
+        bool stops = false;
+        int n = 0;
+        for (const Record& r : records) {
+            ++n;
+            if (n > PlantCapacity) {
+                add("database", r.line, n, 0, "too-many-records",
+                    U"記録が" + number(PlantCapacity) +
+                        U"件を超えています（エラー番号9で読み込みが止まります）",
+                    true);
+                stops = true;
+                break;
+            }
+            if (r.fieldsRead < 3) {
+                Text what = U"記録が途中で終わっています（" + number(r.fieldsRead + 1) +
+                            U"番目の欄がありません）。エラー番号62で読み込みが止まります";
+                if (r.fieldsRead == 1 && r.fields[0].empty()) {
+                    what += U"。ファイル末尾の空行ではありませんか";
+                }
+                add("database", r.line, n, r.fieldsRead + 1, "partial-record", what, true);
+                stops = true;
+                break;
+            }
+            checkPlant(r, n);
+        }
+        report_.plantCount = static_cast<int>(names_.size());
+        report_.loadsAtStartUp = !stops;
+        report_.loadsBySelection = !stops && !records.empty() && firstCodeLength_ == CodeLength;
+        if (!stops && records.empty()) {
+            add("database", 0, 0, 0, "empty",
+                U"記録がひとつもありません（ﾃﾞｰﾀﾌｧｲﾙ選択では読み込めません）");
+        }
+        checkDuplicateKeys();
+    }
+
+    void checkPlant(const Record& r, int n) {
+        const Text& name = r.fields[0];
+        const Text& code = r.fields[1];
+        if (n == 1) {
+            firstCodeLength_ = code.size();
+        }
+        names_.push_back(name);
+        lines_.push_back(r.line);
+        if (name.empty()) {
+            add("database", r.line, n, 1, "empty-name", U"植物名が空です");
+        }
+        if (code.size() != CodeLength) {
+            Text what = U"特徴コードが" + number(static_cast<long>(code.size())) + U"文字です（" +
+                        number(CodeLength) + U"文字のはずです）";
+            if (n == 1) {
+                what += U"。先頭の記録なので、ﾃﾞｰﾀﾌｧｲﾙ選択ではこのファイルを読み込めません";
+            }
+            add("database", r.line, n, 2, "code-length", what);
+        }
+        for (std::size_t pos = 1; pos <= std::min<std::size_t>(code.size(), CodeLength); ++pos) {
+            if (Text what = codeCharacterProblem(code, pos); !what.empty()) {
+                add("database", r.line, n, 2, "code-character",
+                    nameForMessage(name) + U"の" + what);
+            }
+        }
+    }
+
+    void checkDuplicateKeys() {
+        std::map<Text, std::size_t> firstOf;
+        for (std::size_t i = 0; i < names_.size(); ++i) {
+            const Text key = keyOf(names_[i]);
+            auto [it, fresh] = firstOf.emplace(key, i);
+            if (!fresh) {
+                const std::size_t j = it->second;
+                add("database", lines_[i], static_cast<int>(i + 1), 1, "duplicate-key",
+                    nameForMessage(names_[i]) + U"は" + number(lines_[j]) + U"行目の" +
+                        nameForMessage(names_[j]) +
+                        U"と先頭8文字が同じです（絵や一覧から開けるのは後の植物だけです）");
+                it->second = i;
+            }
+        }
+    }
+
+    void checkAliases() {
+        Text path = folder_ + AliasFileName;
+        if (FileExists(path) != -1) {
+            path = AliasFileName;
+            if (FileExists(path) != -1) {
+                return; // no alias file: nothing to check
+            }
+        }
+        std::string bytes;
+        try {
+            bytes = readWholeFile(path, MaxFileBytes);
+        } catch (const RunTimeError& e) {
+            add("aliases", 0, 0, 0, "unreadable",
+                errorNumberText(e.number()) + U"（別名は使われません）");
+            return;
+        }
+        const std::set<Text> plants(names_.begin(), names_.end());
+        int n = 0;
+        for (const Record& r : readRecords(decodeFileText(bytes), 2)) {
+            ++n;
+            if (n > PlantCapacity) {
+                add("aliases", r.line, n, 0, "too-many-records",
+                    U"別名が" + number(PlantCapacity) + U"件を超えています（以降は使われません）");
+                break;
+            }
+            if (r.fieldsRead < 2) {
+                Text what = U"記録が途中で終わっています（この記録は使われません）";
+                if (r.fieldsRead == 1 && r.fields[0].empty()) {
+                    what += U"。ファイル末尾の空行ではありませんか";
+                }
+                add("aliases", r.line, n, r.fieldsRead + 1, "partial-record", what);
+                break;
+            }
+            ++report_.aliasCount;
+            if (!plants.contains(r.fields[1])) {
+                add("aliases", r.line, n, 2, "unknown-plant",
+                    U"別名" + nameForMessage(r.fields[0]) + U"の植物" +
+                        nameForMessage(r.fields[1]) + U"はデータファイルにありません");
+            }
+        }
+    }
+
+    void checkFolder() {
+        std::set<Text> keys;
+        std::set<Text> closeUpStems;
+        for (const Text& name : names_) {
+            keys.insert(keyOf(name));
+            Text stem = left(name, 7);
+            while (!stem.empty() && stem.back() == U' ') {
+                stem.pop_back();
+            }
+            closeUpStems.insert(stem);
+        }
+        for (std::size_t i = 0; i < names_.size(); ++i) {
+            const Text key = keyOf(names_[i]);
+            if (!key.empty() && !findPicture(key, folder_, PictureSet::PlantWindow)) {
+                add("folder", lines_[i], static_cast<int>(i + 1), 0, "no-picture",
+                    nameForMessage(names_[i]) + U"の絵（" + key +
+                        U".BMP/.GIF/.JPG/.JPEG/.Pi）がありません");
+            }
+        }
+        for (const Text& file : folderNames(folder_)) {
+            if (endsWithIgnoringCase(file, U".TXT")) {
+                const Text base = file.substr(0, file.size() - 4);
+                if (!keys.contains(base)) {
+                    add("folder", 0, 0, 0, "orphan-note",
+                        U"メモ" + nameForMessage(file) + U"に合う植物がありません");
+                }
+                continue;
+            }
+            for (const Text& ext : pictureExtensions()) {
+                if (!endsWithIgnoringCase(file, ext)) {
+                    continue;
+                }
+                const Text base = file.substr(0, file.size() - ext.size());
+                if (base.empty() || keys.contains(base)) {
+                    break;
+                }
+                const char32_t last = base.back();
+                if ((last == U'Q' || last == U'R') &&
+                    !closeUpStems.contains(base.substr(0, base.size() - 1))) {
+                    add("folder", 0, 0, 0, "orphan-close-up",
+                        U"拡大絵" + nameForMessage(file) + U"に合う植物がありません");
+                }
+                break;
+            }
+        }
+    }
+
+    Text path_;
+    Text folder_;
+    DataCheckReport report_;
+    std::vector<Text> names_;
+    std::vector<int> lines_;
+    std::size_t firstCodeLength_ = 0;
+};
+
+} // namespace
+
+DataCheckReport CheckDataFiles(const Text& databasePath) {
+    return Checker(databasePath).run();
+}
+
+} // namespace kuyu

@@ -1,0 +1,126 @@
+// The data check against hand-written folders: each problem a person makes in
+// a text editor is found on its line and field, and the verdict agrees with
+// what the loader does.
+
+#include "core/database/DataCheck.h"
+#include "CoreTestFiles.h"
+#include "core/database/Database.h"
+#include "core/state/AppState.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kuyu {
+namespace {
+
+using testing::plantCode;
+using testing::record;
+using testing::TempFolder;
+
+const Text Good1 = record(U"ｽﾐﾚ", plantCode(U"3515241131"), U"ｽﾐﾚ");
+const Text Good2 = record(U"ﾀﾝﾎﾟﾎﾟ", plantCode(U"2144244131"), U"ｷｸ");
+
+const DataProblem* find(const DataCheckReport& r, const std::string& kind) {
+    auto it = std::find_if(r.problems.begin(), r.problems.end(),
+                           [&](const DataProblem& p) { return p.kind == kind; });
+    return it == r.problems.end() ? nullptr : &*it;
+}
+
+struct Case {
+    const char* what;
+    Text database;
+    std::string kind; // the problem expected ("" for none)
+    int line;
+    int field;
+    bool loads;
+};
+
+TEST(DataCheck, FindsEachProblemOnItsLineAndAgreesWithTheLoader) {
+    const std::vector<Case> cases{
+        {"clean", Good1 + Good2, "", 0, 0, true},
+        {"blank line at the end", Good1 + Good2 + U"\r\n", "partial-record", 3, 2, false},
+        {"record cut after its code", Good1 + U"ｽﾐﾚｻｲｼﾝ," + plantCode(U"3") + U"\r\n",
+         "partial-record", 2, 3, false},
+        {"short code", Good1 + record(U"ﾀﾝﾎﾟﾎﾟ", U"21652", U"ｷｸ"), "code-length", 2, 2, true},
+        {"short first code", record(U"ﾀﾝﾎﾟﾎﾟ", U"21652", U"ｷｸ") + Good1, "code-length", 1, 2,
+         false},
+        {"option beyond the category", Good1 + record(U"ﾀﾝﾎﾟﾎﾟ", plantCode(U"9"), U"ｷｸ"),
+         "code-character", 2, 2, true},
+        {"letter no category knows", Good1 + record(U"ﾀﾝﾎﾟﾎﾟ", plantCode(U"2Z"), U"ｷｸ"),
+         "code-character", 2, 2, true},
+        {"same first eight characters",
+         Good1 + record(U"ｱｲｳｴｵｶｷｸｹ", plantCode(U"1"), U"ｱ") +
+             record(U"ｱｲｳｴｵｶｷｸｺ", plantCode(U"1"), U"ｱ"),
+         "duplicate-key", 3, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        dir.writeCp932("KUYU.DAT", c.database);
+        const DataCheckReport r = CheckDataFiles(dir.file("KUYU.DAT"));
+        EXPECT_EQ(r.loadsAtStartUp && r.loadsBySelection, c.loads);
+        // The verdict is the loader's own: data file selection refuses what
+        // the check says it refuses.
+        AppState state;
+        const Message m = LoadDataFile(state, dir.file("KUYU.DAT"), dir.folder());
+        EXPECT_EQ(m.title == U"お知らせ", r.loadsBySelection);
+        if (c.kind.empty()) {
+            EXPECT_EQ(find(r, "partial-record"), nullptr);
+            EXPECT_EQ(find(r, "code-length"), nullptr);
+            EXPECT_EQ(find(r, "code-character"), nullptr);
+            continue;
+        }
+        const DataProblem* p = find(r, c.kind);
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->line, c.line);
+        EXPECT_EQ(p->field, c.field);
+        EXPECT_FALSE(p->message.empty());
+    }
+}
+
+TEST(DataCheck, AliasesPicturesCloseUpsAndNotes) {
+    TempFolder dir;
+    dir.writeCp932("KUYU.DAT", Good1 + Good2);
+    dir.writeCp932("SNAME.DAT", Text(U"ｽﾓｳﾄﾘｸﾞｻ,ｽﾐﾚ\r\n") + U"ﾅｲｿｳ,ﾐﾂｶﾗﾅｲｿｳ\r\n");
+    dir.writeBytes("ｽﾐﾚ.bmp", "x");      // a picture, found whatever the case
+    dir.writeBytes("ｽﾐﾚQ.BMP", "x");     // its close-up
+    dir.writeBytes("ｽﾐﾚ.txt", "x");      // its note
+    dir.writeBytes("ﾋﾒｼﾞｮｵﾝR.gif", "x"); // a close-up of no plant
+    dir.writeBytes("ﾋﾒｼﾞｮｵﾝ.TXT", "x");  // a note of no plant
+    const DataCheckReport r = CheckDataFiles(dir.file("KUYU.DAT"));
+
+    EXPECT_TRUE(r.loadsAtStartUp && r.loadsBySelection);
+    EXPECT_EQ(r.aliasCount, 2);
+    const DataProblem* alias = find(r, "unknown-plant");
+    ASSERT_NE(alias, nullptr);
+    EXPECT_EQ(alias->line, 2);
+    EXPECT_NE(alias->message.find(U"ﾐﾂｶﾗﾅｲｿｳ"), Text::npos);
+
+    std::vector<Text> missing, orphans;
+    for (const DataProblem& p : r.problems) {
+        if (p.kind == "no-picture") {
+            missing.push_back(p.message);
+        } else if (p.kind == "orphan-close-up" || p.kind == "orphan-note") {
+            orphans.push_back(p.message);
+        }
+    }
+    ASSERT_EQ(missing.size(), 1u); // ﾀﾝﾎﾟﾎﾟ only
+    EXPECT_NE(missing[0].find(U"ﾀﾝﾎﾟﾎﾟ"), Text::npos);
+    ASSERT_EQ(orphans.size(), 2u);
+    for (const Text& o : orphans) {
+        EXPECT_NE(o.find(U"ﾋﾒｼﾞｮｵﾝ"), Text::npos);
+    }
+}
+
+TEST(DataCheck, MissingDatabaseIsRefused) {
+    TempFolder dir;
+    const DataCheckReport r = CheckDataFiles(dir.file("KUYU.DAT"));
+    EXPECT_FALSE(r.loadsAtStartUp);
+    const DataProblem* p = find(r, "unreadable");
+    ASSERT_NE(p, nullptr);
+    EXPECT_TRUE(p->stopsLoading);
+}
+
+} // namespace
+} // namespace kuyu
