@@ -4,10 +4,10 @@
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET|all]
 #
-# TARGET: pi (default), fieldreader, database, alias, cp932, names.
+# TARGET: pi (default), fieldreader, database, alias, cp932, names, note.
 # The committed seeds in fuzz/corpus/TARGET are read; the working corpus,
 # the build and any crash inputs live outside the source tree:
-#   FUZZ_BUILD_DIR  build folder      (default ~/.cache/kuyu/fuzz-build)
+#   FUZZ_BUILD_DIR  build folder      (default ~/.cache/kuyu/fuzz-build-*)
 #   FUZZ_WORK_DIR   working corpora   (default ~/.cache/kuyu/fuzz-corpus)
 #   FUZZ_RUNS=N     stop after N executions as well
 #   FUZZ_JOBS=N     N fuzzing processes; FUZZ_REGEN=1 rewrites the Pi seeds
@@ -18,9 +18,10 @@ seconds=${1:-60}
 target=${2:-pi}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/kuyu
-out=${FUZZ_BUILD_DIR:-$cache/fuzz-build}
+# One build folder per checkout, so two checkouts never share a CMake cache.
+out=${FUZZ_BUILD_DIR:-$cache/fuzz-build-$(printf '%s' "$root" | md5sum | cut -c1-8)}
 work_root=${FUZZ_WORK_DIR:-$cache/fuzz-corpus}
-all_targets=(pi fieldreader database alias cp932 names)
+all_targets=(pi fieldreader database alias cp932 names note)
 
 case "$target" in
 all) targets=("${all_targets[@]}") ;;

@@ -18,31 +18,6 @@
 
 namespace kuyu::gui {
 
-Text NoteText(const std::string& bytes) {
-    const Text all = decodeFileText(bytes);
-    Text out;
-    Text line;
-    bool pending = false; // a line has begun that is not yet ended
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const char32_t c = all[i];
-        if (c == U'\r' || c == U'\n') {
-            if (c == U'\r' && i + 1 < all.size() && all[i + 1] == U'\n') {
-                ++i;
-            }
-            out += line + U"\r\n";
-            line.clear();
-            pending = false;
-        } else {
-            line += c;
-            pending = true;
-        }
-    }
-    if (pending) {
-        out += line + U"\r\n";
-    }
-    return out;
-}
-
 Form43T::Form43T(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowTitle(QStringLiteral("Form1"));
     text_ = new QPlainTextEdit(this);

@@ -2,6 +2,7 @@
 // The note window Form43T and the video window Form43V of the plant picture
 // window.
 
+#include "core/text/NoteText.h" // the note window shows NoteText
 #include "core/text/Text.h"
 
 #include "gui/widgets/FormWindow.h"
@@ -42,11 +43,6 @@ class Form43T : public FormWindow {
     QMenu* menu_ = nullptr;
     QString note_;
 };
-
-// The note text of a file's content: decoded (CP932, or UTF-8 after a byte
-// order mark), every line ended by CR LF, the last one included. CR LF, a
-// lone CR and a lone LF all end a line.
-Text NoteText(const std::string& bytes);
 
 // The video: a player with play, pause, stop and a position slider.
 class Form43V : public FormWindow {
