@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kuyu;
     fuzz::writeFile(fuzz::workFolder() + "SNAME.DAT",
                     std::string_view(reinterpret_cast<const char*>(data), size));
-    AppState state;
+    static AppState state; // made once, as in the program
     state.DataFolder = fromUtf8(fuzz::workFolder());
     const char32_t* names[] = {U"ｽﾐﾚ", U"ﾀﾝﾎﾟﾎﾟ", U"ﾋﾒｼﾞｮｵﾝ"};
     for (int j = 1; j <= 3; ++j) {
