@@ -68,12 +68,32 @@ const QWidget* mainWindowOf(const QWidget* w) {
     return nullptr;
 }
 
+// Where the inner area sits inside the frame: the window's own frame once
+// the window manager has told it, else the main window's.
+QPoint frameOffset(const QWidget* w) {
+    if (w->frameGeometry() != w->geometry()) {
+        return w->geometry().topLeft() - w->frameGeometry().topLeft();
+    }
+    if (const QWidget* main = mainWindowOf(w)) {
+        return main->geometry().topLeft() - main->frameGeometry().topLeft();
+    }
+    return {0, 0};
+}
+
 // The frame a window will have, at its current size.
 QRect frameOf(const QWidget* w) {
-    if (w->isVisible()) {
+    if (w->isVisible() && w->frameGeometry() != w->geometry()) {
         return w->frameGeometry();
     }
-    return {w->pos(), w->size() + frameExtra(w)};
+    return {w->geometry().topLeft() - frameOffset(w), w->size() + frameExtra(w)};
+}
+
+// Moves the window so that its frame's top-left corner lands on `p`. On X11
+// a window manager takes the position Qt hands it as the inner area's, even
+// before the window first shows; placed by that, the title bar would end up
+// above the spot, over the window above.
+void moveFrameTo(QWidget* w, QPoint p) {
+    w->move(p + frameOffset(w));
 }
 
 // The windows of the program that a new one should not cover, each with the
@@ -156,14 +176,46 @@ void fitOnScreen(QWidget* w) {
     const QRect frame = frameOf(w);
     const QPoint inside = clampInto(frame.topLeft(), frame.size(), area);
     if (inside != frame.topLeft()) {
-        w->move(inside);
+        moveFrameTo(w, inside);
     }
 }
+
+namespace {
+
+// A window placed before it shows is placed again as it first shows: its
+// constructor or opener may still change its size (a picture, a list), and
+// the other windows may have moved by then.
+class PlaceOnShow : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* w = static_cast<QWidget*>(watched);
+            w->removeEventFilter(this);
+            w->setProperty("kuyuPlaceOnShow", QVariant());
+            deleteLater();
+            placeNow(w);
+        }
+        return false;
+    }
+    static void placeNow(QWidget* w);
+};
+
+} // namespace
 
 void placeWindow(QWidget* w) {
     if (!w) {
         return;
     }
+    static const char* const Pending = "kuyuPlaceOnShow";
+    if (!w->isVisible() && !w->property(Pending).toBool()) {
+        w->setProperty(Pending, true);
+        w->installEventFilter(new PlaceOnShow(w));
+    }
+    PlaceOnShow::placeNow(w);
+}
+
+void PlaceOnShow::placeNow(QWidget* w) {
     fitOnScreen(w);
     const QRect area = availableArea(w);
     QRect free = area;
@@ -213,7 +265,7 @@ void placeWindow(QWidget* w) {
             bestDistance = distance;
         }
     }
-    w->move(best);
+    moveFrameTo(w, best);
 }
 
 namespace {
