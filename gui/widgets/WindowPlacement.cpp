@@ -6,7 +6,9 @@
 #include <QHash>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPointer>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
@@ -187,35 +189,65 @@ namespace {
 // the other windows may have moved by then.
 class PlaceOnShow : public QObject {
   public:
-    using QObject::QObject;
+    PlaceOnShow(QWidget* w, void (*place)(QWidget*, const QWidget*), const QWidget* asker)
+        : QObject(w), place_(place), asker_(asker) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
             auto* w = static_cast<QWidget*>(watched);
             w->removeEventFilter(this);
-            w->setProperty("kuyuPlaceOnShow", QVariant());
+            w->setProperty(Pending, QVariant());
             deleteLater();
-            placeNow(w);
+            place_(w, asker_);
         }
         return false;
     }
-    static void placeNow(QWidget* w);
+    // Places `w` now and, when it is not showing yet, once more as it shows.
+    static void placeAndOnShow(QWidget* w, void (*place)(QWidget*, const QWidget*),
+                               const QWidget* asker = nullptr) {
+        if (!w) {
+            return;
+        }
+        if (!w->isVisible() && !w->property(Pending).toBool()) {
+            w->setProperty(Pending, true);
+            w->installEventFilter(new PlaceOnShow(w, place, asker));
+        }
+        place(w, asker);
+    }
+    static void placeNow(QWidget* w, const QWidget*);
+    static void centreNow(QWidget* w, const QWidget* asker);
+
+  private:
+    static constexpr const char* Pending = "kuyuPlaceOnShow";
+    void (*place_)(QWidget*, const QWidget*);
+    QPointer<const QWidget> asker_;
 };
 
 } // namespace
 
 void placeWindow(QWidget* w) {
-    if (!w) {
-        return;
-    }
-    static const char* const Pending = "kuyuPlaceOnShow";
-    if (!w->isVisible() && !w->property(Pending).toBool()) {
-        w->setProperty(Pending, true);
-        w->installEventFilter(new PlaceOnShow(w));
-    }
-    PlaceOnShow::placeNow(w);
+    PlaceOnShow::placeAndOnShow(w, &PlaceOnShow::placeNow);
 }
 
-void PlaceOnShow::placeNow(QWidget* w) {
+void placeDialog(QWidget* dialog, const QWidget* asker) {
+    PlaceOnShow::placeAndOnShow(dialog, &PlaceOnShow::centreNow, asker);
+}
+
+void PlaceOnShow::centreNow(QWidget* w, const QWidget* asker) {
+    fitOnScreen(w);
+    const QRect area = availableArea(w);
+    QRect over = area;
+    const QWidget* main = mainWindowOf(w);
+    if (asker && asker->window() != main && asker->window()->isVisible()) {
+        over = asker->window()->frameGeometry();
+    } else if (main) {
+        over.setTop(std::min(area.bottom(), main->frameGeometry().bottom() + 1 + Gap));
+    }
+    const QSize size = frameOf(w).size();
+    moveFrameTo(w,
+                clampInto(over.center() - QPoint(size.width() / 2, size.height() / 2), size, area));
+}
+
+void PlaceOnShow::placeNow(QWidget* w, const QWidget*) {
     fitOnScreen(w);
     const QRect area = availableArea(w);
     QRect free = area;
