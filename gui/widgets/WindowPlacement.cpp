@@ -8,8 +8,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <limits>
 
@@ -70,32 +72,58 @@ const QWidget* mainWindowOf(const QWidget* w) {
     return nullptr;
 }
 
-// Where the inner area sits inside the frame: the window's own frame once
-// the window manager has told it, else the main window's.
-QPoint frameOffset(const QWidget* w) {
-    if (w->frameGeometry() != w->geometry()) {
-        return w->geometry().topLeft() - w->frameGeometry().topLeft();
-    }
-    if (const QWidget* main = mainWindowOf(w)) {
-        return main->geometry().topLeft() - main->frameGeometry().topLeft();
-    }
-    return {0, 0};
+// Whether the window manager has told the window its frame. Until the
+// window is on the screen, Qt may still hold a position that includes it.
+bool frameKnown(const QWidget* w) {
+    return w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed() &&
+           w->frameGeometry() != w->geometry();
 }
 
 // The frame a window will have, at its current size.
 QRect frameOf(const QWidget* w) {
-    if (w->isVisible() && w->frameGeometry() != w->geometry()) {
+    if (frameKnown(w)) {
         return w->frameGeometry();
     }
-    return {w->geometry().topLeft() - frameOffset(w), w->size() + frameExtra(w)};
+    return {w->pos(), w->size() + frameExtra(w)};
 }
 
-// Moves the window so that its frame's top-left corner lands on `p`. On X11
-// a window manager takes the position Qt hands it as the inner area's, even
-// before the window first shows; placed by that, the title bar would end up
-// above the spot, over the window above.
+void moveFrameTo(QWidget* w, QPoint p);
+
+// Moves the window so that its frame's top-left corner lands on `p`. Qt
+// hands a window manager the position of a window that is still showing up
+// as its frame's, but on X11 the frame may still land with the inner area at
+// the spot, the title bar above it, over the window above: once the frame is
+// known, the window is moved by what is missing.
 void moveFrameTo(QWidget* w, QPoint p) {
-    w->move(p + frameOffset(w));
+    static const char* const Wanted = "kuyuFrameWanted";
+    if (frameKnown(w)) {
+        w->setProperty(Wanted, QVariant());
+        w->move(w->geometry().topLeft() + (p - w->frameGeometry().topLeft()));
+        return;
+    }
+    // A native window takes the position as its inner area's: its frame is
+    // taken to be like the main window's until it is known.
+    QPoint at = p;
+    if (w->testAttribute(Qt::WA_WState_Created)) {
+        if (const QWidget* main = mainWindowOf(w); main && frameKnown(main)) {
+            at += main->geometry().topLeft() - main->frameGeometry().topLeft();
+        }
+    }
+    w->move(at);
+    w->setProperty(Wanted, p);
+    QPointer<QWidget> guarded(w);
+    for (int ms : {50, 300}) {
+        QTimer::singleShot(ms, w, [guarded] {
+            if (!guarded || !frameKnown(guarded)) {
+                return;
+            }
+            const QVariant wanted = guarded->property(Wanted);
+            if (wanted.isValid() && guarded->frameGeometry().topLeft() != wanted.toPoint()) {
+                moveFrameTo(guarded, wanted.toPoint());
+            }
+            guarded->setProperty(Wanted, QVariant());
+        });
+    }
 }
 
 // The windows of the program that a new one should not cover, each with the
