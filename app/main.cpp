@@ -11,9 +11,26 @@
 #include "gui/widgets/WindowPlacement.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QFont>
 
+namespace {
+
+// Qt's file dialog writes dates in the session's locale. A session without
+// one (the C locale of a bare X server or a script) gets Japanese dates, as
+// the rest of the program reads; a chosen locale is left alone.
+void preferJapaneseDates() {
+    const QByteArray lang = qgetenv("LANG");
+    if (qEnvironmentVariableIsEmpty("LC_ALL") && qEnvironmentVariableIsEmpty("LC_TIME") &&
+        (lang.isEmpty() || lang == "C" || lang == "POSIX" || lang.startsWith("C."))) {
+        qputenv("LC_TIME", "ja_JP.UTF-8");
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    preferJapaneseDates();
     kuyu::gui::KuyuApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("kuyu"));
     QApplication::setApplicationName(QStringLiteral("kuyu"));

@@ -53,6 +53,9 @@ void installMenuStyle() {
 bool installJapaneseTranslations(QCoreApplication& application) {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    // Dates, numbers and file types in Qt's own dialogs read as Japanese too,
+    // whatever the session's locale.
+    QLocale::setDefault(japanese);
     bool any = false;
     for (const char* file : {"qtbase", "qtmultimedia"}) {
         auto* translator = new QTranslator(&application);

@@ -16,6 +16,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -26,6 +27,7 @@
 #include <QSpacerItem>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -122,6 +124,23 @@ Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     }
 }
 
+namespace {
+
+// The detail view of Qt's file dialog cuts its size, type and date columns
+// ("平…ト", "8 Dec 2…"): each takes the width of its contents, the name the
+// rest, and the dialog is wide enough for all of them.
+void showColumnsWhole(QFileDialog& dialog) {
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(800, 480)));
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+}
+
+} // namespace
+
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title,
                                            const QStringList& filters) {
     QFileDialog dialog(parent, title);
@@ -132,6 +151,8 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFont(QFont(QStringLiteral("ＭＳ 明朝")));
     dialog.setNameFilters(filters);
+    showColumnsWhole(dialog);
+    placeDialog(&dialog, parent);
     if (!lastFilter_.isEmpty()) {
         dialog.selectNameFilter(lastFilter_);
     }
@@ -174,6 +195,7 @@ bool QtDialogs::choosePrinter(QWidget* parent) {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    placeDialog(&dialog, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -211,6 +233,8 @@ bool QtDialogs::prepareOutput(QWidget* parent, const QString& suggestedName) {
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setDirectory(folder);
     dialog.selectFile(suggestedName);
+    showColumnsWhole(dialog);
+    placeDialog(&dialog, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
@@ -220,6 +244,7 @@ bool QtDialogs::prepareOutput(QWidget* parent, const QString& suggestedName) {
 
 std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent) {
     FontChoiceDialog dialog(font_, parent);
+    placeDialog(&dialog, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

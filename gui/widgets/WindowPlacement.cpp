@@ -6,8 +6,12 @@
 #include <QHash>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
+#include <QVariant>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <limits>
 
@@ -68,12 +72,58 @@ const QWidget* mainWindowOf(const QWidget* w) {
     return nullptr;
 }
 
+// Whether the window manager has told the window its frame. Until the
+// window is on the screen, Qt may still hold a position that includes it.
+bool frameKnown(const QWidget* w) {
+    return w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed() &&
+           w->frameGeometry() != w->geometry();
+}
+
 // The frame a window will have, at its current size.
 QRect frameOf(const QWidget* w) {
-    if (w->isVisible()) {
+    if (frameKnown(w)) {
         return w->frameGeometry();
     }
     return {w->pos(), w->size() + frameExtra(w)};
+}
+
+void moveFrameTo(QWidget* w, QPoint p);
+
+// Moves the window so that its frame's top-left corner lands on `p`. Qt
+// hands a window manager the position of a window that is still showing up
+// as its frame's, but on X11 the frame may still land with the inner area at
+// the spot, the title bar above it, over the window above: once the frame is
+// known, the window is moved by what is missing.
+void moveFrameTo(QWidget* w, QPoint p) {
+    static const char* const Wanted = "kuyuFrameWanted";
+    if (frameKnown(w)) {
+        w->setProperty(Wanted, QVariant());
+        w->move(w->geometry().topLeft() + (p - w->frameGeometry().topLeft()));
+        return;
+    }
+    // A native window takes the position as its inner area's: its frame is
+    // taken to be like the main window's until it is known.
+    QPoint at = p;
+    if (w->testAttribute(Qt::WA_WState_Created)) {
+        if (const QWidget* main = mainWindowOf(w); main && frameKnown(main)) {
+            at += main->geometry().topLeft() - main->frameGeometry().topLeft();
+        }
+    }
+    w->move(at);
+    w->setProperty(Wanted, p);
+    QPointer<QWidget> guarded(w);
+    for (int ms : {50, 300}) {
+        QTimer::singleShot(ms, w, [guarded] {
+            if (!guarded || !frameKnown(guarded)) {
+                return;
+            }
+            const QVariant wanted = guarded->property(Wanted);
+            if (wanted.isValid() && guarded->frameGeometry().topLeft() != wanted.toPoint()) {
+                moveFrameTo(guarded, wanted.toPoint());
+            }
+            guarded->setProperty(Wanted, QVariant());
+        });
+    }
 }
 
 // The windows of the program that a new one should not cover, each with the
@@ -156,14 +206,76 @@ void fitOnScreen(QWidget* w) {
     const QRect frame = frameOf(w);
     const QPoint inside = clampInto(frame.topLeft(), frame.size(), area);
     if (inside != frame.topLeft()) {
-        w->move(inside);
+        moveFrameTo(w, inside);
     }
 }
 
-void placeWindow(QWidget* w) {
-    if (!w) {
-        return;
+namespace {
+
+// A window placed before it shows is placed again as it first shows: its
+// constructor or opener may still change its size (a picture, a list), and
+// the other windows may have moved by then.
+class PlaceOnShow : public QObject {
+  public:
+    PlaceOnShow(QWidget* w, void (*place)(QWidget*, const QWidget*), const QWidget* asker)
+        : QObject(w), place_(place), asker_(asker) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* w = static_cast<QWidget*>(watched);
+            w->removeEventFilter(this);
+            w->setProperty(Pending, QVariant());
+            deleteLater();
+            place_(w, asker_);
+        }
+        return false;
     }
+    // Places `w` now and, when it is not showing yet, once more as it shows.
+    static void placeAndOnShow(QWidget* w, void (*place)(QWidget*, const QWidget*),
+                               const QWidget* asker = nullptr) {
+        if (!w) {
+            return;
+        }
+        if (!w->isVisible() && !w->property(Pending).toBool()) {
+            w->setProperty(Pending, true);
+            w->installEventFilter(new PlaceOnShow(w, place, asker));
+        }
+        place(w, asker);
+    }
+    static void placeNow(QWidget* w, const QWidget*);
+    static void centreNow(QWidget* w, const QWidget* asker);
+
+  private:
+    static constexpr const char* Pending = "kuyuPlaceOnShow";
+    void (*place_)(QWidget*, const QWidget*);
+    QPointer<const QWidget> asker_;
+};
+
+} // namespace
+
+void placeWindow(QWidget* w) {
+    PlaceOnShow::placeAndOnShow(w, &PlaceOnShow::placeNow);
+}
+
+void placeDialog(QWidget* dialog, const QWidget* asker) {
+    PlaceOnShow::placeAndOnShow(dialog, &PlaceOnShow::centreNow, asker);
+}
+
+void PlaceOnShow::centreNow(QWidget* w, const QWidget* asker) {
+    fitOnScreen(w);
+    const QRect area = availableArea(w);
+    QRect over = area;
+    const QWidget* main = mainWindowOf(w);
+    if (asker && asker->window() != main && asker->window()->isVisible()) {
+        over = asker->window()->frameGeometry();
+    } else if (main) {
+        over.setTop(std::min(area.bottom(), main->frameGeometry().bottom() + 1 + Gap));
+    }
+    const QSize size = frameOf(w).size();
+    moveFrameTo(w,
+                clampInto(over.center() - QPoint(size.width() / 2, size.height() / 2), size, area));
+}
+
+void PlaceOnShow::placeNow(QWidget* w, const QWidget*) {
     fitOnScreen(w);
     const QRect area = availableArea(w);
     QRect free = area;
@@ -213,7 +325,7 @@ void placeWindow(QWidget* w) {
             bestDistance = distance;
         }
     }
-    w->move(best);
+    moveFrameTo(w, best);
 }
 
 namespace {

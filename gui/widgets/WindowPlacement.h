@@ -30,6 +30,10 @@ void fitOnScreen(QWidget* w);
 // Places a top-level window by its object name, as described above.
 void placeWindow(QWidget* w);
 
+// Centres a dialog over the window that asked (below the main window when
+// that is the main window's strip), whole on the screen; again as it shows.
+void placeDialog(QWidget* dialog, const QWidget* asker);
+
 // From now on, no top-level window of the application grows beyond the
 // available screen area, whatever it asks for.
 void installScreenBounds();

@@ -165,7 +165,14 @@ class ApplicationTest : public QObject {
             all << w.get();
         }
         for (QWidget* a : all) {
-            QVERIFY2(area.contains(a->frameGeometry()), qPrintable(a->objectName()));
+            QVERIFY2(area.contains(a->frameGeometry()),
+                     qPrintable(a->objectName() + QString(" %1,%2 %3x%4 in %5x%6")
+                                                      .arg(a->frameGeometry().x())
+                                                      .arg(a->frameGeometry().y())
+                                                      .arg(a->frameGeometry().width())
+                                                      .arg(a->frameGeometry().height())
+                                                      .arg(area.width())
+                                                      .arg(area.height())));
             for (QWidget* b : all) {
                 QVERIFY2(
                     a == b || !a->frameGeometry().intersects(b->frameGeometry()),
@@ -173,6 +180,45 @@ class ApplicationTest : public QObject {
             }
         }
         QCOMPARE(windows[0]->pos().x(), area.left()); // the panel keeps its place at the left
+    }
+
+    // Windows placed in their constructor grow afterwards (the picker gets its
+    // illustration, a close-up its picture) and were left where their first,
+    // smaller size had put them; a dialog asked for by the main window opened
+    // over its menus. Each is placed again, at its real size, as it shows.
+    void windowsArePlacedAtTheSizeTheyShowWith() {
+        MDIForm1& main = ShowMainWindow(*f->app, 1215);
+        const QRect area = availableArea(&main);
+        const int below = main.frameGeometry().bottom() + 1;
+        struct Case {
+            const char* name;
+            QSize first;
+            QSize shown;
+            bool dialog;
+        };
+        const Case cases[] = {{"Form43", {320, 240}, {250, 290}, false},
+                              {"Form11", {100, 30}, {700, 420}, false},
+                              {"QFileDialog", {300, 200}, {700, 420}, true}};
+        for (const Case& c : cases) {
+            QWidget window;
+            window.setObjectName(QString::fromLatin1(c.name));
+            window.resize(c.first);
+            if (c.dialog) {
+                placeDialog(&window, &main);
+            } else {
+                placeWindow(&window);
+            }
+            window.resize(c.shown);
+            window.show();
+            const QRect frame = window.frameGeometry();
+            QVERIFY2(area.contains(frame), c.name);
+            QVERIFY2(frame.top() > below, c.name);
+            if (!c.dialog) { // against the right edge, as the table says
+                QCOMPARE(frame.right(), area.right());
+            } else {
+                QVERIFY2(qAbs(frame.center().x() - area.center().x()) <= 1, c.name);
+            }
+        }
     }
 
     // A legal 8192 × 8192 picture made the picker as large; no window grows
