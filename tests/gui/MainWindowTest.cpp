@@ -453,9 +453,8 @@ class MainWindowTest : public QObject {
     void aLayoutThatCannotBeSavedIsToldOnce() {
         MainWorld w;
         w.fakes.settings->failingSave = true;
-        const QString text =
-            QString::fromUtf8(shell::SettingsUnsavedText) + QStringLiteral("\r/memory/kuyu.ini");
-        w.fakes.messages->expect(QString::fromUtf8(shell::SettingsUnsavedTitle), text);
+        const QString text = q(texts::SettingsUnsavedText) + QStringLiteral("\r/memory/kuyu.ini");
+        w.fakes.messages->expect(q(texts::SettingsUnsavedTitle), text);
         w.main->findChild<QAction*>(QStringLiteral("MENU74"))->trigger();
         auto* dialog = w.main->customizeDialog();
         auto* current = dialog->findChild<QListWidget*>(QStringLiteral("CurrentList"));
