@@ -1,6 +1,7 @@
 #include "gui/browse/FeatureWindow.h"
 
 #include "core/features/Features.h"
+#include "core/state/PlantCode.h"
 #include "gui/app/App.h"
 #include "gui/browse/Browse.h"
 #include "gui/browse/BrowseTexts.h"
@@ -199,7 +200,7 @@ void ShowPlantFeatures(App& app) {
         view.feature(i)->print(f.values.at(static_cast<std::size_t>(i)));
     }
     // A plant without a classification leaves the last one showing.
-    if (CodeDigit(CodeCharAt(app.state.code(row), 30)) != 0) {
+    if (CodeDigit(PlantCode(app.state.code(row)).classification()) != 0) {
         view.classification()->setText(qs(f.classification));
         view.classification()->setAccessibleName(qs(f.classification));
     }
