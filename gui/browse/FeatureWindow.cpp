@@ -129,14 +129,10 @@ Form46A::Form46A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     connect(command1_, &QPushButton::clicked, this, [this] { unload(); });
     setCancelButton(command1_);
 
-    menu_ = MakePopupMenu(this, "MENU_46A", q(texts::FeatureMenuTitle));
-    menu461A_ = AddMenuItem(menu_, "MENU461A", q(texts::FeatureMenuClose));
+    menu_ = makeMenu("MENU_46A", q(texts::FeatureMenuTitle));
+    menu461A_ = addMenuItem(menu_, "MENU461A", q(texts::FeatureMenuClose));
     connect(menu461A_, &QAction::triggered, command1_, &QPushButton::click);
-    connect(menu_, &QMenu::aboutToShow, menu_, [m = menu_] {
-        m->setMinimumWidth(0);
-        m->setMinimumWidth(m->sizeHint().width() +
-                           2 * m->fontMetrics().horizontalAdvance(QLatin1Char('&')));
-    });
+    watch(this, RightClick);
 
     const int width = std::max(px(ClientWidth) + dx_, label11_->geometry().right() + 12);
     const int height = std::max(px(ClientHeight), command1_->geometry().bottom() + 10);
@@ -150,15 +146,7 @@ void Form46A::clearFeatures() {
 }
 
 void Form46A::onRightClick(QWidget*, const QPoint& globalPos) {
-    PopUp(menu_, menu461A_, globalPos);
-}
-
-void Form46A::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        PopUp(menu_, menu461A_, event->globalPosition().toPoint());
-        return;
-    }
-    FormWindow::mouseReleaseEvent(event);
+    popUp(menu_, menu461A_, globalPos);
 }
 
 void Form46A::paintEvent(QPaintEvent*) {

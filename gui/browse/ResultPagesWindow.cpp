@@ -69,16 +69,6 @@ void fitLabelFont(QLabel* label) {
     label->setFont(f);
 }
 
-// Captions carry two access-key marks; the style sizes a menu with both taken
-// out but elides with the second still counted, so widen it a little.
-void keepCaptionsWhole(QMenu* m) {
-    QObject::connect(m, &QMenu::aboutToShow, m, [m] {
-        m->setMinimumWidth(0);
-        m->setMinimumWidth(m->sizeHint().width() +
-                           2 * m->fontMetrics().horizontalAdvance(QLatin1Char('&')));
-    });
-}
-
 void tell(App& app, QWidget* parent, const Text& text, const Text& title) {
     Message m;
     m.text = text;
@@ -227,8 +217,7 @@ void Form45::buildControls() {
 
 void Form45::buildMenus() {
     for (const PageMenu& table : PageMenus()) {
-        QMenu* menu = MakePopupMenu(this, table.name.c_str(), qs(table.title));
-        keepCaptionsWhole(menu);
+        QMenu* menu = makeMenu(table.name.c_str(), qs(table.title));
         const int position = table.position;
         for (const PageMenuItem& item : table.items) {
             QAction* a =
@@ -497,7 +486,7 @@ void Form45::onRightClick(QWidget* control, const QPoint& globalPos) {
             const auto chosen = std::find_if(PageMenus().begin(), PageMenus().end(),
                                              [&](const PageMenu& m) { return m.name == name; });
             QAction* def = menu->findChild<QAction*>(QString::fromStdString(chosen->defaultItem));
-            PopUp(menu, def, globalPos);
+            popUp(menu, def, globalPos);
             return;
         }
     }

@@ -155,6 +155,8 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     command1_ = makeButton("Command1", q(texts::ImageShowCaption));
     command2_ = makeButton("Command2", q(texts::ImageCancelCaption));
     command3_ = makeButton("Command3", q(texts::Close));
+    // The close box is the 終了 button: the viewer goes with the chooser.
+    setCloseButton(command3_);
     setDefaultButton(command1_);
 
     auto* grid = new QGridLayout(this);
@@ -404,12 +406,6 @@ bool Form72::onActivateKey(QWidget* control, int) {
         return true;
     }
     return false;
-}
-
-// The close box is the 終了 button: the viewer goes with the chooser.
-void Form72::closeEvent(QCloseEvent* event) {
-    event->accept();
-    command3_->click();
 }
 
 // --- Form72A -----------------------------------------------------------------

@@ -544,13 +544,6 @@ void Form42PB::cancel() {
     unload();
 }
 
-void Form42PB::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!closing_) {
-        command1_->click();
-    }
-}
-
 void Form42PB::printPage() {
     PrintSettings& s = app_.state.Print;
     s.PrintPictureZoom = static_cast<float>(value(1));
