@@ -287,6 +287,11 @@ class ResultPagesTest : public QObject {
         QCOMPARE(features()->popupMenu()->defaultAction()->objectName(),
                  QStringLiteral("MENU461A"));
         features()->popupMenu()->hide();
+        // A right click on the window itself pops the same menu up.
+        QVERIFY(!features()->childAt(2, 2));
+        QTest::mouseClick(features(), Qt::RightButton, {}, QPoint(2, 2));
+        QTRY_VERIFY(features()->popupMenu()->isVisible());
+        features()->popupMenu()->hide();
         features()->popupMenu()->defaultAction()->trigger();
         f->flush();
         QVERIFY(!features() && pages()->isVisible());
