@@ -1,5 +1,7 @@
 #include "core/features/Features.h"
 
+#include "core/state/PlantCode.h"
+
 namespace kuyu {
 
 namespace {
@@ -17,18 +19,24 @@ bool isSeveralValues(char32_t c) {
     return c >= U'A' && c <= U'D';
 }
 
-// Which value-list position an "H", "I" or "J" refers to; 0 for any other.
-std::size_t valueListPosition(char32_t c) {
+// Which value list an "H", "I" or "J" refers to (1..3); 0 for any other.
+int valueListOf(char32_t c) {
     switch (c) {
     case U'H':
-        return 21;
+        return 1;
     case U'I':
-        return 24;
+        return 2;
     case U'J':
-        return 27;
+        return 3;
     default:
         return 0;
     }
+}
+
+// The value an "H", "I" or "J" stands for: the first of its list.
+int listedDigit(const PlantCode& code, int n) {
+    const TextView list = code.valueList(n);
+    return list.empty() ? 0 : CodeDigit(list.front());
 }
 
 const Text& label(const AppState& state, int k, int v) {
@@ -37,7 +45,7 @@ const Text& label(const AppState& state, int k, int v) {
 
 // The table of the printed result: `listMark` is appended for "H" and "I",
 // `jMark` for "J".
-Text printCell(const AppState& state, int k, char32_t c, const Text& code, const Text& jMark) {
+Text printCell(const AppState& state, int k, char32_t c, const PlantCode& code, const Text& jMark) {
     if (c == U'0') {
         return PrintUnknown;
     }
@@ -47,8 +55,8 @@ Text printCell(const AppState& state, int k, char32_t c, const Text& code, const
     if (c == U'Y') {
         return PrintNone;
     }
-    if (const std::size_t pos = valueListPosition(c); pos != 0) {
-        return label(state, k, CodeDigit(CodeCharAt(code, pos))) + (c == U'J' ? jMark : Text(U"*"));
+    if (const int n = valueListOf(c); n != 0) {
+        return label(state, k, listedDigit(code, n)) + (c == U'J' ? jMark : Text(U"*"));
     }
     return label(state, k, CodeDigit(c));
 }
@@ -61,13 +69,14 @@ PlantFeatures features(const AppState& state, int row, Text caption) {
     f.row = row;
     f.caption = std::move(caption);
     const Text& code = state.code(row);
+    const PlantCode view(code);
     for (int k = 1; k <= CategoryCount; ++k) {
         f.values.at(static_cast<std::size_t>(k - 1)) =
-            FeatureValueText(state, k, CodeCharAt(code, 2 * static_cast<std::size_t>(k)), code);
+            FeatureValueText(state, k, view.primary(k), code);
     }
     // A plant without a classification shows none rather than keeping the
     // classification of the plant shown before it.
-    const int g = CodeDigit(CodeCharAt(code, 30));
+    const int g = CodeDigit(view.classification());
     if (g != 0) {
         f.classification = label(state, ClassCategory, g);
     }
@@ -78,10 +87,6 @@ PlantFeatures features(const AppState& state, int row, Text caption) {
 
 int CodeDigit(char32_t c) {
     return (c >= U'0' && c <= U'9') ? static_cast<int>(c - U'0') : 0;
-}
-
-char32_t CodeCharAt(const Text& code, std::size_t pos) {
-    return (pos >= 1 && pos <= code.size()) ? code[pos - 1] : U' ';
 }
 
 int FindPlantByKey(const AppState& state, const Text& key) {
@@ -110,8 +115,8 @@ Text FeatureValueText(const AppState& state, int k, char32_t c, const Text& code
     if (c == U'Y') {
         return NoneText;
     }
-    if (const std::size_t pos = valueListPosition(c); pos != 0) {
-        return U" *" + label(state, k, CodeDigit(CodeCharAt(code, pos)));
+    if (const int n = valueListOf(c); n != 0) {
+        return U" *" + label(state, k, listedDigit(PlantCode(code), n));
     }
     return U"  " + label(state, k, CodeDigit(c));
 }
@@ -142,17 +147,20 @@ Rgb FeatureViewColour(int k) {
 
 Text ResultPrintCell(const AppState& state, int k, const Text& code) {
     if (k == ClassCategory) {
-        return label(state, ClassCategory, CodeDigit(CodeCharAt(code, 30)));
+        return label(state, ClassCategory, CodeDigit(PlantCode(code).classification()));
     }
-    return printCell(state, k, CodeCharAt(code, 2 * static_cast<std::size_t>(k)), code, U"*");
+    const PlantCode view(code);
+    return printCell(state, k, view.primary(k), view, U"*");
 }
 
 Text ResultPrintSecondaryCell(const AppState& state, int k, const Text& code) {
-    return printCell(state, k, CodeCharAt(code, 2 * static_cast<std::size_t>(k) - 1), code, U"+");
+    const PlantCode view(code);
+    return printCell(state, k, view.secondary(k), view, U"+");
 }
 
 Text CardValueText(const AppState& state, int r, const Text& code) {
-    const char32_t c = CodeCharAt(code, 2 * static_cast<std::size_t>(r));
+    const PlantCode view(code);
+    const char32_t c = view.primary(r);
     if (c == U'0') {
         return Unknown;
     }
@@ -162,8 +170,8 @@ Text CardValueText(const AppState& state, int r, const Text& code) {
     if (c == U'Y') {
         return NoneText;
     }
-    if (const std::size_t pos = valueListPosition(c); pos != 0) {
-        return label(state, r, CodeDigit(CodeCharAt(code, pos))) + U"*";
+    if (const int n = valueListOf(c); n != 0) {
+        return label(state, r, listedDigit(view, n)) + U"*";
     }
     return label(state, r, CodeDigit(c)) + U"  ";
 }

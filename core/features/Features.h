@@ -3,8 +3,7 @@
 // each display. The displays share most of the table but differ in the marks
 // and blanks around a label, so each has its own function.
 //
-// Code layout: primary code of category k at character 2k, secondary at
-// 2k - 1, value lists at 21..23, 24..26, 27..29, classification at 30.
+// The code is read through PlantCode (core/state/PlantCode.h).
 
 #include "core/state/AppState.h"
 #include "core/text/Colour.h"
@@ -15,10 +14,6 @@ namespace kuyu {
 
 // The numeric value of a code character: "0".."9" -> 0..9, anything else 0.
 int CodeDigit(char32_t c);
-
-// The code character at 1-based position `pos`, or a blank when the code is
-// shorter (a code is 30 characters once loaded, but callers may pass others).
-char32_t CodeCharAt(const Text& code, std::size_t pos);
 
 // The last plant row whose name agrees with `key` in the first eight
 // characters (left(name, 8) == left(key, 8)); 0 when none or `key` is empty.

@@ -3,6 +3,7 @@
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
 #include "core/features/Features.h"
+#include "core/state/PlantCode.h"
 
 #include <algorithm>
 #include <bit>
@@ -14,17 +15,14 @@ namespace {
 
 constexpr OptionMask AllDigits = 0x3FE; // bits 1..9
 
-char32_t at(const Text& t, std::size_t pos1) {
-    return pos1 >= 1 && pos1 <= t.size() ? t[pos1 - 1] : U'\0';
-}
-
-// Digits found among characters from..to (1-based) of the code.
-OptionMask listDigits(const Text& code, std::size_t from, std::size_t to) {
+// Digits found in value lists first..last (1..3) of the code.
+OptionMask listDigits(const PlantCode& code, int first, int last) {
     OptionMask m = 0;
-    for (std::size_t i = from; i <= to; ++i) {
-        const char32_t c = at(code, i);
-        if (c >= U'1' && c <= U'9') {
-            m = static_cast<OptionMask>(m | (1U << (c - U'0')));
+    for (int n = first; n <= last; ++n) {
+        for (const char32_t c : code.valueList(n)) {
+            if (c >= U'1' && c <= U'9') {
+                m = static_cast<OptionMask>(m | (1U << (c - U'0')));
+            }
         }
     }
     return m;
@@ -35,23 +33,23 @@ OptionMask digitBit(char32_t c) {
 }
 
 // The digits the search's first pass accepts in category k.
-OptionMask firstPassMask(const Text& code, std::size_t k) {
-    const char32_t p = at(code, 2 * k);
+OptionMask firstPassMask(const PlantCode& code, int k) {
+    const char32_t p = code.primary(k);
     switch (p) {
     case U'X':
     case U'0':
         return AllDigits;
     case U'A':
     case U'H':
-        return listDigits(code, 21, 23);
+        return listDigits(code, 1, 1);
     case U'B':
     case U'I':
-        return listDigits(code, 24, 26);
+        return listDigits(code, 2, 2);
     case U'C':
     case U'J':
-        return listDigits(code, 27, 29);
+        return listDigits(code, 3, 3);
     case U'D':
-        return listDigits(code, 21, 26);
+        return listDigits(code, 1, 2);
     default:
         return digitBit(p);
     }
@@ -59,28 +57,28 @@ OptionMask firstPassMask(const Text& code, std::size_t k) {
 
 // The digits the AI search's second pass accepts in category k; its rules
 // are tested in this order there too.
-OptionMask aiPassMask(const Text& code, std::size_t k) {
-    const char32_t p = at(code, 2 * k);
-    const char32_t q = at(code, 2 * k - 1);
+OptionMask aiPassMask(const PlantCode& code, int k) {
+    const char32_t p = code.primary(k);
+    const char32_t q = code.secondary(k);
     if (q == U'X' || p == U'X' || q == U'0' || p == U'0') {
         return AllDigits;
     }
     const OptionMask equal = static_cast<OptionMask>(digitBit(p) | digitBit(q));
     OptionMask list = 0;
     if (q == U'A' || p == U'H' || p == U'A') {
-        list = listDigits(code, 21, 23);
+        list = listDigits(code, 1, 1);
     } else if (q == U'B' || p == U'I' || p == U'B') {
-        list = listDigits(code, 24, 26);
+        list = listDigits(code, 2, 2);
     } else if (q == U'C' || p == U'J' || p == U'C') {
-        list = listDigits(code, 27, 29);
+        list = listDigits(code, 3, 3);
     } else if (q == U'D' || p == U'D') {
-        list = listDigits(code, 21, 26);
+        list = listDigits(code, 1, 2);
     }
     return static_cast<OptionMask>(equal | list);
 }
 
 int selectionDigit(const Text& selection, int k) {
-    const char32_t c = at(selection, static_cast<std::size_t>(k));
+    const char32_t c = PlantCode(selection).at(static_cast<std::size_t>(k));
     return c >= U'1' && c <= U'9' ? static_cast<int>(c - U'0') : 0;
 }
 
@@ -112,36 +110,38 @@ Text digitWords(const AppState& state, int k, char32_t c) {
     return Text(1, c);
 }
 
-Text listWords(const AppState& state, int k, const Text& code, std::size_t from, std::size_t to) {
+// The digits of value lists first..last (1..3) in words, each once.
+Text listWords(const AppState& state, int k, const PlantCode& code, int first, int last) {
     Text out;
     OptionMask seen = 0;
-    for (std::size_t i = from; i <= to; ++i) {
-        const char32_t c = at(code, i);
-        const OptionMask bit = digitBit(c);
-        if (bit == 0 || (seen & bit) != 0) {
-            continue;
+    for (int n = first; n <= last; ++n) {
+        for (const char32_t c : code.valueList(n)) {
+            const OptionMask bit = digitBit(c);
+            if (bit == 0 || (seen & bit) != 0) {
+                continue;
+            }
+            seen = static_cast<OptionMask>(seen | bit);
+            if (!out.empty()) {
+                out += U'･';
+            }
+            out += digitWords(state, k, c);
         }
-        seen = static_cast<OptionMask>(seen | bit);
-        if (!out.empty()) {
-            out += U'･';
-        }
-        out += digitWords(state, k, c);
     }
     return out.empty() ? Text(U"不定") : out;
 }
 
 // A value-list letter in words, or nothing when `c` is none.
-std::optional<Text> listLetterWords(const AppState& state, int k, const Text& code, char32_t c,
+std::optional<Text> listLetterWords(const AppState& state, int k, const PlantCode& code, char32_t c,
                                     bool secondary) {
     switch (c) {
     case U'A':
-        return listWords(state, k, code, 21, 23);
+        return listWords(state, k, code, 1, 1);
     case U'B':
-        return listWords(state, k, code, 24, 26);
+        return listWords(state, k, code, 2, 2);
     case U'C':
-        return listWords(state, k, code, 27, 29);
+        return listWords(state, k, code, 3, 3);
     case U'D':
-        return listWords(state, k, code, 21, 26);
+        return listWords(state, k, code, 1, 2);
     default:
         break;
     }
@@ -150,21 +150,20 @@ std::optional<Text> listLetterWords(const AppState& state, int k, const Text& co
     }
     switch (c) {
     case U'H':
-        return listWords(state, k, code, 21, 23);
+        return listWords(state, k, code, 1, 1);
     case U'I':
-        return listWords(state, k, code, 24, 26);
+        return listWords(state, k, code, 2, 2);
     case U'J':
-        return listWords(state, k, code, 27, 29);
+        return listWords(state, k, code, 3, 3);
     default:
         return std::nullopt;
     }
 }
 
-Text primaryWords(const AppState& state, int k, const Text& code) {
-    const char32_t p = at(code, 2 * static_cast<std::size_t>(k));
+Text primaryWords(const AppState& state, int k, const PlantCode& code) {
+    const char32_t p = code.primary(k);
     switch (p) {
     case U'0':
-    case U'\0':
     case U' ':
         return U"不明";
     case U'X':
@@ -181,8 +180,8 @@ Text primaryWords(const AppState& state, int k, const Text& code) {
 }
 
 // The secondary state when it adds something: a digit or a value list.
-std::optional<Text> secondaryWords(const AppState& state, int k, const Text& code) {
-    const char32_t q = at(code, 2 * static_cast<std::size_t>(k) - 1);
+std::optional<Text> secondaryWords(const AppState& state, int k, const PlantCode& code) {
+    const char32_t q = code.secondary(k);
     if (auto words = listLetterWords(state, k, code, q, true)) {
         return words;
     }
@@ -200,10 +199,10 @@ GuideIndex::GuideIndex(const AppState& state)
     plain_.resize(n);
     ai_.resize(n);
     for (int j = 1; j <= count_; ++j) {
-        const Text& code = state.PlantCode[static_cast<std::size_t>(j)];
+        const PlantCode code(state.PlantCode[static_cast<std::size_t>(j)]);
         for (int k = 1; k <= CategoryCount; ++k) {
-            plain_[slot(j, k)] = firstPassMask(code, static_cast<std::size_t>(k));
-            ai_[slot(j, k)] = aiPassMask(code, static_cast<std::size_t>(k));
+            plain_[slot(j, k)] = firstPassMask(code, k);
+            ai_[slot(j, k)] = aiPassMask(code, k);
         }
     }
 }
@@ -346,7 +345,7 @@ Text PlantStateWords(const AppState& state, int row, int category) {
     if (row < 1 || row > state.PlantCount || category < 1 || category > CategoryCount) {
         return {};
     }
-    const Text& code = state.PlantCode[static_cast<std::size_t>(row)];
+    const PlantCode code(state.PlantCode[static_cast<std::size_t>(row)]);
     Text words = primaryWords(state, category, code);
     if (auto more = secondaryWords(state, category, code); more && *more != words) {
         words += U"（または ";
@@ -402,7 +401,8 @@ std::vector<CompareRow> ComparePlants(const AppState& state, int rowA, int rowB)
         if (row < 1 || row > state.PlantCount) {
             return {};
         }
-        const int g = CodeDigit(CodeCharAt(state.PlantCode[static_cast<std::size_t>(row)], 30));
+        const int g =
+            CodeDigit(PlantCode(state.PlantCode[static_cast<std::size_t>(row)]).classification());
         return g >= 1 && g <= 9 ? label(state, ClassCategory, g) : Text(U"不明");
     };
     Text className = label(state, ClassCategory, 0);

@@ -2,6 +2,7 @@
 
 #include "core/Message.h"
 #include "gui/app/App.h"
+#include "gui/widgets/CommonTexts.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -86,7 +87,7 @@ void ReportActionFailure(App& app) {
     }
     Message m;
     m.text = errorNumberText(7);
-    m.title = U"エラーメッセージ";
+    m.title = texts::TitleError;
     m.icon = MessageIcon::Critical;
     QWidget* over = QApplication::activeWindow();
     app.platform.messages->show(over ? over : app.mainWindow(), m);

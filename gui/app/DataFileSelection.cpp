@@ -46,10 +46,9 @@ class CurrentDirectoryKeeper {
 
 QStringList DataFileFilters() {
     QStringList filters;
-    for (std::size_t i = 0; i < shell::DataFileFilterTexts.size(); ++i) {
-        filters << QString::fromUtf8(shell::DataFileFilterTexts[i]) + QStringLiteral(" (") +
-                       anyCase(QString::fromUtf8(shell::DataFileFilterPatterns[i])) +
-                       QLatin1Char(')');
+    for (std::size_t i = 0; i < texts::DataFileFilterTexts.size(); ++i) {
+        filters << q(texts::DataFileFilterTexts[i]) + QStringLiteral(" (") +
+                       anyCase(q(texts::DataFileFilterPatterns[i])) + QLatin1Char(')');
     }
     return filters;
 }
@@ -57,7 +56,7 @@ QStringList DataFileFilters() {
 void SelectDataFile(App& app) {
     const CurrentDirectoryKeeper keeper;
     const auto chosen = app.platform.dialogs->openFile(
-        app.mainWindow(), QString::fromUtf8(shell::DataFileDialogTitle), DataFileFilters());
+        app.mainWindow(), q(texts::DataFileDialogTitle), DataFileFilters());
     if (!chosen || chosen->isEmpty()) {
         return; // cancelled: nothing is loaded
     }

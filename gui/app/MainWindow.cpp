@@ -25,10 +25,6 @@ namespace kuyu::gui {
 
 namespace {
 
-QString u(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 QRect screenArea() {
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         return s->availableGeometry();
@@ -56,7 +52,7 @@ void placeMainFrame(QWidget* w) {
 MDIForm1::MDIForm1(App& app, QWidget* parent)
     : QMainWindow(parent), app_(app), quit_([] { QCoreApplication::quit(); }) {
     setObjectName(QString::fromLatin1(Name));
-    setWindowTitle(u(shell::MainCaption));
+    setWindowTitle(q(texts::MainCaption));
     setWindowIcon(programIcon());
     // The strip holds menus and toolbar only; what is left of it shows the
     // workspace colour, as the old multiple-document frame did.
@@ -87,28 +83,28 @@ QAction* MDIForm1::menuItem(const QString& name) const {
 void MDIForm1::buildMenus() {
     QMenu* menu = nullptr;
     QMenu* sub = nullptr;
-    for (const auto& e : shell::MenuTree) {
+    for (const auto& e : texts::MenuTree) {
         const QString name = QString::fromLatin1(e.name);
-        const QString caption = u(e.caption);
-        if (e.kind == shell::MenuKind::Menu) {
+        const QString caption = q(e.caption);
+        if (e.kind == texts::MenuKind::Menu) {
             menu = menuBar()->addMenu(caption);
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name + QStringLiteral("_title"));
             sub = nullptr;
             continue;
         }
-        if (e.kind == shell::MenuKind::SubMenu) {
+        if (e.kind == texts::MenuKind::SubMenu) {
             sub = menu->addMenu(caption);
             sub->setObjectName(name);
             sub->menuAction()->setObjectName(name + QStringLiteral("_title"));
             continue;
         }
-        QMenu* target = e.kind == shell::MenuKind::SubItem ? sub : menu;
-        if (e.kind != shell::MenuKind::SubItem) {
+        QMenu* target = e.kind == texts::MenuKind::SubItem ? sub : menu;
+        if (e.kind != texts::MenuKind::SubItem) {
             sub = nullptr;
         }
         QAction* a = nullptr;
-        if (e.kind == shell::MenuKind::Separator) {
+        if (e.kind == texts::MenuKind::Separator) {
             a = target->addSeparator();
         } else {
             a = target->addAction(caption);
@@ -156,7 +152,7 @@ void MDIForm1::buildMenus() {
 void MDIForm1::buildToolbar() {
     toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("Toolbar2"));
-    toolbar_->setWindowTitle(QStringLiteral("ツールバー"));
+    toolbar_->setWindowTitle(q(texts::ToolbarCaption));
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(24, 24));
@@ -164,15 +160,15 @@ void MDIForm1::buildToolbar() {
     toolbar_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     addToolBar(Qt::TopToolBarArea, toolbar_);
-    for (const auto& b : shell::ToolbarButtons) {
+    for (const auto& b : texts::ToolbarButtons) {
         if (b.key[0] == '\0') {
             continue;
         }
         const QString key = QString::fromLatin1(b.key);
-        auto* a = new QAction(toolbarIcon(key), u(b.tooltip), toolbar_);
+        auto* a = new QAction(toolbarIcon(key), q(b.tooltip), toolbar_);
         a->setObjectName(key);
-        a->setToolTip(u(b.tooltip));
-        a->setProperty("description", u(b.description));
+        a->setToolTip(q(b.tooltip));
+        a->setProperty("description", q(b.description));
         const CommandId id{b.command};
         a->setProperty("command", QString::fromLatin1(b.command));
         connect(a, &QAction::triggered, this, [this, id] { app_.run(id); });
@@ -182,15 +178,15 @@ void MDIForm1::buildToolbar() {
 }
 
 void MDIForm1::disableUnwiredCommands() {
-    for (const auto& e : shell::MenuTree) {
-        if (e.kind != shell::MenuKind::Item && e.kind != shell::MenuKind::SubItem) {
+    for (const auto& e : texts::MenuTree) {
+        if (e.kind != texts::MenuKind::Item && e.kind != texts::MenuKind::SubItem) {
             continue;
         }
         if (QAction* a = items_.value(QString::fromLatin1(e.name))) {
             a->setEnabled(app_.hasCommand(CommandId{e.name}));
         }
     }
-    for (const auto& b : shell::ToolbarButtons) {
+    for (const auto& b : texts::ToolbarButtons) {
         if (QAction* a = buttons_.value(QString::fromLatin1(b.key))) {
             a->setEnabled(app_.hasCommand(CommandId{b.command}));
         }
@@ -199,7 +195,7 @@ void MDIForm1::disableUnwiredCommands() {
 
 QStringList MDIForm1::defaultToolbarLayout() {
     QStringList keys;
-    for (const auto& b : shell::ToolbarButtons) {
+    for (const auto& b : texts::ToolbarButtons) {
         keys << (b.key[0] == '\0' ? QString::fromLatin1(SeparatorKey) : QString::fromLatin1(b.key));
     }
     return keys;
@@ -250,8 +246,8 @@ void MDIForm1::saveToolbarLayout() {
     if (!toldSettingsUnsaved_) {
         toldSettingsUnsaved_ = true;
         Message m;
-        m.title = ts(u(shell::SettingsUnsavedTitle));
-        m.text = ts(u(shell::SettingsUnsavedText) + QStringLiteral("\r") +
+        m.title = ts(q(texts::SettingsUnsavedTitle));
+        m.text = ts(q(texts::SettingsUnsavedText) + QStringLiteral("\r") +
                     app_.platform.settings->location());
         m.icon = MessageIcon::Exclamation;
         app_.platform.messages->show(customize_ ? static_cast<QWidget*>(customize_) : this, m);

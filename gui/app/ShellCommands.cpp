@@ -16,8 +16,8 @@ MDIForm1* mainWindowOf(App& app) {
 
 Message exitQuestion() {
     Message m;
-    m.title = ts(QString::fromUtf8(shell::ExitTitle));
-    m.text = ts(QString::fromUtf8(shell::ExitText));
+    m.title = ts(q(texts::ExitTitle));
+    m.text = ts(q(texts::ExitText));
     m.icon = MessageIcon::Question;
     m.buttons = MessageButtons::YesNo;
     m.systemModal = true;
@@ -28,11 +28,10 @@ Message exitQuestion() {
 
 Message VersionBox() {
     Message m;
-    m.title = ts(QString::fromUtf8(shell::VersionTitle));
-    m.text = ts(QString::fromUtf8(shell::VersionLine1) + QLatin1Char('\n') +
-                QString::fromUtf8(shell::VersionLine2) + QLatin1Char('\n') +
-                QString::fromUtf8(shell::VersionLine3) + QLatin1Char('\n') +
-                QStringLiteral("        野山の植物を絵で調べる道具です"));
+    m.title = ts(q(texts::VersionTitle));
+    m.text =
+        ts(q(texts::VersionLine1) + QLatin1Char('\n') + q(texts::VersionLine2) + QLatin1Char('\n') +
+           q(texts::VersionLine3) + QLatin1Char('\n') + q(texts::VersionLine4));
     m.icon = MessageIcon::None;
     m.buttons = MessageButtons::Ok;
     m.systemModal = true;

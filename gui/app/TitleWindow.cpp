@@ -55,7 +55,7 @@ int Form01::imageForTick(int tick) {
 
 Form01::Form01(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowTitle(QString::fromUtf8(shell::TitleLabel1));
+    setWindowTitle(q(texts::TitleLabel1));
     setWindowIcon(programIcon());
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -63,19 +63,12 @@ Form01::Form01(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setPalette(pal);
 
     const QColor deepGreen(20, 80, 40);
-    auto* label1 =
-        caption(this, "Label1", QString::fromUtf8(shell::TitleLabel1), 14, true, deepGreen);
-    auto* label2 = caption(this, "Label2", QString::fromUtf8(shell::TitleLabel2), 30, true,
-                           QColor(170, 30, 80));
-    auto* label4 =
-        caption(this, "Label4", QString::fromUtf8(shell::TitleLabel4), 12, false, deepGreen);
-    auto* label6 =
-        caption(this, "Label6", QString::fromUtf8(shell::TitleLabel6), 10, false, deepGreen);
-    auto* label3 = caption(this, "Label3",
-                           QStringLiteral("花・葉・茎のようすを絵で選んで、野山の植物を調べます"),
-                           9, false, Qt::black);
-    auto* label5 = caption(this, "Label5", QStringLiteral("起動しています。しばらくお待ちください"),
-                           9, false, QColor(90, 90, 90));
+    auto* label1 = caption(this, "Label1", q(texts::TitleLabel1), 14, true, deepGreen);
+    auto* label2 = caption(this, "Label2", q(texts::TitleLabel2), 30, true, QColor(170, 30, 80));
+    auto* label4 = caption(this, "Label4", q(texts::TitleLabel4), 12, false, deepGreen);
+    auto* label6 = caption(this, "Label6", q(texts::TitleLabel6), 10, false, deepGreen);
+    auto* label3 = caption(this, "Label3", q(texts::TitleLabel3), 9, false, Qt::black);
+    auto* label5 = caption(this, "Label5", q(texts::TitleLabel5), 9, false, QColor(90, 90, 90));
 
     // The frames are held by Image3..Image15 (never shown themselves);
     // Image1 is the small emblem beside the tool's name.

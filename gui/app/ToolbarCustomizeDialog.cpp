@@ -42,23 +42,21 @@ QPushButton* makeButton(const QString& name, const QString& text, QWidget* paren
 ToolbarCustomizeDialog::ToolbarCustomizeDialog(const QStringList& current, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QString::fromLatin1(Name));
-    setWindowTitle(QStringLiteral("ツールバーのカスタマイズ"));
+    setWindowTitle(q(texts::CustomizeCaption));
 
     available_ = makeList(QStringLiteral("AvailableList"), this);
     current_ = makeList(QStringLiteral("CurrentList"), this);
-    auto* availableLabel = new QLabel(QStringLiteral("利用できるボタン(&V):"), this);
+    auto* availableLabel = new QLabel(q(texts::CustomizeAvailable), this);
     availableLabel->setBuddy(available_);
-    auto* currentLabel = new QLabel(QStringLiteral("ツールバーのボタン(&T):"), this);
+    auto* currentLabel = new QLabel(q(texts::CustomizeCurrent), this);
     currentLabel->setBuddy(current_);
 
-    add_ = makeButton(QStringLiteral("AddButton"), QStringLiteral("追加(&A) →"), this);
-    remove_ = makeButton(QStringLiteral("RemoveButton"), QStringLiteral("← 削除(&R)"), this);
-    up_ = makeButton(QStringLiteral("MoveUpButton"), QStringLiteral("上へ移動(&U)"), this);
-    down_ = makeButton(QStringLiteral("MoveDownButton"), QStringLiteral("下へ移動(&D)"), this);
-    auto* resetButton =
-        makeButton(QStringLiteral("ResetButton"), QStringLiteral("リセット(&E)"), this);
-    auto* closeButton =
-        makeButton(QStringLiteral("CloseButton"), QStringLiteral("閉じる(&C)"), this);
+    add_ = makeButton(QStringLiteral("AddButton"), q(texts::CustomizeAdd), this);
+    remove_ = makeButton(QStringLiteral("RemoveButton"), q(texts::CustomizeRemove), this);
+    up_ = makeButton(QStringLiteral("MoveUpButton"), q(texts::CustomizeUp), this);
+    down_ = makeButton(QStringLiteral("MoveDownButton"), q(texts::CustomizeDown), this);
+    auto* resetButton = makeButton(QStringLiteral("ResetButton"), q(texts::CustomizeReset), this);
+    auto* closeButton = makeButton(QStringLiteral("CloseButton"), q(texts::CustomizeClose), this);
     closeButton->setDefault(true);
 
     auto* middle = new QVBoxLayout;
@@ -105,13 +103,13 @@ QListWidgetItem* ToolbarCustomizeDialog::makeItem(const QString& key) {
     auto* item = new QListWidgetItem;
     item->setData(KeyRole, key);
     if (isSeparator(key)) {
-        item->setText(QString::fromUtf8(shell::ToolbarSeparator));
+        item->setText(q(texts::ToolbarSeparator));
         item->setIcon(toolbarIcon(key));
         return item;
     }
-    for (const auto& b : shell::ToolbarButtons) {
+    for (const auto& b : texts::ToolbarButtons) {
         if (key == QLatin1String(b.key)) {
-            item->setText(QString::fromUtf8(b.description));
+            item->setText(q(b.description));
             item->setIcon(toolbarIcon(key));
         }
     }
@@ -128,7 +126,7 @@ void ToolbarCustomizeDialog::fill(const QStringList& current) {
     }
     // The separator is always on offer, then every button not yet placed.
     available_->addItem(makeItem(QString::fromLatin1(MDIForm1::SeparatorKey)));
-    for (const auto& b : shell::ToolbarButtons) {
+    for (const auto& b : texts::ToolbarButtons) {
         const QString key = QString::fromLatin1(b.key);
         if (!key.isEmpty() && !placed.contains(key)) {
             available_->addItem(makeItem(key));
@@ -192,7 +190,7 @@ void ToolbarCustomizeDialog::removeSelected() {
     if (!isSeparator(key)) {
         // Back into the offer at its place in the original order.
         int at = 1;
-        for (const auto& b : shell::ToolbarButtons) {
+        for (const auto& b : texts::ToolbarButtons) {
             const QString k = QString::fromLatin1(b.key);
             if (k == key) {
                 break;

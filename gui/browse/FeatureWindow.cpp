@@ -1,9 +1,10 @@
 #include "gui/browse/FeatureWindow.h"
 
-#include "core/browse/BrowseTexts.h"
 #include "core/features/Features.h"
+#include "core/state/PlantCode.h"
 #include "gui/app/App.h"
 #include "gui/browse/Browse.h"
+#include "gui/browse/BrowseTexts.h"
 #include "gui/browse/ResultPagesWindow.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/plantview/Placement.h"
@@ -22,13 +23,7 @@
 
 namespace kuyu::gui {
 
-namespace bt = browse_texts;
-
 namespace {
-
-QString q(const char32_t* s) {
-    return QString::fromUcs4(s);
-}
 
 const QColor Background(192, 192, 192);
 const QColor FrameLine(128, 128, 128);
@@ -77,7 +72,7 @@ int widestClassification(const AppState& s, const QFont& f) {
 } // namespace
 
 Form46A::Form46A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
-    setWindowTitle(q(bt::FeatureCaption));
+    setWindowTitle(q(texts::FeatureCaption));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Background);
@@ -104,8 +99,9 @@ Form46A::Form46A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
 
     for (int k = 1; k <= CategoryCount; ++k) {
         const int top = px(RowTop + RowStep * (k - 1));
-        QLabel* name = makeLabel(qPrintable(QStringLiteral("Label%1").arg(k)),
-                                 q(bt::CategoryNames.at(static_cast<std::size_t>(k - 1))));
+        QLabel* name =
+            makeLabel(qPrintable(QStringLiteral("Label%1").arg(k)),
+                      q(texts::FeatureCategoryNames.at(static_cast<std::size_t>(k - 1))));
         name->setFont(nameFont);
         name->setAutoFillBackground(true);
         QPalette namePal = name->palette();
@@ -125,7 +121,7 @@ Form46A::Form46A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
         tok1_[static_cast<std::size_t>(k - 1)] = box;
     }
 
-    command1_ = makeButton("Command1", q(bt::Close));
+    command1_ = makeButton("Command1", q(texts::Close));
     command1_->setFont(mincho(9.75));
     command1_->setGeometry(px(ButtonLeft) + dx_, px(ButtonTop),
                            std::max(px(ButtonWidth), command1_->sizeHint().width()),
@@ -133,14 +129,10 @@ Form46A::Form46A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     connect(command1_, &QPushButton::clicked, this, [this] { unload(); });
     setCancelButton(command1_);
 
-    menu_ = MakePopupMenu(this, "MENU_46A", q(bt::FeatureMenuTitle));
-    menu461A_ = AddMenuItem(menu_, "MENU461A", q(bt::FeatureMenuClose));
+    menu_ = makeMenu("MENU_46A", q(texts::FeatureMenuTitle));
+    menu461A_ = addMenuItem(menu_, "MENU461A", q(texts::FeatureMenuClose));
     connect(menu461A_, &QAction::triggered, command1_, &QPushButton::click);
-    connect(menu_, &QMenu::aboutToShow, menu_, [m = menu_] {
-        m->setMinimumWidth(0);
-        m->setMinimumWidth(m->sizeHint().width() +
-                           2 * m->fontMetrics().horizontalAdvance(QLatin1Char('&')));
-    });
+    watch(this, RightClick);
 
     const int width = std::max(px(ClientWidth) + dx_, label11_->geometry().right() + 12);
     const int height = std::max(px(ClientHeight), command1_->geometry().bottom() + 10);
@@ -154,15 +146,7 @@ void Form46A::clearFeatures() {
 }
 
 void Form46A::onRightClick(QWidget*, const QPoint& globalPos) {
-    PopUp(menu_, menu461A_, globalPos);
-}
-
-void Form46A::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        PopUp(menu_, menu461A_, event->globalPosition().toPoint());
-        return;
-    }
-    FormWindow::mouseReleaseEvent(event);
+    popUp(menu_, menu461A_, globalPos);
 }
 
 void Form46A::paintEvent(QPaintEvent*) {
@@ -204,7 +188,7 @@ void ShowPlantFeatures(App& app) {
         view.feature(i)->print(f.values.at(static_cast<std::size_t>(i)));
     }
     // A plant without a classification leaves the last one showing.
-    if (CodeDigit(CodeCharAt(app.state.code(row), 30)) != 0) {
+    if (CodeDigit(PlantCode(app.state.code(row)).classification()) != 0) {
         view.classification()->setText(qs(f.classification));
         view.classification()->setAccessibleName(qs(f.classification));
     }

@@ -31,7 +31,6 @@ class Form46A : public FormWindow {
 
   protected:
     void onRightClick(QWidget* control, const QPoint& globalPos) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

@@ -6,6 +6,7 @@
 #include "core/images/PictureLookup.h"
 #include "gui/app/App.h"
 #include "gui/browse/Browse.h"
+#include "gui/browse/BrowseTexts.h"
 #include "gui/browse/FeatureWindow.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/images/PictureLoader.h"
@@ -32,10 +33,6 @@ namespace kuyu::gui {
 namespace bt = browse_texts;
 
 namespace {
-
-QString q(const char32_t* s) {
-    return QString::fromUcs4(s);
-}
 
 // Colours &H00BBGGRR of the window.
 const QColor Background(192, 192, 192);
@@ -72,16 +69,6 @@ void fitLabelFont(QLabel* label) {
     label->setFont(f);
 }
 
-// Captions carry two access-key marks; the style sizes a menu with both taken
-// out but elides with the second still counted, so widen it a little.
-void keepCaptionsWhole(QMenu* m) {
-    QObject::connect(m, &QMenu::aboutToShow, m, [m] {
-        m->setMinimumWidth(0);
-        m->setMinimumWidth(m->sizeHint().width() +
-                           2 * m->fontMetrics().horizontalAdvance(QLatin1Char('&')));
-    });
-}
-
 void tell(App& app, QWidget* parent, const Text& text, const Text& title) {
     Message m;
     m.text = text;
@@ -116,7 +103,7 @@ void placeBesidePages(QWidget* w, const QWidget* pages, const QWidget* features)
 // --- PagePicture ---------------------------------------------------------
 
 PagePicture::PagePicture(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(q(bt::EmptyPicture));
+    setAccessibleName(q(texts::Picture));
 }
 
 void PagePicture::setPicture(const QPixmap& picture) {
@@ -202,15 +189,15 @@ void Form45::buildControls() {
         b->setGeometry(px(left), px(ButtonTop) + dy_, w, buttonHeight);
         return b;
     };
-    command2_ = button("Command2", bt::Back, BackLeft);
-    command1_ = button("Command1", bt::Next, NextLeft);
-    const char32_t* upCaptions[3] = {bt::Up1, bt::Up2, bt::Up3};
+    command2_ = button("Command2", texts::PageBackButton, BackLeft);
+    command1_ = button("Command1", texts::PageNextButton, NextLeft);
+    const char32_t* upCaptions[3] = {texts::PageUp1, texts::PageUp2, texts::PageUp3};
     for (int k = 0; k < 3; ++k) {
         ups_[k] =
             button(qPrintable(QStringLiteral("Command%1").arg(k + 4)), upCaptions[k], UpLeft[k]);
         connect(ups_[k], &QPushButton::clicked, this, [this, k] { showCloseUp(k + 1); });
     }
-    command3_ = button("Command3", bt::Close, CloseLeft);
+    command3_ = button("Command3", texts::Close, CloseLeft);
     connect(command1_, &QPushButton::clicked, this, &Form45::showNextPage);
     connect(command2_, &QPushButton::clicked, this, &Form45::showPreviousPage);
     connect(command3_, &QPushButton::clicked, this, [this] { unload(); });
@@ -230,8 +217,7 @@ void Form45::buildControls() {
 
 void Form45::buildMenus() {
     for (const PageMenu& table : PageMenus()) {
-        QMenu* menu = MakePopupMenu(this, table.name.c_str(), qs(table.title));
-        keepCaptionsWhole(menu);
+        QMenu* menu = makeMenu(table.name.c_str(), qs(table.title));
         const int position = table.position;
         for (const PageMenuItem& item : table.items) {
             QAction* a =
@@ -349,11 +335,11 @@ void Form45::showPage(bool pageChange) {
             loadPagePosition(k, RowAt(page_, k));
         } catch (const RunTimeError& e) {
             if (pageChange && e.number() != err::FileNotFound) {
-                setWindowTitle(q(bt::ErrorCaption));
+                setWindowTitle(q(texts::PageErrorCaption));
             }
         } catch (const std::exception&) { // out of memory, among others
             if (pageChange) {
-                setWindowTitle(q(bt::ErrorCaption));
+                setWindowTitle(q(texts::PageErrorCaption));
             }
         }
     }
@@ -367,7 +353,7 @@ void Form45::setLabel(int position, const QString& caption) {
     label->setText(caption);
     label->setAccessibleName(caption);
     fitLabelFont(label);
-    picture(position)->setAccessibleName(caption.isEmpty() ? q(bt::EmptyPicture) : caption);
+    picture(position)->setAccessibleName(caption.isEmpty() ? q(texts::Picture) : caption);
 }
 
 void Form45::loadPagePosition(int position, int row) {
@@ -427,20 +413,20 @@ void Form45::showCloseUp(int position) {
             }
         } else {
             hourglass.restore();
-            tell(app_, this, bt::CloseUpMissing, bt::CloseUpMissingTitle);
+            tell(app_, this, texts::PageCloseUpMissing, texts::CloseUpCaption);
         }
     } catch (const RunTimeError& e) {
         hourglass.restore();
         if (e.number() == err::FileNotFound) {
-            tell(app_, this, bt::CloseUpGone, bt::CloseUpGoneTitle);
+            tell(app_, this, texts::CloseUpGone, texts::CloseUpTitle);
         } else {
             // A close-up that cannot be decoded is said so, rather than the
             // window showing another plant's close-up under this caption.
-            tell(app_, this, errorNumberText(e.number()), bt::ErrorTitle);
+            tell(app_, this, errorNumberText(e.number()), texts::TitleError);
         }
     } catch (const std::bad_alloc&) {
         hourglass.restore();
-        tell(app_, this, errorNumberText(7), bt::ErrorTitle);
+        tell(app_, this, errorNumberText(7), texts::TitleError);
     }
 }
 
@@ -500,7 +486,7 @@ void Form45::onRightClick(QWidget* control, const QPoint& globalPos) {
             const auto chosen = std::find_if(PageMenus().begin(), PageMenus().end(),
                                              [&](const PageMenu& m) { return m.name == name; });
             QAction* def = menu->findChild<QAction*>(QString::fromStdString(chosen->defaultItem));
-            PopUp(menu, def, globalPos);
+            popUp(menu, def, globalPos);
             return;
         }
     }

@@ -1,8 +1,8 @@
 #include "gui/finders/ReportNoMatch.h"
 
-#include "core/browse/BrowseTexts.h"
 #include "core/browse/ResultPages.h"
 #include "gui/app/App.h"
+#include "gui/browse/BrowseTexts.h"
 
 namespace kuyu::gui {
 
@@ -10,9 +10,8 @@ std::int16_t ReportNoMatch(App& app, std::int16_t mode) {
     if (app.state.ResultCount != 0) {
         return 0;
     }
-    app.platform.messages->show(app.mainWindow(),
-                                Message{browse_texts::NoMatchMessage, PageTitle(mode),
-                                        MessageIcon::None, MessageButtons::Ok});
+    app.platform.messages->show(app.mainWindow(), Message{texts::PageNoMatch, PageTitle(mode),
+                                                          MessageIcon::None, MessageButtons::Ok});
     return 1;
 }
 

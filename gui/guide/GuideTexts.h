@@ -1,52 +1,55 @@
 #pragma once
 // The identification guide's own words, in one place.
 
-namespace kuyu::gui::guide {
+#include "gui/widgets/CommonTexts.h"
 
-inline constexpr const char* Caption = "識別ガイド";
-inline constexpr const char* PageNext = "次に見る特徴";
-inline constexpr const char* PageWhy = "外れた理由";
-inline constexpr const char* PageCompare = "比べる";
-inline constexpr const char* Back = "戻る";
-inline constexpr const char* Close = "終了";
+namespace kuyu::gui::texts {
+
+inline constexpr const char32_t* GuideCaption = U"識別ガイド";
+inline constexpr const char32_t* GuidePageNext = U"次に見る特徴";
+inline constexpr const char32_t* GuidePageWhy = U"外れた理由";
+inline constexpr const char32_t* GuidePageCompare = U"比べる";
+inline constexpr const char32_t* GuideBack = U"戻る";
 
 // "候補 12 種類（検索）"
-inline constexpr const char* CountLead = "候補 ";
-inline constexpr const char* CountTail = " 種類";
-inline constexpr const char* ModePlain = "（検索）";
-inline constexpr const char* ModeFuzzy = "（ﾌｧｼﾞｨｰ検索）";
-inline constexpr const char* ModeAi = "（ＡＩ検索）";
-inline constexpr const char* HistoryLead = "条件の変更 ";
-inline constexpr const char* HistoryTail = " 回";
+inline constexpr const char32_t* GuideCountLead = U"候補 ";
+inline constexpr const char32_t* GuideCountTail = U" 種類";
+inline constexpr const char32_t* GuideModePlain = U"（検索）";
+inline constexpr const char32_t* GuideModeFuzzy = U"（ﾌｧｼﾞｨｰ検索）";
+inline constexpr const char32_t* GuideModeAi = U"（ＡＩ検索）";
+inline constexpr const char32_t* GuideHistoryLead = U"条件の変更 ";
+inline constexpr const char32_t* GuideHistoryTail = U" 回";
 
-inline constexpr const char* NextHint =
-    "上の特徴ほど候補がよく絞れます。植物の様子に合うものを押してください。";
-inline constexpr const char* ExpectedLead = "残り約 ";
-inline constexpr const char* ExpectedTail = " 種類";
-inline constexpr const char* AllSet = "すべての特徴が選ばれています。";
-inline constexpr const char* NoCandidates = "該当する植物がありません。戻るで条件を一つ戻せます。";
+inline constexpr const char32_t* GuideNextHint =
+    U"上の特徴ほど候補がよく絞れます。植物の様子に合うものを押してください。";
+inline constexpr const char32_t* GuideExpectedLead = U"残り約 ";
+inline constexpr const char32_t* GuideExpectedTail = U" 種類";
+inline constexpr const char32_t* GuideAllSet = U"すべての特徴が選ばれています。";
+inline constexpr const char32_t* GuideNoCandidates =
+    U"該当する植物がありません。戻るで条件を一つ戻せます。";
 
-inline constexpr const char* WhyPrompt = "植物名:";
-inline constexpr const char* Show = "表示";
-inline constexpr const char* NameHint = "ひらがな・カタカナで入力できます";
-inline constexpr const char* NoSuchPlant = "その名前の植物は登録されていません。";
-inline constexpr const char* WhyColumns[] = {"特徴", "選んだ条件", "この植物", "ＡＩ検索"};
-inline constexpr const char* AiPasses = "通る";
-inline constexpr const char* AiFails = "通らない";
-inline constexpr const char* Listed = "○";
-inline constexpr const char* NotListed = "×";
-inline constexpr const char* KeptPlain = "検索 ";
-inline constexpr const char* KeptFuzzy = "　ﾌｧｼﾞｨｰ検索 ";
-inline constexpr const char* KeptAi = "　ＡＩ検索 ";
-inline constexpr const char* AllAgree = "選んだ条件にすべて合っています。";
-inline constexpr const char* NameOut = "名前の欄の文字に合わないため外れています。";
+inline constexpr const char32_t* GuideWhyPrompt = U"植物名:";
+inline constexpr const char32_t* GuideShow = U"表示";
+inline constexpr const char32_t* GuideNameHint = U"ひらがな・カタカナで入力できます";
+inline constexpr const char32_t* GuideNoSuchPlant = U"その名前の植物は登録されていません。";
+inline constexpr const char32_t* GuideWhyColumns[] = {U"特徴", U"選んだ条件", U"この植物",
+                                                      U"ＡＩ検索"};
+inline constexpr const char32_t* GuideAiPasses = U"通る";
+inline constexpr const char32_t* GuideAiFails = U"通らない";
+inline constexpr const char32_t* GuideListed = U"○";
+inline constexpr const char32_t* GuideNotListed = U"×";
+inline constexpr const char32_t* GuideKeptPlain = U"検索 ";
+inline constexpr const char32_t* GuideKeptFuzzy = U"　ﾌｧｼﾞｨｰ検索 ";
+inline constexpr const char32_t* GuideKeptAi = U"　ＡＩ検索 ";
+inline constexpr const char32_t* GuideAllAgree = U"選んだ条件にすべて合っています。";
+inline constexpr const char32_t* GuideNameOut = U"名前の欄の文字に合わないため外れています。";
 
-inline constexpr const char* ComparePromptA = "植物 1:";
-inline constexpr const char* ComparePromptB = "植物 2:";
-inline constexpr const char* CompareFeature = "特徴";
-inline constexpr const char* CompareHint = "違う特徴は色付きで示します。";
+inline constexpr const char32_t* GuideComparePromptA = U"植物 1:";
+inline constexpr const char32_t* GuideComparePromptB = U"植物 2:";
+inline constexpr const char32_t* GuideCompareFeature = U"特徴";
+inline constexpr const char32_t* GuideCompareHint = U"違う特徴は色付きで示します。";
 
 // ｵﾌﾟｼｮﾝ → 候補数の表示, remembered under this key.
-inline constexpr const char* BadgeSettingKey = "CandidateCounts";
+inline constexpr const char* GuideBadgeSettingKey = "CandidateCounts";
 
-} // namespace kuyu::gui::guide
+} // namespace kuyu::gui::texts

@@ -34,21 +34,19 @@ namespace kuyu::gui {
 
 namespace {
 
-QString u(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 // Option labels carry "&" ("整&離"); on a button it must not become a key.
 QString buttonText(const Text& label) {
     return qs(label).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 QString modeText(int mode) {
-    return u(mode == 1 ? guide::ModeFuzzy : mode == 2 ? guide::ModeAi : guide::ModePlain);
+    return q(mode == 1   ? texts::GuideModeFuzzy
+             : mode == 2 ? texts::GuideModeAi
+                         : texts::GuideModePlain);
 }
 
 QString mark(bool kept) {
-    return u(kept ? guide::Listed : guide::NotListed);
+    return q(kept ? texts::GuideListed : texts::GuideNotListed);
 }
 
 const QColor DifferBackground(255, 236, 160);
@@ -56,7 +54,7 @@ const QColor DifferBackground(255, 236, 160);
 } // namespace
 
 GuideWindow::GuideWindow(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
-    setWindowTitle(u(guide::Caption));
+    setWindowTitle(q(texts::GuideCaption));
 
     count_ = makeLabel("GuideCount", QString());
     QFont big = count_->font();
@@ -67,12 +65,12 @@ GuideWindow::GuideWindow(App& app, QWidget* parent) : FormWindow(app, Name, pare
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("GuidePages"));
-    pages_->addTab(buildNextPage(), u(guide::PageNext));
-    pages_->addTab(buildWhyPage(), u(guide::PageWhy));
-    pages_->addTab(buildComparePage(), u(guide::PageCompare));
+    pages_->addTab(buildNextPage(), q(texts::GuidePageNext));
+    pages_->addTab(buildWhyPage(), q(texts::GuidePageWhy));
+    pages_->addTab(buildComparePage(), q(texts::GuidePageCompare));
 
-    back_ = makeButton("GuideBack", u(guide::Back));
-    close_ = makeButton("GuideClose", u(guide::Close));
+    back_ = makeButton("GuideBack", q(texts::GuideBack));
+    close_ = makeButton("GuideClose", q(texts::Close));
     connect(back_, &QPushButton::clicked, this, [this] { SessionOf(app_).undo(); });
     connect(close_, &QPushButton::clicked, this, [this] { unload(); });
     setCancelButton(close_);
@@ -116,7 +114,7 @@ void GuideWindow::fitToScreen() {
 QWidget* GuideWindow::buildNextPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* hint = new QLabel(u(guide::NextHint), page);
+    auto* hint = new QLabel(q(texts::GuideNextHint), page);
     hint->setObjectName(QStringLiteral("GuideNextHint"));
     hint->setWordWrap(true);
     nextArea_ = new QScrollArea(page);
@@ -130,8 +128,8 @@ QWidget* GuideWindow::buildNextPage() {
 QLineEdit* GuideWindow::makeNameBox(const char* objectName) {
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(objectName));
-    box->setPlaceholderText(u(guide::NameHint));
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(u(guide::NameHint)) + 24);
+    box->setPlaceholderText(q(texts::GuideNameHint));
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(q(texts::GuideNameHint)) + 24);
     // What an input method types becomes the half-width katakana of the names.
     connect(box, &QLineEdit::textEdited, box, [box](const QString& typed) {
         const QString half = qs(ToHalfWidthKana(ts(typed)));
@@ -154,7 +152,7 @@ QLineEdit* GuideWindow::makeNameBox(const char* objectName) {
 QWidget* GuideWindow::buildWhyPage() {
     auto* page = new QWidget;
     whyName_ = makeNameBox("GuideWhyName");
-    auto* show = makeButton("GuideWhyShow", u(guide::Show));
+    auto* show = makeButton("GuideWhyShow", q(texts::GuideShow));
     connect(show, &QPushButton::clicked, this, &GuideWindow::showWhy);
     connect(whyName_, &QLineEdit::returnPressed, show, &QPushButton::click);
     connect(whyName_->completer(), qOverload<const QString&>(&QCompleter::activated), this,
@@ -165,14 +163,14 @@ QWidget* GuideWindow::buildWhyPage() {
     whyTable_->setObjectName(QStringLiteral("GuideWhyTable"));
     whyTable_->setRootIsDecorated(false);
     QStringList headers;
-    for (const char* h : guide::WhyColumns) {
-        headers << u(h);
+    for (const char32_t* h : texts::GuideWhyColumns) {
+        headers << q(h);
     }
     whyTable_->setHeaderLabels(headers);
     whyTable_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(u(guide::WhyPrompt), page));
+    row->addWidget(new QLabel(q(texts::GuideWhyPrompt), page));
     row->addWidget(whyName_, 1);
     row->addWidget(show);
     auto* layout = new QVBoxLayout(page);
@@ -186,7 +184,7 @@ QWidget* GuideWindow::buildComparePage() {
     auto* page = new QWidget;
     compareA_ = makeNameBox("GuideCompareA");
     compareB_ = makeNameBox("GuideCompareB");
-    auto* show = makeButton("GuideCompareShow", u(guide::Show));
+    auto* show = makeButton("GuideCompareShow", q(texts::GuideShow));
     connect(show, &QPushButton::clicked, this, &GuideWindow::showCompare);
     for (QLineEdit* box : {compareA_, compareB_}) {
         connect(box, &QLineEdit::returnPressed, show, &QPushButton::click);
@@ -197,17 +195,17 @@ QWidget* GuideWindow::buildComparePage() {
         p->setAlignment(Qt::AlignCenter);
         p->setMaximumHeight(150);
     }
-    compareStatus_ = makeLabel("GuideCompareStatus", u(guide::CompareHint));
+    compareStatus_ = makeLabel("GuideCompareStatus", q(texts::GuideCompareHint));
     compareTable_ = new QTreeWidget(page);
     compareTable_->setObjectName(QStringLiteral("GuideCompareTable"));
     compareTable_->setRootIsDecorated(false);
-    compareTable_->setHeaderLabels({u(guide::CompareFeature), QString(), QString()});
+    compareTable_->setHeaderLabels({q(texts::GuideCompareFeature), QString(), QString()});
     compareTable_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* names = new QGridLayout;
-    names->addWidget(new QLabel(u(guide::ComparePromptA), page), 0, 0);
+    names->addWidget(new QLabel(q(texts::GuideComparePromptA), page), 0, 0);
     names->addWidget(compareA_, 0, 1);
-    names->addWidget(new QLabel(u(guide::ComparePromptB), page), 0, 2);
+    names->addWidget(new QLabel(q(texts::GuideComparePromptB), page), 0, 2);
     names->addWidget(compareB_, 0, 3);
     names->addWidget(show, 0, 4);
     names->addWidget(pictureA_, 1, 0, 1, 2);
@@ -245,11 +243,11 @@ QPushButton* GuideWindow::optionButton(int k, int v) const {
 void GuideWindow::refresh() {
     GuideSession& session = SessionOf(app_);
     const GuideCounts counts = session.counts();
-    count_->setText(u(guide::CountLead) + QString::number(counts.total) + u(guide::CountTail) +
-                    modeText(session.mode()));
+    count_->setText(q(texts::GuideCountLead) + QString::number(counts.total) +
+                    q(texts::GuideCountTail) + modeText(session.mode()));
     const auto& history = session.history();
-    history_->setText(u(guide::HistoryLead) + QString::number(history.entries().size()) +
-                      u(guide::HistoryTail));
+    history_->setText(q(texts::GuideHistoryLead) + QString::number(history.entries().size()) +
+                      q(texts::GuideHistoryTail));
     back_->setEnabled(history.canUndo());
     reloadNames();
     fillNext(counts);
@@ -267,7 +265,8 @@ void GuideWindow::fillNext(const GuideCounts& counts) {
     const std::vector<int> ranking = RankCategories(counts);
     int row = 0;
     if (counts.total == 0 || ranking.empty()) {
-        auto* note = new QLabel(u(counts.total == 0 ? guide::NoCandidates : guide::AllSet));
+        auto* note =
+            new QLabel(q(counts.total == 0 ? texts::GuideNoCandidates : texts::GuideAllSet));
         note->setObjectName(QStringLiteral("GuideNextNote"));
         note->setWordWrap(true);
         grid->addWidget(note, row++, 0, 1, 8);
@@ -276,9 +275,10 @@ void GuideWindow::fillNext(const GuideCounts& counts) {
         for (const int k : ranking) {
             order_ << k;
             const auto& c = counts.categories[static_cast<std::size_t>(k - 1)];
-            auto* name = new QLabel(
-                qs(s.OptionLabel[k][0]) + QLatin1Char('\n') + u(guide::ExpectedLead) +
-                QString::number(ExpectedRemaining(counts, k), 'f', 1) + u(guide::ExpectedTail));
+            auto* name = new QLabel(qs(s.OptionLabel[k][0]) + QLatin1Char('\n') +
+                                    q(texts::GuideExpectedLead) +
+                                    QString::number(ExpectedRemaining(counts, k), 'f', 1) +
+                                    q(texts::GuideExpectedTail));
             name->setObjectName(QStringLiteral("GuideCategory%1").arg(k));
             grid->addWidget(name, row, 0);
             for (std::size_t v = 1; v < c.counts.size(); ++v) {
@@ -319,24 +319,24 @@ void GuideWindow::showWhy() {
     const AppState& s = app_.state;
     const int row = FindPlantForGuide(s, ts(whyName_->text()));
     if (row == 0) {
-        whyStatus_->setText(whyName_->text().isEmpty() ? QString() : u(guide::NoSuchPlant));
+        whyStatus_->setText(whyName_->text().isEmpty() ? QString() : q(texts::GuideNoSuchPlant));
         return;
     }
     GuideSession& session = SessionOf(app_);
     const WhyOut w = ExplainPlant(s, session.index(), row, session.query());
-    QString status = qs(s.name(row)) + QStringLiteral("　") + u(guide::KeptPlain) +
-                     mark(w.keptPlain) + u(guide::KeptFuzzy) + mark(w.keptFuzzy) +
-                     u(guide::KeptAi) + mark(w.keptAi);
+    QString status = qs(s.name(row)) + QStringLiteral("　") + q(texts::GuideKeptPlain) +
+                     mark(w.keptPlain) + q(texts::GuideKeptFuzzy) + mark(w.keptFuzzy) +
+                     q(texts::GuideKeptAi) + mark(w.keptAi);
     if (!w.nameMatches) {
-        status += QLatin1Char('\n') + u(guide::NameOut);
+        status += QLatin1Char('\n') + q(texts::GuideNameOut);
     } else if (w.differences.empty()) {
-        status += QLatin1Char('\n') + u(guide::AllAgree);
+        status += QLatin1Char('\n') + q(texts::GuideAllAgree);
     }
     whyStatus_->setText(status);
     for (const auto& d : w.differences) {
         auto* item = new QTreeWidgetItem(
             whyTable_, {qs(s.OptionLabel[d.category][0]), qs(d.chosenLabel), qs(d.plantState),
-                        u(d.aiAccepts ? guide::AiPasses : guide::AiFails)});
+                        q(d.aiAccepts ? texts::GuideAiPasses : texts::GuideAiFails)});
         item->setData(0, Qt::UserRole, d.category);
     }
 }
@@ -372,11 +372,11 @@ void GuideWindow::showCompare() {
     showPicture(pictureA_, a);
     showPicture(pictureB_, b);
     if (a == 0 || b == 0) {
-        compareStatus_->setText(u(guide::NoSuchPlant));
+        compareStatus_->setText(q(texts::GuideNoSuchPlant));
         return;
     }
-    compareStatus_->setText(u(guide::CompareHint));
-    compareTable_->setHeaderLabels({u(guide::CompareFeature), qs(s.name(a)), qs(s.name(b))});
+    compareStatus_->setText(q(texts::GuideCompareHint));
+    compareTable_->setHeaderLabels({q(texts::GuideCompareFeature), qs(s.name(a)), qs(s.name(b))});
     for (const auto& r : ComparePlants(s, a, b)) {
         auto* item = new QTreeWidgetItem(compareTable_, {qs(r.name), qs(r.a), qs(r.b)});
         item->setData(0, Qt::UserRole, r.differ);

@@ -1,5 +1,6 @@
 #include "gui/images/ImageBox.h"
 
+#include "gui/widgets/CommonTexts.h"
 #include "gui/widgets/WindowPlacement.h"
 
 #include <QMouseEvent>
@@ -9,7 +10,7 @@ namespace kuyu::gui {
 
 ImageBox::ImageBox(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setAccessibleName(QStringLiteral("画像"));
+    setAccessibleName(q(texts::Picture));
 }
 
 // A picture is shown at its natural size, but never larger than three

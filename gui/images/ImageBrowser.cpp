@@ -37,12 +37,6 @@ namespace kuyu::gui {
 
 namespace {
 
-namespace t = images;
-
-QString u(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 constexpr int PathRole = Qt::UserRole;
 constexpr int SideTwips = 127;       // viewer width less the picture's
 constexpr int BelowTwips = 412;      // viewer height less the picture's
@@ -77,7 +71,7 @@ QRect availableArea(const QWidget* w) {
 
 Message cannotLoad(const QString& title) {
     Message m;
-    m.text = ts(u(t::CannotLoad));
+    m.text = ts(q(texts::ImageCannotLoad));
     m.title = ts(title);
     m.buttons = MessageButtons::Ok;
     return m;
@@ -87,10 +81,11 @@ Message cannotLoad(const QString& title) {
 
 QList<Drive> mountedDrives() {
     QList<Drive> drives;
-    drives.append({u(t::RootDriveName) + QStringLiteral(" (/)"), QStringLiteral("/")});
+    drives.append({q(texts::ImageRootDriveName) + QStringLiteral(" (/)"), QStringLiteral("/")});
     const QString home = cleanFolder(QDir::homePath());
     if (home != QLatin1String("/")) {
-        drives.append({u(t::HomeDriveName) + QStringLiteral(" (") + home + QLatin1Char(')'), home});
+        drives.append(
+            {q(texts::ImageHomeDriveName) + QStringLiteral(" (") + home + QLatin1Char(')'), home});
     }
     QList<Drive> volumes;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
@@ -115,12 +110,12 @@ QList<Drive> mountedDrives() {
 // --- Form72 ------------------------------------------------------------------
 
 Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
-    setWindowTitle(u(t::BrowserCaption));
+    setWindowTitle(q(texts::ImageBrowserCaption));
 
-    auto* label1 = makeLabel("Label1", u(t::FileNameCaption));
-    auto* label2 = makeLabel("Label2", u(t::FolderCaption));
-    auto* label4 = makeLabel("Label4", u(t::FileTypeCaption));
-    auto* label5 = makeLabel("Label5", u(t::DriveCaption));
+    auto* label1 = makeLabel("Label1", q(texts::ImageFileNameCaption));
+    auto* label2 = makeLabel("Label2", q(texts::ImageFolderCaption));
+    auto* label4 = makeLabel("Label4", q(texts::ImageFileTypeCaption));
+    auto* label5 = makeLabel("Label5", q(texts::ImageDriveCaption));
     label3_ = makeLabel("Label3", QString());
     label3_->setWordWrap(true);
     label3_->setTextFormat(Qt::PlainText);
@@ -131,7 +126,7 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
 
     file1_ = new QListWidget(this);
     file1_->setObjectName(QStringLiteral("File1"));
-    file1_->setAccessibleName(u(t::FileNameCaption));
+    file1_->setAccessibleName(q(texts::ImageFileNameCaption));
 
     dir1_ = new QTreeWidget(this);
     dir1_->setObjectName(QStringLiteral("Dir1"));
@@ -141,12 +136,12 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     dir1_->setIndentation(12);
     // Every folder on the way is open; there is nothing to fold.
     dir1_->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; }"));
-    dir1_->setAccessibleName(u(t::FolderCaption));
+    dir1_->setAccessibleName(q(texts::ImageFolderCaption));
 
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    for (const auto& type : t::FileTypes) {
-        combo1_->addItem(u(type.caption));
+    for (const auto& type : texts::ImageFileTypes) {
+        combo1_->addItem(q(type.caption));
     }
     combo1_->setCurrentIndex(0);
     label4->setBuddy(combo1_);
@@ -157,9 +152,11 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     drive1_->setMinimumContentsLength(16);
     label5->setBuddy(drive1_);
 
-    command1_ = makeButton("Command1", u(t::ShowCaption));
-    command2_ = makeButton("Command2", u(t::CancelCaption));
-    command3_ = makeButton("Command3", u(t::CloseCaption));
+    command1_ = makeButton("Command1", q(texts::ImageShowCaption));
+    command2_ = makeButton("Command2", q(texts::ImageCancelCaption));
+    command3_ = makeButton("Command3", q(texts::Close));
+    // The close box is the 終了 button: the viewer goes with the chooser.
+    setCloseButton(command3_);
     setDefaultButton(command1_);
 
     auto* grid = new QGridLayout(this);
@@ -185,11 +182,11 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
 
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("MENU_72"));
-    auto* show = menu_->addAction(u(t::ShowItem));
+    auto* show = menu_->addAction(q(texts::ImageShowItem));
     show->setObjectName(QStringLiteral("MENU721"));
-    auto* cancel = menu_->addAction(u(t::CancelItem));
+    auto* cancel = menu_->addAction(q(texts::ImageCancelItem));
     cancel->setObjectName(QStringLiteral("MENU722"));
-    auto* close = menu_->addAction(u(t::CloseItem));
+    auto* close = menu_->addAction(q(texts::ImageCloseItem));
     close->setObjectName(QStringLiteral("MENU724"));
     menu_->setDefaultAction(show);
     connect(show, &QAction::triggered, command1_, &QPushButton::click);
@@ -214,7 +211,7 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     connect(drive1_, &QComboBox::activated, this, &Form72::chooseDrive);
     connect(text1_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.endsWith(QLatin1Char('*'))) {
-            setPattern(u(t::AllFilesPattern));
+            setPattern(q(texts::ImageAllFilesPattern));
         }
     });
     connect(file1_, &QListWidget::itemClicked, this, [this] { takeFileName(); });
@@ -233,7 +230,7 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
         watch(l, RightClick);
     }
 
-    pattern_ = u(t::FileTypes[0].pattern);
+    pattern_ = q(texts::ImageFileTypes[0].pattern);
     setDrives(mountedDrives());
     if (!setDirPath(QDir::currentPath()) && !setDirPath(QDir::homePath())) {
         setDirPath(QStringLiteral("/"));
@@ -256,7 +253,7 @@ void Form72::open() {
     showFolder(label3_, dirPath_);
     // The type list shows the type the file list follows.
     combo1_->setCurrentIndex(0);
-    setPattern(u(t::FileTypes[0].pattern));
+    setPattern(q(texts::ImageFileTypes[0].pattern));
     show();
     raise();
     activateWindow();
@@ -361,13 +358,13 @@ void Form72::showDriveOf(const QString& path) {
 
 void Form72::applyFileType(bool starRule) {
     QString pattern = pattern_;
-    for (const auto& type : t::FileTypes) {
-        if (combo1_->currentText() == u(type.caption)) {
-            pattern = u(type.pattern);
+    for (const auto& type : texts::ImageFileTypes) {
+        if (combo1_->currentText() == q(type.caption)) {
+            pattern = q(type.pattern);
         }
     }
     if (starRule && text1_->text().endsWith(QLatin1Char('*'))) {
-        pattern = u(t::AllFilesPattern);
+        pattern = q(texts::ImageAllFilesPattern);
     }
     setPattern(pattern);
 }
@@ -411,16 +408,10 @@ bool Form72::onActivateKey(QWidget* control, int) {
     return false;
 }
 
-// The close box is the 終了 button: the viewer goes with the chooser.
-void Form72::closeEvent(QCloseEvent* event) {
-    event->accept();
-    command3_->click();
-}
-
 // --- Form72A -----------------------------------------------------------------
 
 Form72A::Form72A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
-    setWindowTitle(u(t::ViewerCaption));
+    setWindowTitle(q(texts::ImageViewerCaption));
     area_ = new QScrollArea(this);
     area_->setObjectName(QStringLiteral("ImageArea"));
     area_->setFrameShape(QFrame::NoFrame);
@@ -431,14 +422,14 @@ Form72A::Form72A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     image1_->setFitToScreen(false); // the scroll area shows the rest
     area_->setWidget(image1_);
 
-    command1_ = makeButton("Command1", u(t::CloseCaption));
+    command1_ = makeButton("Command1", q(texts::Close));
     setDefaultButton(command1_);
     setCancelButton(command1_);
     connect(command1_, &QPushButton::clicked, this, [this] { unload(); });
 
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("MENU_72A"));
-    auto* item = menu_->addAction(u(t::ViewerCloseItem));
+    auto* item = menu_->addAction(q(texts::ImageViewerCloseItem));
     item->setObjectName(QStringLiteral("MENU721A"));
     connect(item, &QAction::triggered, command1_, &QPushButton::click);
     watch(this, RightClick);
@@ -518,12 +509,12 @@ void ViewImageFile(App& app) {
     }
     if (picture.isNull()) {
         hourglass.restore();
-        app.platform.messages->show(chooser, cannotLoad(u(t::ErrorTitle)));
+        app.platform.messages->show(chooser, cannotLoad(q(texts::TitleError)));
         chooser->clearFileName();
         return;
     }
     const QString caption = name + QLatin1Char(' ') + QString::number(picture.width()) +
-                            u(t::Times) + QString::number(picture.height());
+                            q(texts::ImageTimes) + QString::number(picture.height());
     app.load<Form72A>().showPicture(picture, caption);
 }
 

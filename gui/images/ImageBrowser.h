@@ -59,7 +59,6 @@ class Form72 : public FormWindow {
   protected:
     void onRightClick(QWidget* control, const QPoint& globalPos) override;
     bool onActivateKey(QWidget* control, int key) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void applyFileType(bool starRule);

@@ -2,46 +2,46 @@
 // The image browser's words and its file types, kept in one place exactly as
 // the program has always shown them.
 
+#include "gui/widgets/CommonTexts.h"
+
 #include <array>
 
-namespace kuyu::gui::images {
+namespace kuyu::gui::texts {
 
-inline constexpr const char* BrowserCaption = "画像データファイル選択";
-inline constexpr const char* ViewerCaption = "画像ファイル";
-inline constexpr const char* DriveCaption = "ドライブ名:";
-inline constexpr const char* FolderCaption = "フォルダ：";
-inline constexpr const char* FileNameCaption = "画像データファイル名:";
-inline constexpr const char* FileTypeCaption = "ファイルの種類";
-inline constexpr const char* ShowCaption = "表示";
-inline constexpr const char* CancelCaption = "中止";
-inline constexpr const char* CloseCaption = "終了";
-inline constexpr const char* ShowItem = "表示(画像表示）(&V&ﾋ)";
-inline constexpr const char* CancelItem = "中止（キャンセル）(&C&ｿ)";
-inline constexpr const char* CloseItem = "終了(&E&ｲ)";
-inline constexpr const char* ViewerCloseItem = "画像表示終了(&E&ｲ)";
-inline constexpr const char* CannotLoad = "画像ファイルがロードできません";
-inline constexpr const char* ErrorTitle = "エラーメッセージ";
-inline constexpr const char* Times = "×";
+inline constexpr const char32_t* ImageBrowserCaption = U"画像データファイル選択";
+inline constexpr const char32_t* ImageViewerCaption = U"画像ファイル";
+inline constexpr const char32_t* ImageDriveCaption = U"ドライブ名:";
+inline constexpr const char32_t* ImageFolderCaption = U"フォルダ：";
+inline constexpr const char32_t* ImageFileNameCaption = U"画像データファイル名:";
+inline constexpr const char32_t* ImageFileTypeCaption = U"ファイルの種類";
+inline constexpr const char32_t* ImageShowCaption = U"表示";
+inline constexpr const char32_t* ImageCancelCaption = U"中止";
+inline constexpr const char32_t* ImageShowItem = U"表示(画像表示）(&V&ﾋ)";
+inline constexpr const char32_t* ImageCancelItem = U"中止（キャンセル）(&C&ｿ)";
+inline constexpr const char32_t* ImageCloseItem = U"終了(&E&ｲ)";
+inline constexpr const char32_t* ImageViewerCloseItem = U"画像表示終了(&E&ｲ)";
+inline constexpr const char32_t* ImageCannotLoad = U"画像ファイルがロードできません";
+inline constexpr const char32_t* ImageTimes = U"×";
 
 // The drive list names the folders a person picks from.
-inline constexpr const char* RootDriveName = "ルート";
-inline constexpr const char* HomeDriveName = "ホーム";
+inline constexpr const char32_t* ImageRootDriveName = U"ルート";
+inline constexpr const char32_t* ImageHomeDriveName = U"ホーム";
 
 // The file-type list, in order, and the pattern of the file list each item
 // chooses (patterns separated by ";", matched without regard to letter case).
-struct FileType {
-    const char* caption;
-    const char* pattern;
+struct ImageFileType {
+    const char32_t* caption;
+    const char32_t* pattern;
 };
-inline constexpr std::array<FileType, 7> FileTypes = {{
-    {"BMP,GIF,Pi,JPGファイル", "*.BMP;*.GIF;*.JPG;*.JPEG;*.Pi"},
-    {"BMPファイル (*.BMP)", "*.BMP"},
-    {"GIFファイル (*.GIF)", "*.GIF"},
-    {"JPGファイル (*.JPG)", "*.JPG;*.JPEG"},
-    {"Piファイル (*.Pi)", "*.Pi"},
-    {"ICOファイル (*.ICO)", "*.ICO"},
-    {"すべてのファイル (*.*)", "*.*"},
+inline constexpr std::array<ImageFileType, 7> ImageFileTypes = {{
+    {U"BMP,GIF,Pi,JPGファイル", U"*.BMP;*.GIF;*.JPG;*.JPEG;*.Pi"},
+    {U"BMPファイル (*.BMP)", U"*.BMP"},
+    {U"GIFファイル (*.GIF)", U"*.GIF"},
+    {U"JPGファイル (*.JPG)", U"*.JPG;*.JPEG"},
+    {U"Piファイル (*.Pi)", U"*.Pi"},
+    {U"ICOファイル (*.ICO)", U"*.ICO"},
+    {U"すべてのファイル (*.*)", U"*.*"},
 }};
-inline constexpr const char* AllFilesPattern = "*.*";
+inline constexpr const char32_t* ImageAllFilesPattern = U"*.*";
 
-} // namespace kuyu::gui::images
+} // namespace kuyu::gui::texts

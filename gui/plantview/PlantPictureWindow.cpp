@@ -148,7 +148,7 @@ void Form42::showCloseUp(char32_t letter) {
     const char32_t* missing = first ? texts::CloseUpMissing : texts::SupplementMissing;
     const char32_t* missingTitle = first ? texts::CloseUpTitle : texts::SupplementMissingTitle;
     const char32_t* gone = first ? texts::CloseUpGone : texts::SupplementGone;
-    const char32_t* goneTitle = first ? texts::CloseUpGoneTitle : texts::SupplementGoneTitle;
+    const char32_t* goneTitle = first ? texts::CloseUpTitle : texts::SupplementGoneTitle;
 
     CursorGuard hourglass;
     const Text name = CaptionName(ts(windowTitle()));

@@ -8,7 +8,6 @@
 
 namespace kuyu::gui::texts {
 
-inline constexpr const char32_t* CloseUpCaption = U"ＵＰ画像表示";
 inline constexpr const char32_t* CloseUpMenu = U"ﾎﾟｯﾌﾟｱｯﾌﾟ43";
 inline constexpr const char32_t* CloseUpMenuEnd = U"終了（ＵＰ画像表示終了）(&E&ｲ)";
 inline constexpr const char32_t* SupplementCaption = U"補足";
@@ -29,10 +28,7 @@ inline constexpr const char32_t* Menu423 = U"ＵＰ（ＵＰ画像表示）(&V&�
 inline constexpr const char32_t* Menu424 = U"終了（植物図終了）(&E&ｲ)";
 inline constexpr const char32_t* CloseUpMissing = U"Q画像ファイルがありません";
 inline constexpr const char32_t* SupplementMissing = U"R画像ファイルがありません";
-inline constexpr const char32_t* CloseUpTitle = U"ＵＰ画像";
 inline constexpr const char32_t* SupplementMissingTitle = U"UP2";
-inline constexpr const char32_t* CloseUpGone = U"ファイルがありません";
-inline constexpr const char32_t* CloseUpGoneTitle = U"ＵＰ画像";
 inline constexpr const char32_t* SupplementGone = U"Rファイルがありません";
 inline constexpr const char32_t* SupplementGoneTitle = U"ＵＰ2画像";
 inline constexpr const char32_t* NoteMissing = U"txtファイルがありません";

@@ -2,6 +2,7 @@
 
 #include "gui/widgets/WindowPlacement.h"
 
+#include "gui/platform/PlatformTexts.h"
 #include "gui/platform/QtText.h"
 
 #include <QApplication>
@@ -103,7 +104,7 @@ Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     } else if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+        box.button(QMessageBox::Cancel)->setText(q(texts::Cancel));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -226,10 +227,10 @@ bool QtDialogs::prepareOutput(QWidget* parent, const QString& suggestedName) {
     if (p->outputFileName().isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QDir::homePath();
     }
-    QFileDialog dialog(parent, QStringLiteral("PDFファイルに印刷"));
+    QFileDialog dialog(parent, q(texts::SavePdfTitle));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setNameFilter(QStringLiteral("PDFファイル (*.pdf)"));
+    dialog.setNameFilter(q(texts::PdfFilter));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setDirectory(folder);
     dialog.selectFile(suggestedName);
@@ -252,21 +253,9 @@ std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent) {
     return font_;
 }
 
-namespace {
-
-// The sixteen colours of the classic font dialog.
-const std::pair<const char*, QRgb> FontColours[] = {
-    {"黒", 0x000000},   {"栗色", 0x800000}, {"緑", 0x008000},   {"オリーブ", 0x808000},
-    {"紺", 0x000080},   {"紫", 0x800080},   {"青緑", 0x008080}, {"灰色", 0x808080},
-    {"銀色", 0xC0C0C0}, {"赤", 0xFF0000},   {"黄緑", 0x00FF00}, {"黄", 0xFFFF00},
-    {"青", 0x0000FF},   {"赤紫", 0xFF00FF}, {"水色", 0x00FFFF}, {"白", 0xFFFFFF},
-};
-
-} // namespace
-
 FontChoiceDialog::FontChoiceDialog(const FontChoice& initial, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FontChoiceDialog"));
-    setWindowTitle(QStringLiteral("フォント"));
+    setWindowTitle(q(texts::FontDialogCaption));
     // The chooser lists installed families only: a face we map ("ＭＳ 明朝")
     // is offered as the font it stands for.
     QFont shown = initial.font;
@@ -278,19 +267,19 @@ FontChoiceDialog::FontChoiceDialog(const FontChoice& initial, QWidget* parent) :
                        QFontDialog::DontUseNativeDialog);
     colours_ = new QComboBox(this);
     colours_->setObjectName(QStringLiteral("FontColour"));
-    for (const auto& [name, rgb] : FontColours) {
+    for (const auto& [name, rgb] : texts::FontColours) {
         QPixmap swatch(16, 16);
         swatch.fill(QColor::fromRgb(rgb));
-        colours_->addItem(QIcon(swatch), QString::fromUtf8(name), QColor::fromRgb(rgb));
+        colours_->addItem(QIcon(swatch), q(name), QColor::fromRgb(rgb));
     }
     const int at = colours_->findData(initial.colour);
     colours_->setCurrentIndex(at >= 0 ? at : 0);
     // Many Japanese fonts come in one weight only, so the chooser's style list
     // cannot offer bold or italic for them; these boxes always can.
-    bold_ = new QCheckBox(QStringLiteral("太字(&B)"), this);
+    bold_ = new QCheckBox(q(texts::FontBold), this);
     bold_->setObjectName(QStringLiteral("FontBold"));
     bold_->setChecked(initial.font.bold());
-    italic_ = new QCheckBox(QStringLiteral("斜体(&I)"), this);
+    italic_ = new QCheckBox(q(texts::FontItalic), this);
     italic_->setObjectName(QStringLiteral("FontItalic"));
     italic_->setChecked(initial.font.italic());
     connect(fonts_, &QFontDialog::currentFontChanged, this, [this](const QFont& f) {
@@ -309,7 +298,7 @@ FontChoiceDialog::FontChoiceDialog(const FontChoice& initial, QWidget* parent) :
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* colourRow = new QFormLayout;
-    colourRow->addRow(QStringLiteral("色(&C):"), colours_);
+    colourRow->addRow(q(texts::FontColourLabel), colours_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fonts_);
     layout->addLayout(styleRow);
@@ -333,18 +322,18 @@ QUrl helpPageUrl(const QString& page) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("くゆWin ヘルプ"));
+    setWindowTitle(q(texts::HelpCaption));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
 
-    auto* contents = new QPushButton(QStringLiteral("目次(&C)"), this);
+    auto* contents = new QPushButton(q(texts::HelpContents), this);
     contents->setObjectName(QStringLiteral("HelpContents"));
-    auto* back = new QPushButton(QStringLiteral("戻る(&B)"), this);
+    auto* back = new QPushButton(q(texts::HelpBack), this);
     back->setObjectName(QStringLiteral("HelpBack"));
-    auto* forward = new QPushButton(QStringLiteral("進む(&F)"), this);
+    auto* forward = new QPushButton(q(texts::HelpForward), this);
     forward->setObjectName(QStringLiteral("HelpForward"));
-    auto* howto = new QPushButton(QStringLiteral("ヘルプの使い方(&H)"), this);
+    auto* howto = new QPushButton(q(texts::HelpHowTo), this);
     howto->setObjectName(QStringLiteral("HelpHowTo"));
-    auto* close = new QPushButton(QStringLiteral("閉じる(&X)"), this);
+    auto* close = new QPushButton(q(texts::HelpClose), this);
     close->setObjectName(QStringLiteral("HelpClose"));
 
     browser_ = new QTextBrowser(this);

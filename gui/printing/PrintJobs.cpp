@@ -59,12 +59,12 @@ std::unique_ptr<PrinterSurface> openPrinterSurface(App& app) {
 
 bool ReportPrintError(App& app, int number, bool offerRetry) {
     Message m;
-    m.title = print::ErrorTitle;
+    m.title = texts::TitleError;
     if (number == err::PrinterError) {
-        m.text = print::PrinterErrorText;
+        m.text = texts::PrinterErrorText;
         m.icon = MessageIcon::Exclamation;
     } else {
-        m.text = U"エラー番号" + numberWithSign(number) + U"のエラーです";
+        m.text = texts::PrintErrorNumberLead + numberWithSign(number) + texts::PrintErrorNumberTail;
         m.icon = MessageIcon::Question;
     }
     m.buttons = offerRetry ? MessageButtons::OkCancel : MessageButtons::Ok;
@@ -85,8 +85,8 @@ void ReportWrittenFiles(App& app, const QStringList& files) {
         return;
     }
     Message m;
-    m.title = print::NoticeTitle;
-    m.text = Text(print::WrittenToFileText) + U"\n" + ts(files.join(QLatin1Char('\n')));
+    m.title = texts::PrintNoticeTitle;
+    m.text = Text(texts::PrintWrittenToFileText) + U"\n" + ts(files.join(QLatin1Char('\n')));
     m.icon = MessageIcon::Information;
     app.platform.messages->show(app.mainWindow(), m);
 }
@@ -112,9 +112,9 @@ bool PrintSearchResults(App& app, PrinterSurface& surface, int withSecondary) {
 void PrintSearchResultCommand(App& app, int withSecondary) {
     const bool ai = withSecondary == 1;
     Message confirm;
-    confirm.title = ai ? print::ResultAiTitle : print::ResultTitle;
-    confirm.text = Text(ai ? print::ResultAiText : print::ResultText) + U"\n" +
-                   print::PaperWidthText + U"\n" + print::PrinterReadyText;
+    confirm.title = ai ? texts::PrintResultAiTitle : texts::PrintResultTitle;
+    confirm.text = Text(ai ? texts::PrintResultAiText : texts::PrintResultText) + U"\n" +
+                   texts::PrintPaperWidthText + U"\n" + texts::PrinterReadyText;
     confirm.buttons = MessageButtons::YesNo;
     confirm.icon = MessageIcon::Question;
     if (app.platform.messages->show(app.mainWindow(), confirm) != Answer::Yes) {

@@ -40,10 +40,6 @@ using namespace printing;
 
 namespace {
 
-QString t(const char32_t* text) {
-    return qs(Text(text));
-}
-
 // Preview geometry far beyond the sheet shows nothing more; keeping it
 // bounded keeps a scale of 1e30 from making a widget the size of a galaxy.
 constexpr double PreviewLimit = 4.0 * SheetLongSide;
@@ -149,7 +145,7 @@ void SheetItem::paintEvent(QPaintEvent*) {
 // --- Form42P -------------------------------------------------------------------
 
 Form42P::Form42P(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
-    setWindowTitle(t(print::NameImageCaption));
+    setWindowTitle(q(texts::PrintNameImageCaption));
     label1_ = makeLabel("Label1", QString());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1_);
@@ -170,7 +166,7 @@ void Form42P::setName(const QString& text, const FontChoice& font) {
 // --- Form42PB ------------------------------------------------------------------
 
 Form42PB::Form42PB(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
-    setWindowTitle(t(print::SettingsCaption));
+    setWindowTitle(q(texts::PrintSettingsCaption));
     build();
 }
 
@@ -183,7 +179,7 @@ QWidget* Form42PB::buildGroup(int check, const char32_t* caption,
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(8, 4, 8, 6);
     grid->setVerticalSpacing(4);
-    auto* box = new QCheckBox(t(caption), group);
+    auto* box = new QCheckBox(q(caption), group);
     box->setObjectName(QStringLiteral("Che%1").arg(check));
     checks_[static_cast<std::size_t>(check)] = box;
     watch(box, RightClick);
@@ -192,7 +188,7 @@ QWidget* Form42PB::buildGroup(int check, const char32_t* caption,
     for (const auto& fieldsOfRow : rows) {
         int col = 0;
         for (int n : fieldsOfRow) {
-            const auto& text = print::Fields[n - 1];
+            const auto& text = texts::PrintFields[n - 1];
             auto* edit = new QLineEdit(qs(Text(text.design)), group);
             edit->setObjectName(QString::fromLatin1(text.name));
             edit->installEventFilter(this);
@@ -204,7 +200,7 @@ QWidget* Form42PB::buildGroup(int check, const char32_t* caption,
             edit->setMaximumWidth(
                 edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
             edit->setAlignment(Qt::AlignRight);
-            auto* label = new QLabel(t(text.caption), group);
+            auto* label = new QLabel(q(text.caption), group);
             label->setObjectName(QStringLiteral("Caption") + edit->objectName());
             label->setBuddy(edit);
             watch(label, RightClick);
@@ -225,16 +221,16 @@ QWidget* Form42PB::buildGroup(int check, const char32_t* caption,
 }
 
 void Form42PB::build() {
-    command1_ = makeButton("Command1", t(print::CancelButton));
-    command2_ = makeButton("Command2", t(print::PrintButton));
-    command3_ = makeButton("Command3", t(print::PrinterButton));
-    command4_ = makeButton("Command4", t(print::FontButton));
-    auto* command5 = makeButton("Command5", t(print::ImageButton));
+    command1_ = makeButton("Command1", q(texts::Cancel));
+    command2_ = makeButton("Command2", q(texts::PrintButton));
+    command3_ = makeButton("Command3", q(texts::PrinterButton));
+    command4_ = makeButton("Command4", q(texts::PrintFontButton));
+    auto* command5 = makeButton("Command5", q(texts::PrintImageButton));
     setCancelButton(command1_);
 
     // Printer and paper.
-    auto* printerCaption = new QLabel(t(print::PrinterCaption), this);
-    auto* paperCaption = new QLabel(t(print::PaperCaption), this);
+    auto* printerCaption = new QLabel(q(texts::PrinterCaption), this);
+    auto* paperCaption = new QLabel(q(texts::PrintPaperCaption), this);
     label12_ = makeLabel("Label12", QString());
     label14_ = makeLabel("Label14", QString());
     for (QLabel* l : {printerCaption, paperCaption, label12_, label14_}) {
@@ -257,10 +253,10 @@ void Form42PB::build() {
 
     auto* left = new QVBoxLayout;
     left->addLayout(printerGrid);
-    left->addWidget(buildGroup(1, print::NameCheck, {{11}, {14, 15}}, nameButtons));
-    left->addWidget(buildGroup(2, print::CardCheck, {{12, 13}, {16}}));
-    left->addWidget(buildGroup(3, print::PictureCheck, {{1}, {2, 3}, {4, 5}}));
-    left->addWidget(buildGroup(4, print::CloseUpCheck, {{6}, {7, 8}, {9, 10}}));
+    left->addWidget(buildGroup(1, texts::PrintNameCheck, {{11}, {14, 15}}, nameButtons));
+    left->addWidget(buildGroup(2, texts::PrintCardCheck, {{12, 13}, {16}}));
+    left->addWidget(buildGroup(3, texts::PrintPictureCheck, {{1}, {2, 3}, {4, 5}}));
+    left->addWidget(buildGroup(4, texts::PrintCloseUpCheck, {{6}, {7, 8}, {9, 10}}));
     left->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -309,13 +305,13 @@ void Form42PB::build() {
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("MENU42PB"));
     const std::pair<const char*, const char32_t*> items[] = {
-        {"MENU42PB1", print::MenuPrinter},
-        {"MENU42PB2", print::MenuCancel},
-        {"MENU42PB3", print::MenuPrint},
+        {"MENU42PB1", texts::PrintMenuPrinter},
+        {"MENU42PB2", texts::PrintMenuCancel},
+        {"MENU42PB3", texts::PrintMenuPrint},
     };
     QPushButton* pressed[] = {command3_, command1_, command2_};
     for (int i = 0; i < 3; ++i) {
-        QAction* a = menu_->addAction(t(items[i].second));
+        QAction* a = menu_->addAction(q(items[i].second));
         a->setObjectName(QString::fromLatin1(items[i].first));
         connect(a, &QAction::triggered, pressed[i], &QPushButton::click);
         if (i == 2) {
@@ -546,13 +542,6 @@ void Form42PB::cancel() {
     closing_ = true;
     app_.unload(QString::fromLatin1(Form42P::Name));
     unload();
-}
-
-void Form42PB::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!closing_) {
-        command1_->click();
-    }
 }
 
 void Form42PB::printPage() {
@@ -819,7 +808,7 @@ void PrintPlantPageCommand(App& app, const PlantPage& page) {
     Dialogs& dialogs = *app.platform.dialogs;
     QString suggested = qs(page.settings.PrintNameText).section(QLatin1Char('('), 0, 0).trimmed();
     if (suggested.isEmpty()) {
-        suggested = t(print::PictureCheck);
+        suggested = q(texts::PrintPictureCheck);
     }
     QStringList written;
     if (dialogs.prepareOutput(app.mainWindow(), suggested + QStringLiteral(".pdf"))) {

@@ -88,7 +88,6 @@ class Form42PB : public FormWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void onRightClick(QWidget* control, const QPoint& globalPos) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void build();

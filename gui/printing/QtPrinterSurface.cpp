@@ -43,7 +43,7 @@ QString QtPrinterSurface::deviceName() const {
         return {};
     }
     if (printer_->outputFormat() == QPrinter::PdfFormat) {
-        return print::PdfDeviceName();
+        return texts::PdfDeviceName();
     }
     return printer_->printerName();
 }

@@ -134,8 +134,9 @@ QLabel* FormWindow::makeLabel(const char* objectName, const QString& caption) {
 // 中止); a window without one is unloaded.
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (cancel_ && cancel_->isEnabled()) {
-        cancel_->click();
+    QAbstractButton* b = close_ ? close_ : cancel_;
+    if (b && b->isEnabled()) {
+        b->click();
     } else {
         unload();
     }

@@ -4,8 +4,9 @@
 //  - Enter presses a focused button, otherwise the window's default button;
 //    Esc presses its cancel button ("pressing" = click(), so the work stays in
 //    the button's click handler);
-//  - the close box presses the cancel button (終了, 中止), or unloads a
-//    window that has none;
+//  - the close box presses the close button, which is the cancel button
+//    (終了, 中止) unless the window names another, or unloads a window that
+//    has neither;
 //  - a right click on a watched control calls onRightClick() on release and
 //    leaves the selection alone; Space or Enter on a watched control calls
 //    onActivateKey().
@@ -75,6 +76,8 @@ class FormWindow : public QWidget {
     // button. Either may be left null.
     void setDefaultButton(QAbstractButton* b);
     void setCancelButton(QAbstractButton* b) { cancel_ = b; }
+    // The close box presses `b` instead of the cancel button.
+    void setCloseButton(QAbstractButton* b) { close_ = b; }
     QAbstractButton* defaultButton() const { return default_; }
     QAbstractButton* cancelButton() const { return cancel_; }
 
@@ -111,6 +114,7 @@ class FormWindow : public QWidget {
     QWidget* watchedControl(QObject* o, unsigned what) const;
     QAbstractButton* default_ = nullptr;
     QAbstractButton* cancel_ = nullptr;
+    QAbstractButton* close_ = nullptr;
     QHash<QObject*, QPair<QWidget*, unsigned>> watched_;
 };
 

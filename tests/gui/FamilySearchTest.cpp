@@ -25,7 +25,7 @@ class FamilySearchTest : public QObject {
 
     FamilySearch* window() const { return f->app->loaded<FamilySearch>(); }
     template <class T> T* child(const char* name) const {
-        return window()->findChild<T*>(QString::fromLatin1(name));
+        return requireChild<T>(window(), QString::fromLatin1(name));
     }
     QListWidget* families() const { return child<QListWidget>("List1"); }
     QListWidget* plants() const { return child<QListWidget>("List2"); }

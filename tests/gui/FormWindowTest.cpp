@@ -1,11 +1,13 @@
 // What the window base decides for every window: Enter presses the focused
-// button (not the default), Esc the cancel button.
+// button (not the default), Esc the cancel button, the close box the close
+// button (the cancel button unless the window names another).
 
 #include "FinderFixture.h"
 #include "gui/conditions/Form11.h"
 #include "gui/finders/FamilySearch.h"
 #include "gui/finders/NameSearchWindows.h"
 #include "gui/finders/SearchPanel.h"
+#include "gui/images/ImageBrowser.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/plantview/RegisteredListWindow.h"
 
@@ -84,6 +86,28 @@ class FormWindowTest : public QObject {
         QSignalSpy cancelled(requireChild<QPushButton>(w, cancel), &QPushButton::clicked);
         QTest::keyClick(w, Qt::Key_Escape);
         QCOMPARE(cancelled.count(), 1);
+        FinderFixture::settle();
+    }
+
+    void closeBoxPressesTheCloseButton_data() {
+        QTest::addColumn<Loader>("load");
+        QTest::addColumn<QString>("close");
+        QTest::newRow("Form41 (its cancel button)")
+            << Loader([](App& a) -> QWidget* { return &a.load<SearchPanel>(); })
+            << QStringLiteral("Command11");
+        // 終了, not the 中止 that Esc would press.
+        QTest::newRow("Form72 (a button of its own)")
+            << Loader([](App& a) -> QWidget* { return &a.load<Form72>(); })
+            << QStringLiteral("Command3");
+    }
+    void closeBoxPressesTheCloseButton() {
+        QFETCH(Loader, load);
+        QFETCH(QString, close);
+
+        QWidget* w = open(load);
+        QSignalSpy pressed(requireChild<QPushButton>(w, close), &QPushButton::clicked);
+        w->close();
+        QCOMPARE(pressed.count(), 1);
         FinderFixture::settle();
     }
 };

@@ -4,6 +4,8 @@
 // why-out and compare pages, and the picker's count badges.
 
 #include "gui/guide/GuideWindow.h"
+
+#include "TestSupport.h"
 #include "core/conditions/Conditions.h"
 #include "core/guide/Guide.h"
 #include "core/state/StartUpState.h"
@@ -72,7 +74,7 @@ class GuideWindowTest : public QObject {
     std::unique_ptr<SampleWorld> w;
 
     GuideWindow* guide() { return w->app->loaded<GuideWindow>(); }
-    QString countText() { return guide()->findChild<QLabel*>("GuideCount")->text(); }
+    QString countText() { return requireChild<QLabel>(guide(), "GuideCount")->text(); }
     QString digits() { return qs(w->state.SelectionCode.substr(0, 10)); }
     // What an input method hands the box when the person confirms a word.
     static void typeWithInputMethod(QWidget* box, const QString& word) {
@@ -108,7 +110,7 @@ class GuideWindowTest : public QObject {
         QCOMPARE(guide()->pages()->count(), 3);
         // Every unset character is offered, best first.
         QCOMPARE(guide()->shownOrder().size(), 10);
-        QVERIFY(!guide()->findChild<QPushButton*>("GuideBack")->isEnabled());
+        QVERIFY(!requireChild<QPushButton>(guide(), "GuideBack")->isEnabled());
         QVERIFY(guide()->frameGeometry().width() <= w->main->screen()->availableGeometry().width());
     }
 
@@ -126,12 +128,12 @@ class GuideWindowTest : public QObject {
         w->app->run(cmd::Menu43); // fuzzy search into the panel
         QVERIFY(countText().endsWith(QStringLiteral("（ﾌｧｼﾞｨｰ検索）")));
         auto* panel = w->app->loaded<SearchPanel>();
-        panel->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(panel, "Command2")->click();
         pickInPicker(5);
         QCOMPARE(digits(), QStringLiteral("3500000000"));
         QCOMPARE(countText(),
                  QStringLiteral("候補 %1 種類（ﾌｧｼﾞｨｰ検索）").arg(w->state.ResultCount));
-        QCOMPARE(guide()->findChild<QLabel*>("GuideHistory")->text(),
+        QCOMPARE(requireChild<QLabel>(guide(), "GuideHistory")->text(),
                  QStringLiteral("条件の変更 2 回"));
     }
 
@@ -153,7 +155,7 @@ class GuideWindowTest : public QObject {
         w->fakes.messages->expect(QStringLiteral("検索条件解除"), ClearQuestion, Answer::Yes);
         w->app->run(cmd::Menu4A);
         QCOMPARE(digits(), QStringLiteral("0000000000"));
-        auto* back = guide()->findChild<QPushButton*>("GuideBack");
+        auto* back = requireChild<QPushButton>(guide(), "GuideBack");
         back->click(); // before the clear
         QCOMPARE(w->state.SelectionCode[static_cast<std::size_t>(best - 1)], U'1');
         QVERIFY(w->main->menuItem(QString::fromLatin1(Category(best).menuItem))->isChecked());
@@ -167,25 +169,24 @@ class GuideWindowTest : public QObject {
         OpenGuideWindow(*w->app);
         w->app->run(cmd::Menu11);
         pickInPicker(3);
-        auto* name = guide()->findChild<QLineEdit*>("GuideWhyName");
+        auto* name = requireChild<QLineEdit>(guide(), "GuideWhyName");
         typeWithInputMethod(name, QStringLiteral("つぼすみれ"));
         QCOMPARE(name->text(), QStringLiteral("ﾂﾎﾞｽﾐﾚ"));
-        guide()->findChild<QPushButton*>("GuideWhyShow")->click();
-        auto* why = guide()->findChild<QTreeWidget*>("GuideWhyTable");
+        requireChild<QPushButton>(guide(), "GuideWhyShow")->click();
+        auto* why = requireChild<QTreeWidget>(guide(), "GuideWhyTable");
         QCOMPARE(why->topLevelItemCount(), 1);
         QCOMPARE(why->topLevelItem(0)->text(2), QStringLiteral("白系（または 青系）"));
         guide()->pages()->setCurrentIndex(1);
         snapshot(guide(), "guide-why");
-        QVERIFY(guide()
-                    ->findChild<QLabel*>("GuideWhyStatus")
+        QVERIFY(requireChild<QLabel>(guide(), "GuideWhyStatus")
                     ->text()
                     .contains(QStringLiteral("検索 ×")));
 
-        guide()->findChild<QLineEdit*>("GuideCompareA")->setText(QStringLiteral("ｽﾐﾚ"));
-        typeWithInputMethod(guide()->findChild<QLineEdit*>("GuideCompareB"),
+        requireChild<QLineEdit>(guide(), "GuideCompareA")->setText(QStringLiteral("ｽﾐﾚ"));
+        typeWithInputMethod(requireChild<QLineEdit>(guide(), "GuideCompareB"),
                             QStringLiteral("ツボスミレ"));
-        guide()->findChild<QPushButton*>("GuideCompareShow")->click();
-        auto* table = guide()->findChild<QTreeWidget*>("GuideCompareTable");
+        requireChild<QPushButton>(guide(), "GuideCompareShow")->click();
+        auto* table = requireChild<QTreeWidget>(guide(), "GuideCompareTable");
         QCOMPARE(table->topLevelItemCount(), 12);
         QStringList differing;
         for (int i = 0; i < table->topLevelItemCount(); ++i) {

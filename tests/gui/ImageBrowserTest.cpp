@@ -30,11 +30,7 @@ const QString CannotLoad = QStringLiteral("画像ファイルがロードでき�
 const QString ErrorTitle = QStringLiteral("エラーメッセージ");
 
 template <class T> T* child(QWidget* w, const char* name) {
-    T* c = w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-    if (!c) {
-        qFatal("no control %s", name);
-    }
-    return c;
+    return requireChild<T>(w, QString::fromLatin1(name));
 }
 
 QStringList items(QListWidget* list) {
@@ -255,7 +251,7 @@ class ImageBrowserTest : public QObject {
         QCOMPARE(viewer()->image()->size(), QSize(320, 150));
         // Picture + 127 x 412 twips, 15 twips to a pixel.
         QCOMPARE(viewer()->size(), QSize(320 + 8, 150 + 27));
-        QCOMPARE(viewer()->findChild<QPushButton*>("Command1")->text(), QStringLiteral("終了"));
+        QCOMPARE(requireChild<QPushButton>(viewer(), "Command1")->text(), QStringLiteral("終了"));
 
         showFile(QStringLiteral("huge.BMP"));
         QCOMPARE(viewer()->windowTitle(), QStringLiteral("huge.BMP 3000×2400"));

@@ -93,7 +93,7 @@ class ListWindowTest : public QObject {
         QCOMPARE(plant()->windowTitle(), QStringLiteral("ﾀﾝﾎﾟﾎﾟ (ｷｸ)科"));
         // A long name opens the picture named by its first eight characters.
         select(0);
-        list()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(list(), "Command2")->click();
         QCOMPARE(f->state.NameKey, Text(U"ｱｷﾉﾉｹﾞｼｱ"));
         QCOMPARE(plant()->windowTitle(), QStringLiteral("ｱｷﾉﾉｹﾞｼｱｻﾞﾐ (ｷｸ)科"));
         QCOMPARE(plant()->image()->picture().size(), QSize(40, 30));
@@ -125,7 +125,7 @@ class ListWindowTest : public QObject {
         list()->list()->clearSelection();
         list()->list()->setCurrentItem(nullptr);
         f->state.NameKey = U"ｽﾐﾚ";
-        list()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(list(), "Command2")->click();
         QCOMPARE(f->state.NameKey, Text(U"ｽﾐﾚ")); // 図示 did nothing
         QTest::keyClick(list()->list(), Qt::Key_Space);
         QVERIFY(f->state.NameKey.empty()); // the key path opens nothing
@@ -134,10 +134,10 @@ class ListWindowTest : public QObject {
         QTest::mouseClick(list()->countBox(), Qt::RightButton);
         QMenu* menu = list()->menuNothingSelected();
         QVERIFY(menu->isVisible());
-        QVERIFY(!list()->findChild<QAction*>("MENU531A")->isEnabled());
+        QVERIFY(!requireChild<QAction>(list(), "MENU531A")->isEnabled());
         QVERIFY(!menu->defaultAction());
         menu->close();
-        list()->findChild<QAction*>("MENU532A")->trigger();
+        requireChild<QAction>(list(), "MENU532A")->trigger();
         f->flush();
         QVERIFY(!list());
     }

@@ -29,6 +29,7 @@
 #include <QtTest>
 
 using namespace shelltest;
+using namespace kuyu::gui::testing;
 
 namespace {
 
@@ -157,7 +158,7 @@ struct MainWorld : World {
     }
     QToolButton* button(const QString& key) const {
         return qobject_cast<QToolButton*>(
-            main->toolbar()->widgetForAction(main->findChild<QAction*>(key)));
+            main->toolbar()->widgetForAction(requireChild<QAction>(main, key)));
     }
     MDIForm1* main = nullptr;
     QStringList ran;
@@ -252,15 +253,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(bar, (QStringList{"MENU1", "MENU2", "MENU3", "MENU4", "MENU5", "MENU6", "MENU7",
                                    "MENU9"}));
         // The printing items sit in their cascade.
-        auto* cascade = w.main->findChild<QMenu*>(QStringLiteral("MENU64"));
+        auto* cascade = requireChild<QMenu>(w.main, QStringLiteral("MENU64"));
         QCOMPARE(cascade->actions().size(), 2);
         QCOMPARE(cascade->actions().at(1)->objectName(), QStringLiteral("MENU64B"));
     }
 
     void menuItemsAndShortcutKeysRunTheirCommands() {
         MainWorld w;
-        w.main->findChild<QAction*>(QStringLiteral("MENU45"))->trigger();
-        w.main->findChild<QAction*>(QStringLiteral("MENU64A"))->trigger();
+        requireChild<QAction>(w.main, QStringLiteral("MENU45"))->trigger();
+        requireChild<QAction>(w.main, QStringLiteral("MENU64A"))->trigger();
         QCOMPARE(w.ran, (QStringList{"MENU45", "MENU64A"}));
         w.ran.clear();
 
@@ -310,18 +311,18 @@ class MainWindowTest : public QObject {
                                 "MENU21", "MENU22", "MENU23", "MENU31", "MENU32"};
         auto openMenus = [&] {
             for (const char* menu : {"MENU1", "MENU2", "MENU3"}) {
-                emit w.main->findChild<QMenu*>(menu)->aboutToShow();
+                emit requireChild<QMenu>(w.main, menu)->aboutToShow();
             }
         };
         auto checks = [&] {
             QList<bool> c;
             for (const QString& item : items) {
-                c << w.main->findChild<QAction*>(item)->isChecked();
+                c << requireChild<QAction>(w.main, item)->isChecked();
             }
             return c;
         };
         for (const QString& item : items) {
-            QVERIFY(w.main->findChild<QAction*>(item)->isCheckable());
+            QVERIFY(requireChild<QAction>(w.main, item)->isCheckable());
         }
         w.state.CategoryChosen[1] = true;
         w.state.CategoryChosen[5] = true;
@@ -368,9 +369,9 @@ class MainWindowTest : public QObject {
     void toolbarHideAndShow() {
         MainWorld w;
         QCOMPARE(w.main->height(), px(1215));
-        auto* show = w.main->findChild<QAction*>(QStringLiteral("MENU73"));
-        auto* change = w.main->findChild<QAction*>(QStringLiteral("MENU74"));
-        auto* menu7 = w.main->findChild<QMenu*>(QStringLiteral("MENU7"));
+        auto* show = requireChild<QAction>(w.main, QStringLiteral("MENU73"));
+        auto* change = requireChild<QAction>(w.main, QStringLiteral("MENU74"));
+        auto* menu7 = requireChild<QMenu>(w.main, QStringLiteral("MENU7"));
         emit menu7->aboutToShow();
         QVERIFY(show->isChecked());
 
@@ -392,18 +393,18 @@ class MainWindowTest : public QObject {
 
     void customiseIsSavedAndComesBackInTheNextWindow() {
         MainWorld w;
-        w.main->findChild<QAction*>(QStringLiteral("MENU74"))->trigger();
+        requireChild<QAction>(w.main, QStringLiteral("MENU74"))->trigger();
         auto* dialog = w.main->customizeDialog();
         QVERIFY(dialog && dialog->isVisible());
         snapshot(dialog, "customise");
         QCOMPARE(dialog->currentTexts().size(), ToolbarContract.size());
         QCOMPARE(dialog->availableTexts(), QStringList{"区切り"});
-        auto* current = dialog->findChild<QListWidget*>(QStringLiteral("CurrentList"));
-        auto* available = dialog->findChild<QListWidget*>(QStringLiteral("AvailableList"));
+        auto* current = requireChild<QListWidget>(dialog, QStringLiteral("CurrentList"));
+        auto* available = requireChild<QListWidget>(dialog, QStringLiteral("AvailableList"));
 
         // Remove 検索 (ken01): it leaves the toolbar and is on offer again.
         current->setCurrentRow(13);
-        dialog->findChild<QPushButton*>(QStringLiteral("RemoveButton"))->click();
+        requireChild<QPushButton>(dialog, QStringLiteral("RemoveButton"))->click();
         QStringList expected = contractLayout();
         expected.removeAt(13);
         QCOMPARE(w.main->toolbarLayout(), expected);
@@ -414,12 +415,12 @@ class MainWindowTest : public QObject {
         // Help to the front, then a separator after it.
         current->setCurrentRow(expected.size() - 1);
         for (int i = 0; i < expected.size() - 1; ++i) {
-            dialog->findChild<QPushButton*>(QStringLiteral("MoveUpButton"))->click();
+            requireChild<QPushButton>(dialog, QStringLiteral("MoveUpButton"))->click();
         }
         QCOMPARE(w.main->toolbarLayout().first(), QStringLiteral("HE"));
         current->setCurrentRow(1);
         available->setCurrentRow(0);
-        dialog->findChild<QPushButton*>(QStringLiteral("AddButton"))->click();
+        requireChild<QPushButton>(dialog, QStringLiteral("AddButton"))->click();
         QCOMPARE(w.main->toolbarLayout().mid(0, 3), (QStringList{"HE", "-", "toku01"}));
         QCOMPARE(dialog->availableTexts(),
                  (QStringList{"区切り", "検索"})); // the separator stays on offer
@@ -443,7 +444,7 @@ class MainWindowTest : public QObject {
         w.fakes.settings->failing = false;
 
         // Reset brings the first layout back, and saves it.
-        dialog->findChild<QPushButton*>(QStringLiteral("ResetButton"))->click();
+        requireChild<QPushButton>(dialog, QStringLiteral("ResetButton"))->click();
         QCOMPARE(w.main->toolbarLayout(), contractLayout());
         QCOMPARE(w.fakes.settings->values.value(QStringLiteral("1/MyToolbar1/True")),
                  contractLayout());
@@ -453,16 +454,15 @@ class MainWindowTest : public QObject {
     void aLayoutThatCannotBeSavedIsToldOnce() {
         MainWorld w;
         w.fakes.settings->failingSave = true;
-        const QString text =
-            QString::fromUtf8(shell::SettingsUnsavedText) + QStringLiteral("\r/memory/kuyu.ini");
-        w.fakes.messages->expect(QString::fromUtf8(shell::SettingsUnsavedTitle), text);
-        w.main->findChild<QAction*>(QStringLiteral("MENU74"))->trigger();
+        const QString text = q(texts::SettingsUnsavedText) + QStringLiteral("\r/memory/kuyu.ini");
+        w.fakes.messages->expect(q(texts::SettingsUnsavedTitle), text);
+        requireChild<QAction>(w.main, QStringLiteral("MENU74"))->trigger();
         auto* dialog = w.main->customizeDialog();
-        auto* current = dialog->findChild<QListWidget*>(QStringLiteral("CurrentList"));
+        auto* current = requireChild<QListWidget>(dialog, QStringLiteral("CurrentList"));
         current->setCurrentRow(13);
-        dialog->findChild<QPushButton*>(QStringLiteral("RemoveButton"))->click();
+        requireChild<QPushButton>(dialog, QStringLiteral("RemoveButton"))->click();
         current->setCurrentRow(3);
-        dialog->findChild<QPushButton*>(QStringLiteral("RemoveButton"))->click();
+        requireChild<QPushButton>(dialog, QStringLiteral("RemoveButton"))->click();
         QCOMPARE(w.fakes.settings->saves, 2);
         QCOMPARE(w.main->toolbarLayout().size(),
                  qsizetype(ToolbarContract.size()) - 2); // still in use
@@ -515,7 +515,7 @@ class MainWindowTest : public QObject {
 
         w.messages->expect(QStringLiteral("「くゆWin」Ver 2.2"),
                            QStringLiteral("「くゆWin」を終了します"), Answer::No);
-        w.main->findChild<QAction*>(QStringLiteral("MENU66"))->trigger();
+        requireChild<QAction>(w.main, QStringLiteral("MENU66"))->trigger();
         QVERIFY(w.messages->verify());
         const Message& asked = w.messages->shown.first();
         QCOMPARE(asked.buttons, MessageButtons::YesNo);
@@ -527,7 +527,7 @@ class MainWindowTest : public QObject {
 
         w.messages->expect(QStringLiteral("「くゆWin」Ver 2.2"),
                            QStringLiteral("「くゆWin」を終了します"), Answer::Yes);
-        w.main->findChild<QAction*>(QStringLiteral("MENU66"))->trigger();
+        requireChild<QAction>(w.main, QStringLiteral("MENU66"))->trigger();
         QVERIFY(w.messages->verify());
         QCOMPARE(w.fakes.help->calls, QStringList{"quit"});
         QCOMPARE(w.quits, 1);
@@ -549,12 +549,12 @@ class MainWindowTest : public QObject {
 
     void helpAndVersionBox() {
         MainWorld w;
-        w.main->findChild<QAction*>(QStringLiteral("Menu91"))->trigger();
-        w.main->findChild<QAction*>(QStringLiteral("Menu92"))->trigger();
+        requireChild<QAction>(w.main, QStringLiteral("Menu91"))->trigger();
+        requireChild<QAction>(w.main, QStringLiteral("Menu92"))->trigger();
         QCOMPARE(w.fakes.help->calls, (QStringList{"contents", "howto"}));
 
         w.messages->expect(QStringLiteral(" バージョン情報"), qs(VersionBox().text));
-        w.main->findChild<QAction*>(QStringLiteral("MENU94"))->trigger();
+        requireChild<QAction>(w.main, QStringLiteral("MENU94"))->trigger();
         QVERIFY(w.messages->verify());
         const Message& box = w.messages->shown.first();
         const QStringList lines = qs(box.text).split(QLatin1Char('\n'));
@@ -616,7 +616,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(c.font.pointSize(), 20);
         QVERIFY(QFontInfo(c.font).family().contains(QStringLiteral("Mincho")));
         snapshot(&dialog, "font");
-        auto* colours = dialog.findChild<QComboBox*>(QStringLiteral("FontColour"));
+        auto* colours = requireChild<QComboBox>(&dialog, QStringLiteral("FontColour"));
         colours->setCurrentIndex(colours->findText(QStringLiteral("青")));
         QCOMPARE(dialog.choice().colour, QColor(Qt::blue));
         // A colour outside the list falls back to black rather than nothing.
@@ -629,7 +629,7 @@ class MainWindowTest : public QObject {
         viewer.setHelpFile(QStringLiteral("index.html"));
         viewer.showContents();
         QVERIFY(viewer.window() && viewer.window()->isVisible());
-        auto* browser = viewer.window()->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+        auto* browser = requireChild<QTextBrowser>(viewer.window(), QStringLiteral("HelpBrowser"));
         QCOMPARE(viewer.window()->currentPage(), helpPageUrl(QStringLiteral("index.html")));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("目次")));
         snapshot(viewer.window(), "help-contents");

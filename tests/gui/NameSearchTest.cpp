@@ -47,10 +47,10 @@ class NameSearchTest : public QObject {
     NameSearchInput* input() const { return f->app->loaded<NameSearchInput>(); }
     NameSearchList* hits() const { return f->app->loaded<NameSearchList>(); }
     template <class T> T* in(const char* name) const {
-        return input()->findChild<T*>(QString::fromLatin1(name));
+        return requireChild<T>(input(), QString::fromLatin1(name));
     }
     template <class T> T* inList(const char* name) const {
-        return hits()->findChild<T*>(QString::fromLatin1(name));
+        return requireChild<T>(hits(), QString::fromLatin1(name));
     }
     QListWidget* hitList() const { return inList<QListWidget>("List1"); }
     PrintBox* count() const { return inList<PrintBox>("Picture11"); }

@@ -172,7 +172,7 @@ class PickerTest : public QObject {
         QVERIFY(picker()->menuPicked()->isVisible());
         QCOMPARE(picker()->menuPicked()->defaultAction()->objectName(), QStringLiteral("MENU124"));
         picker()->menuPicked()->close();
-        picker()->findChild<QAction*>("MENU121")->trigger();
+        requireChild<QAction>(picker(), "MENU121")->trigger();
         QCOMPARE(f->state.CurrentOption, std::int16_t(0));
         QCOMPARE(caption(), QStringLiteral("花の色  現在 3 番が選択されています。"));
         QCOMPARE(picker()->focusWidget(), picker()->optionButton(3));
@@ -187,10 +187,10 @@ class PickerTest : public QObject {
         QTest::mouseClick(picker()->optionButton(2), Qt::RightButton);
         QVERIFY(picker()->menuNothingPicked()->isVisible());
         picker()->menuNothingPicked()->close();
-        picker()->findChild<QAction*>("MENU111")->trigger();
-        picker()->findChild<QAction*>("MENU114")->trigger();
+        requireChild<QAction>(picker(), "MENU111")->trigger();
+        requireChild<QAction>(picker(), "MENU114")->trigger();
         QVERIFY(picker() && picker()->isVisible());
-        picker()->findChild<QAction*>("MENU113")->trigger();
+        requireChild<QAction>(picker(), "MENU113")->trigger();
         f->flush();
         QVERIFY(!picker());
     }

@@ -43,7 +43,7 @@ class PlantViewTest : public QObject {
         OpenPlantPicture(*f->app);
     }
     void press(const char* button) {
-        window()->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        requireChild<QPushButton>(window(), QString::fromLatin1(button))->click();
     }
 
   private slots:
@@ -260,7 +260,7 @@ class PlantViewTest : public QObject {
         QTest::mouseClick(up->image(), Qt::RightButton);
         QVERIFY(up->popupMenu()->isVisible());
         up->popupMenu()->close();
-        up->findChild<QAction*>("MENU431")->trigger();
+        requireChild<QAction>(up, "MENU431")->trigger();
         f->flush();
         QVERIFY(!f->app->loaded<Form43>());
         QVERIFY(window()->isVisible());
@@ -315,7 +315,7 @@ class PlantViewTest : public QObject {
         auto* note = f->app->loaded<Form43T>();
         QVERIFY(note && note->isVisible());
         QCOMPARE(note->note(), QStringLiteral("花の色\r\nｽﾐﾚ\r\n"));
-        QCOMPARE(note->findChild<QPlainTextEdit*>("txtDisplayBox")->toPlainText(),
+        QCOMPARE(requireChild<QPlainTextEdit>(note, "txtDisplayBox")->toPlainText(),
                  QStringLiteral("花の色\nｽﾐﾚ"));
         QCOMPARE(note->windowTitle(), window()->windowTitle());
 
@@ -355,9 +355,9 @@ class PlantViewTest : public QObject {
         auto* fake = static_cast<FakeMediaPlayer*>(video.player());
         fake->reportDuration(5000);
         fake->reportPosition(2000);
-        QCOMPARE(video.findChild<QLabel*>("Time")->text(), QStringLiteral("0:02 / 0:05"));
-        video.findChild<QToolButton*>("Play")->click();
-        video.findChild<QToolButton*>("Pause")->click();
+        QCOMPARE(requireChild<QLabel>(&video, "Time")->text(), QStringLiteral("0:02 / 0:05"));
+        requireChild<QToolButton>(&video, "Play")->click();
+        requireChild<QToolButton>(&video, "Pause")->click();
         QCOMPARE(log.mid(1), (QStringList{"play", "pause"}));
 
         // Unloading closes the file.
@@ -374,7 +374,7 @@ class PlantViewTest : public QObject {
         f->fakes.messages->expect("エラーメッセージ", "エラー番号57のエラーです");
         press("Command6");
         QVERIFY(again.isVisible());
-        QVERIFY(!again.findChild<QToolButton*>("Play")->isEnabled());
+        QVERIFY(!requireChild<QToolButton>(&again, "Play")->isEnabled());
         QVERIFY(!again.player());
 
         open("ﾀﾝﾎﾟﾎﾟ");
@@ -389,7 +389,7 @@ class PlantViewTest : public QObject {
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->defaultAction()->text(), QStringLiteral("ＵＰ（ＵＰ画像表示）(&V&ﾋ)"));
         menu->close();
-        window()->findChild<QAction*>("MENU424")->trigger();
+        requireChild<QAction>(window(), "MENU424")->trigger();
         f->flush();
         QVERIFY(!window());
         // Reopened, Esc is its cancel button.
@@ -404,7 +404,7 @@ class PlantViewTest : public QObject {
         open("ｽﾐﾚ");
         press("Command3"); // nothing registered: nothing happens
         f->app->registerCommand(hook::PrintPlantPage, [&] { ++prints; });
-        window()->findChild<QAction*>("MENU421")->trigger();
+        requireChild<QAction>(window(), "MENU421")->trigger();
         QCOMPARE(prints, 1);
     }
 };

@@ -76,7 +76,7 @@ struct WindowsFixture {
     }
 
     QAction* menuItem(const char* name) const {
-        return main->findChild<QAction*>(QString::fromLatin1(name));
+        return requireChild<QAction>(main.get(), QString::fromLatin1(name));
     }
 
     void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -130,7 +130,7 @@ class PrintToPdfTest : public QObject {
         f->fakes.messages->expect(QStringLiteral("お知らせ"),
                                   QStringLiteral("印刷結果をPDFファイルに書き出しました。\n") +
                                       file);
-        d->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(d, "Command2")->click();
         const QString text = pdfText(file);
         QStringList card{"ｽﾐﾚ (ｽﾐﾚ)科", qs(f->state.OptionLabel[11][2])};
         card << "花の色" << qs(f->state.OptionLabel[1][1]) << "花弁数"

@@ -207,8 +207,8 @@ class PrintingTest : public QObject {
         }
         const QString caption = f->app->loaded<Form42>()->windowTitle();
         QCOMPARE(field(11)->text(), caption);
-        QCOMPARE(dialog()->findChild<QLabel*>("Label12")->text(), log.deviceName);
-        QCOMPARE(dialog()->findChild<QLabel*>("Label14")->text(),
+        QCOMPARE(requireChild<QLabel>(dialog(), "Label12")->text(), log.deviceName);
+        QCOMPARE(requireChild<QLabel>(dialog(), "Label14")->text(),
                  QStringLiteral("A4、210 x 297 mm"));
         const QStringList expected{"1", "30", "30", "50",  "27.77778", "1",  "30", "150",
                                    "0", "0",  "",   "100", "30",       "30", "20", "1"};
@@ -239,7 +239,7 @@ class PrintingTest : public QObject {
         log.paper = 8;
         openPlant("ｽﾐﾚ");
         openDialog();
-        QCOMPARE(dialog()->findChild<QLabel*>("Label14")->text(),
+        QCOMPARE(requireChild<QLabel>(dialog(), "Label14")->text(),
                  QStringLiteral("A3、420 x 297 mm"));
         QCOMPARE(dialog()->sheet()->geometry(), QRect(3, 47, 297, 210));
         QCOMPARE(f->state.Print.PreviewScale, static_cast<float>(4455.0 / 420 / 56.7));
@@ -247,13 +247,15 @@ class PrintingTest : public QObject {
         log.orientation = 1;
         log.paper = 70;
         f->fakes.dialogs->queuePrinter(true);
-        dialog()->findChild<QPushButton*>("Command3")->click();
-        QCOMPARE(dialog()->findChild<QLabel*>("Label14")->text(), QStringLiteral("A4で設定します"));
+        requireChild<QPushButton>(dialog(), "Command3")->click();
+        QCOMPARE(requireChild<QLabel>(dialog(), "Label14")->text(),
+                 QStringLiteral("A4で設定します"));
         QCOMPARE(dialog()->sheet()->geometry(), QRect(47, 1, 210, 297));
         // A cancelled printer dialog changes nothing.
         f->fakes.dialogs->queuePrinter(false);
-        dialog()->findChild<QPushButton*>("Command3")->click();
-        QCOMPARE(dialog()->findChild<QLabel*>("Label14")->text(), QStringLiteral("A4で設定します"));
+        requireChild<QPushButton>(dialog(), "Command3")->click();
+        QCOMPARE(requireChild<QLabel>(dialog(), "Label14")->text(),
+                 QStringLiteral("A4で設定します"));
     }
 
     void fieldsCommitOnlyNumbersAboveZero() {
@@ -329,7 +331,7 @@ class PrintingTest : public QObject {
         }
         QCOMPARE(captions,
                  QStringList({"プリンタ設定(&P&ｾ)", "ｷｬﾝｾﾙ(&E&ｲ)", "印刷実行（ＯＫ）(&O&ﾗ)"}));
-        QTest::mouseClick(dialog()->findChild<QLabel*>("Label14"), Qt::RightButton);
+        QTest::mouseClick(requireChild<QLabel>(dialog(), "Label14"), Qt::RightButton);
         QTRY_VERIFY(menu->isVisible());
         menu->hide();
         // ｷｬﾝｾﾙ closes the dialog and prints nothing.
@@ -349,15 +351,15 @@ class PrintingTest : public QObject {
         font.font.setUnderline(true);
         font.colour = QColor(0, 0, 128);
         f->fakes.dialogs->queueFont(font);
-        dialog()->findChild<QPushButton*>("Command4")->click();
+        requireChild<QPushButton>(dialog(), "Command4")->click();
         auto* image = f->app->loaded<Form42P>();
         QVERIFY(image);
         QCOMPARE(image->label1()->font().pointSize(), 28);
-        dialog()->findChild<QPushButton*>("Command5")->click();
+        requireChild<QPushButton>(dialog(), "Command5")->click();
         QVERIFY(image->isVisible());
         QCOMPARE(image->windowTitle(), QStringLiteral("植物名タイトル"));
         field(11)->setText(QStringLiteral("スミレ"));
-        dialog()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(dialog(), "Command2")->click();
         f->flush();
         QVERIFY(!dialog());
         QVERIFY(!f->app->loaded<Form42P>());
@@ -421,7 +423,7 @@ class PrintingTest : public QObject {
 
     void closeUpPrintsOnlyForTheSamePlant() {
         openPlant("ｽﾐﾚ");
-        f->app->loaded<Form42>()->findChild<QPushButton*>("Command1")->click();
+        requireChild<QPushButton>(f->app->loaded<Form42>(), "Command1")->click();
         auto* closeUp = f->app->loaded<Form43>();
         QVERIFY(closeUp && closeUp->isVisible());
         openDialog();
@@ -429,8 +431,8 @@ class PrintingTest : public QObject {
         QVERIFY(dialog()->item("Image2")->isVisible());
         // Two copies chosen in the printer dialog: two jobs.
         f->fakes.dialogs->queuePrinter(true, 2);
-        dialog()->findChild<QPushButton*>("Command3")->click();
-        dialog()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(dialog(), "Command3")->click();
+        requireChild<QPushButton>(dialog(), "Command2")->click();
         QCOMPARE(log.count("end"), 2);
         QCOMPARE(log.count("picture"), 4);
         const PrintOp up = log.of("picture")[1];
@@ -442,17 +444,17 @@ class PrintingTest : public QObject {
         openPlant("ﾀﾝﾎﾟﾎﾟ");
         openDialog();
         f->fakes.dialogs->queuePrinter(true, 1);
-        dialog()->findChild<QPushButton*>("Command3")->click();
+        requireChild<QPushButton>(dialog(), "Command3")->click();
         QVERIFY(!dialog()->check(4)->isChecked());
         dialog()->check(4)->setChecked(true);
-        dialog()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(dialog(), "Command2")->click();
         QCOMPARE(log.count("picture"), 1);
     }
 
     void cardValuesFollowTheKey() {
         openPlant("ｱｶﾂﾒｸｻｸﾞ");
         openDialog();
-        dialog()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(dialog(), "Command2")->click();
         // The later of two plants agreeing in eight characters: colour 2.
         const auto texts = log.of("text");
         QCOMPARE(texts.last().text, QStringLiteral("  不明 "));
@@ -462,7 +464,7 @@ class PrintingTest : public QObject {
         log = PrintLog{};
         openDialog();
         f->state.NameKey = ts("ﾅｲ");
-        dialog()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(dialog(), "Command2")->click();
         QCOMPARE(log.of("text").size(), 1 + 10);
         QCOMPARE(log.count("line"), 11);
     }
@@ -473,7 +475,7 @@ class PrintingTest : public QObject {
         log.failAt = 1;
         log.failures = 5;
         f->fakes.messages->expect(ErrorTitle, QStringLiteral("プリンタのエラーです"));
-        dialog()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(dialog(), "Command2")->click();
         f->flush();
         QVERIFY(!dialog());
         QCOMPARE(log.count("abort"), 1);

@@ -57,7 +57,7 @@ class ResultPagesTest : public QObject {
     Form45* pages() const { return f->app->loaded<Form45>(); }
     Form46A* features() const { return f->app->loaded<Form46A>(); }
     template <class T> T* child(const char* name) const {
-        return pages()->findChild<T*>(QString::fromLatin1(name));
+        return requireChild<T>(pages(), QString::fromLatin1(name));
     }
     QPushButton* button(const char* name) const { return child<QPushButton>(name); }
     // An illustrated search with flower colour `colour` ('0' for none).
@@ -224,17 +224,17 @@ class ResultPagesTest : public QObject {
             menu->hide();
         }
         // The last page's BACK item on an empty position goes back.
-        pages()->findChild<QAction*>("MENU45CB2")->trigger();
+        requireChild<QAction>(pages(), "MENU45CB2")->trigger();
         QCOMPARE(pages()->page(), 3);
         // Items of a plant act on that plant; a disabled BACK does nothing.
-        pages()->findChild<QAction*>("MENU455B")->trigger();
+        requireChild<QAction>(pages(), "MENU455B")->trigger();
         QVERIFY(features() && features()->isVisible());
         QCOMPARE(features()->windowTitle(), QString::fromUtf8(Plants[7][0]));
         f->fakes.messages->expect("画像表示", "画像ファイルがみつかりません");
-        pages()->findChild<QAction*>("MENU455CP")->trigger();
+        requireChild<QAction>(pages(), "MENU455CP")->trigger();
         QCOMPARE(f->state.NameKey, Text(U"ｶﾀﾊﾞﾐ"));
         QCOMPARE(f->app->loaded<Form42>()->windowTitle(), caption(9).trimmed());
-        pages()->findChild<QAction*>("MENU457AC")->trigger();
+        requireChild<QAction>(pages(), "MENU457AC")->trigger();
         f->flush();
         QVERIFY(!pages());
     }
@@ -286,6 +286,11 @@ class ResultPagesTest : public QObject {
         QTest::mouseClick(features()->feature(4), Qt::RightButton);
         QCOMPARE(features()->popupMenu()->defaultAction()->objectName(),
                  QStringLiteral("MENU461A"));
+        features()->popupMenu()->hide();
+        // A right click on the window itself pops the same menu up.
+        QVERIFY(!features()->childAt(2, 2));
+        QTest::mouseClick(features(), Qt::RightButton, {}, QPoint(2, 2));
+        QTRY_VERIFY(features()->popupMenu()->isVisible());
         features()->popupMenu()->hide();
         features()->popupMenu()->defaultAction()->trigger();
         f->flush();
@@ -350,16 +355,16 @@ class ResultPagesTest : public QObject {
             families.show();
         });
         QVERIFY(f->app->run(cmd::Menu51));
-        auto* list1 = f->app->loaded<FamilySearch>()->findChild<QListWidget*>("List1");
+        auto* list1 = requireChild<QListWidget>(f->app->loaded<FamilySearch>(), "List1");
         list1->setCurrentRow(2);
         f->state.PlantFamily[4] = U"ｿﾉﾀ";
         f->fakes.messages->expect("図示検索", "該当する植物はありません");
-        f->app->loaded<FamilySearch>()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(f->app->loaded<FamilySearch>(), "Command2")->click();
         QCOMPARE(buttons(), QStringLiteral("NB"));
         QCOMPARE(pages()->page(), 3);
         // And a family with plants opens its pages in place.
         list1->setCurrentRow(1);
-        f->app->loaded<FamilySearch>()->findChild<QPushButton*>("Command2")->click();
+        requireChild<QPushButton>(f->app->loaded<FamilySearch>(), "Command2")->click();
         QCOMPARE(labels(), (QStringList{caption(2), caption(7), ""}));
         QCOMPARE(buttons(), QStringLiteral("--"));
     }
@@ -380,7 +385,7 @@ class ResultPagesTest : public QObject {
         QVERIFY(violets->picture(1)->picture().toImage() != Form45::blankPicture().toImage());
         // The AI search's fourth violet is a Pi picture.
         QVERIFY(app.run(cmd::Menu46));
-        violets->findChild<QPushButton*>("Command1")->click();
+        requireChild<QPushButton>(violets, "Command1")->click();
         QCOMPARE(violets->labelText(1), QStringLiteral("* ﾂﾎﾞｽﾐﾚ (ｽﾐﾚ)科"));
         QVERIFY(violets->picture(1)->picture().toImage() != Form45::blankPicture().toImage());
         app.unloadAll();

@@ -49,7 +49,7 @@ class SearchPanelTest : public QObject {
 
     SearchPanel* panel() const { return f->app->loaded<SearchPanel>(); }
     template <class T> T* child(const char* name) const {
-        return panel()->findChild<T*>(QString::fromLatin1(name));
+        return requireChild<T>(panel(), QString::fromLatin1(name));
     }
     QListWidget* list() const { return child<QListWidget>("List1"); }
     PrintBox* box(const char* name) const { return child<PrintBox>(name); }
@@ -64,7 +64,7 @@ class SearchPanelTest : public QObject {
     }
     QWidget* picker() const { return f->app->window(QStringLiteral("Form11")); }
     QPushButton* pickerButton(int n) const {
-        return picker()->findChild<QPushButton*>(QStringLiteral("Command%1").arg(n));
+        return requireChild<QPushButton>(picker(), QStringLiteral("Command%1").arg(n));
     }
 
   private slots:
@@ -467,7 +467,7 @@ class SearchPanelTest : public QObject {
             for (const char* command : {"MENU41", "MENU43", "MENU42"}) {
                 QVERIFY(app.run(menuCommand(command)));
                 auto* panel = app.loaded<SearchPanel>();
-                auto* list = panel->findChild<QListWidget*>("List1");
+                auto* list = requireChild<QListWidget>(panel, "List1");
                 int row = -1;
                 for (int i = 0; i < list->count() && row < 0; ++i) {
                     if (list->item(i)->text().mid(6, 18).trimmed() == p.key) {
@@ -487,7 +487,7 @@ class SearchPanelTest : public QObject {
         }
 
         QVERIFY(app.run(cmd::Menu51));
-        auto* families = app.loaded<FamilySearch>()->findChild<QListWidget*>("List1");
+        auto* families = requireChild<QListWidget>(app.loaded<FamilySearch>(), "List1");
         const auto shiso = families->findItems(QStringLiteral("ｼｿ"), Qt::MatchExactly);
         QCOMPARE(shiso.size(), 1);
         families->setCurrentItem(shiso.first());
@@ -495,10 +495,10 @@ class SearchPanelTest : public QObject {
 
         QVERIFY(app.run(cmd::Menu54));
         auto* input = app.loaded<NameSearchInput>();
-        input->findChild<QLineEdit*>("Text1")->setText(QStringLiteral("ｽﾐﾚ"));
-        input->findChild<QCheckBox*>("Check1")->setChecked(true);
-        input->findChild<QPushButton*>("Command1")->click();
-        QVERIFY(app.loaded<NameSearchList>()->findChild<QListWidget*>("List1")->count() > 1);
+        requireChild<QLineEdit>(input, "Text1")->setText(QStringLiteral("ｽﾐﾚ"));
+        requireChild<QCheckBox>(input, "Check1")->setChecked(true);
+        requireChild<QPushButton>(input, "Command1")->click();
+        QVERIFY(requireChild<QListWidget>(app.loaded<NameSearchList>(), "List1")->count() > 1);
         grab(app.loaded<NameSearchList>(), QStringLiteral("name-list.png"));
 
         const QStringList failures = fakes.messages->failures();

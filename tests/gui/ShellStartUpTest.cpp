@@ -19,6 +19,7 @@
 #include <QtTest>
 
 using namespace shelltest;
+using namespace kuyu::gui::testing;
 
 class ShellStartUpTest : public QObject {
     Q_OBJECT
@@ -56,10 +57,10 @@ class ShellStartUpTest : public QObject {
 
         // No category item carries a check mark after start-up.
         for (const char* menu : {"MENU1", "MENU2", "MENU3"}) {
-            emit main->findChild<QMenu*>(menu)->aboutToShow();
+            emit requireChild<QMenu>(main, menu)->aboutToShow();
         }
         for (const char* item : {"MENU11", "MENU15", "MENU21", "MENU23", "MENU31", "MENU32"}) {
-            QVERIFY2(!main->findChild<QAction*>(item)->isChecked(), item);
+            QVERIFY2(!requireChild<QAction>(main, item)->isChecked(), item);
         }
     }
 
@@ -111,9 +112,9 @@ class ShellStartUpTest : public QObject {
         QVERIFY(title.timer()->isActive());
         title.timer()->stop();
 
-        auto* image2 = title.findChild<QLabel*>(QStringLiteral("Image2"));
-        auto* image3 = title.findChild<QLabel*>(QStringLiteral("Image3"));
-        auto* image15 = title.findChild<QLabel*>(QStringLiteral("Image15"));
+        auto* image2 = requireChild<QLabel>(&title, QStringLiteral("Image2"));
+        auto* image3 = requireChild<QLabel>(&title, QStringLiteral("Image3"));
+        auto* image15 = requireChild<QLabel>(&title, QStringLiteral("Image15"));
         QVERIFY(image2 && image3 && image15);
         QList<int> shown;
         for (int tick = 1; tick <= 24; ++tick) {
@@ -131,7 +132,7 @@ class ShellStartUpTest : public QObject {
         // Thirteen different frames.
         QSet<qint64> keys;
         for (int n = 3; n <= 15; ++n) {
-            keys.insert(title.findChild<QLabel*>(QStringLiteral("Image%1").arg(n))
+            keys.insert(requireChild<QLabel>(&title, QStringLiteral("Image%1").arg(n))
                             ->pixmap()
                             .toImage()
                             .cacheKey());
@@ -162,7 +163,7 @@ class ShellStartUpTest : public QObject {
             QCOMPARE(label->text(), it.value());
         }
         for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
-            auto* label = title.findChild<QLabel*>(name);
+            auto* label = requireChild<QLabel>(&title, name);
             QVERIFY2(label && !label->text().isEmpty(), name);
             QCOMPARE(label->font().family(), QStringLiteral("ＭＳ 明朝"));
             // The caption must fit: the font maps onto an installed Mincho.
@@ -171,7 +172,7 @@ class ShellStartUpTest : public QObject {
         }
         title.show();
         for (const char* name : {"Label1", "Label2", "Label3", "Label5"}) {
-            auto* label = title.findChild<QLabel*>(name);
+            auto* label = requireChild<QLabel>(&title, name);
             QVERIFY2(label->width() >= label->minimumSizeHint().width(), name);
         }
         // Pictures of the title for the eye, when asked for.

@@ -15,7 +15,7 @@ namespace kuyu::gui::testing {
 
 // The id of a menu item or toolbar command ("MENU41", "Menu91").
 inline CommandId menuCommand(const QString& name) {
-    for (const auto& e : shell::MenuTree) {
+    for (const auto& e : texts::MenuTree) {
         if (name == QLatin1String(e.name)) {
             return CommandId{e.name};
         }
