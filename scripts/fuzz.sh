@@ -11,7 +11,9 @@
 #   FUZZ_WORK_DIR   working corpora   (default ~/.cache/kuyu/fuzz-corpus)
 #   FUZZ_RUNS=N     stop after N executions as well
 #   FUZZ_JOBS=N     N fuzzing processes; FUZZ_REGEN=1 rewrites the Pi seeds
-# Each run ends with libFuzzer's statistics (executions, coverage).
+# Each run ends with libFuzzer's statistics (executions, coverage). An input
+# that finds a fault goes into fuzz/corpus/TARGET as regression-NAME once it
+# is fixed; the tests run every such Pi input (tests/pi/FuzzInputsTest.cpp).
 set -euo pipefail
 
 seconds=${1:-60}
