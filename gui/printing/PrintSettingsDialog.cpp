@@ -733,7 +733,9 @@ bool Form42PB::eventFilter(QObject* watched, QEvent* event) {
         return FormWindow::eventFilter(watched, event);
     }
     auto* item = qobject_cast<SheetItem*>(watched);
-    if (!item) {
+    const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                         type == QEvent::MouseButtonRelease;
+    if (!item || !isMouse) {
         return FormWindow::eventFilter(watched, event);
     }
     auto* mouse = static_cast<QMouseEvent*>(event);
