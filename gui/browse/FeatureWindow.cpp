@@ -134,7 +134,10 @@ Form46A::Form46A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     connect(menu461A_, &QAction::triggered, command1_, &QPushButton::click);
     watch(this, RightClick);
 
-    const int width = std::max(px(ClientWidth) + dx_, label11_->geometry().right() + 12);
+    // Wide enough for the classification and for the button at its font's
+    // width, which may pass the given geometry.
+    const int width = std::max({px(ClientWidth) + dx_, label11_->geometry().right() + 12,
+                                command1_->geometry().right() + 8});
     const int height = std::max(px(ClientHeight), command1_->geometry().bottom() + 10);
     setFixedSize(width, height);
 }
