@@ -2,6 +2,7 @@
 // building the per-plant masks (once per load) and the counts of every option
 // of all ten categories with the ranking (each refresh).
 
+#include "RandomPlants.h"
 #include "core/conditions/Conditions.h"
 #include "core/guide/Guide.h"
 
@@ -16,23 +17,7 @@ namespace {
 const AppState& fullTable() {
     static const AppState state = [] {
         AppState s;
-        FillOptionLabels(s);
-        std::mt19937 rng(20261215);
-        auto pick = [&rng](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
-        const Text codeChars = U"1234512345000XYABCDHIJ";
-        for (int j = 1; j <= PlantCapacity; ++j) {
-            Text code;
-            for (int c = 0; c < 20; ++c) {
-                code += codeChars[pick(codeChars.size())];
-            }
-            for (int c = 0; c < 9; ++c) {
-                code += static_cast<char32_t>(U'1' + pick(7));
-            }
-            code += U'1';
-            s.PlantCode[static_cast<std::size_t>(j)] = code;
-            s.PlantName[static_cast<std::size_t>(j)] = U"ｽﾐﾚ";
-        }
-        s.PlantCount = PlantCapacity;
+        bench::fillRandomPlants(s);
         return s;
     }();
     return state;

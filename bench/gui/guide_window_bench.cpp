@@ -2,6 +2,7 @@
 // ranking and the rebuilt page of option buttons, over the sample data and
 // over a full table of 2000 plants.
 
+#include "../RandomPlants.h"
 #include "core/conditions/Conditions.h"
 #include "core/state/StartUpState.h"
 #include "gui/app/App.h"
@@ -20,28 +21,6 @@ using namespace kuyu::gui;
 
 namespace {
 
-void fillRandom(AppState& s) {
-    ResetSelection(s);
-    FillOptionLabels(s);
-    std::mt19937 rng(20261215);
-    auto pick = [&rng](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
-    const Text codeChars = U"1234512345000XYABCDHIJ";
-    for (int j = 1; j <= PlantCapacity; ++j) {
-        Text code;
-        for (int c = 0; c < 20; ++c) {
-            code += codeChars[pick(codeChars.size())];
-        }
-        for (int c = 0; c < 9; ++c) {
-            code += static_cast<char32_t>(U'1' + pick(7));
-        }
-        code += U'1';
-        s.PlantCode[static_cast<std::size_t>(j)] = code;
-        s.PlantName[static_cast<std::size_t>(j)] = U"ｽﾐﾚ" + decimal(j);
-        s.PlantFamily[static_cast<std::size_t>(j)] = U"ｽﾐﾚ";
-    }
-    s.PlantCount = PlantCapacity;
-}
-
 // Argument 0: the sample data; 1: 2000 random plants.
 void BM_GuideWindowRefresh(benchmark::State& st) {
     AppState state;
@@ -49,7 +28,7 @@ void BM_GuideWindowRefresh(benchmark::State& st) {
         QDir::setCurrent(QStringLiteral(KUYU_SOURCE_DIR "/data/sample"));
         InitialiseState(state, U"KUYU.DAT");
     } else {
-        fillRandom(state);
+        bench::fillRandomPlants(state);
     }
     Platform platform;
     App app(state, platform);
