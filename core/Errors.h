@@ -9,6 +9,7 @@
 namespace kuyu {
 
 namespace err {
+constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int FileNotFound = 53;
 constexpr int InputPastEnd = 62;
