@@ -6,6 +6,7 @@
 #include "core/files/Files.h"
 #include "core/images/PictureLookup.h"
 #include "core/state/AppState.h"
+#include "core/state/CodeLetters.h"
 #include "core/state/PlantCode.h"
 
 #include <dirent.h>
@@ -89,12 +90,6 @@ Text keyOf(const Text& name) {
     return key;
 }
 
-// Characters a category's code may hold, besides its option digits.
-bool isSpecialCode(char32_t c) {
-    return c == U'0' || c == U'X' || c == U'Y' || (c >= U'A' && c <= U'D') ||
-           (c >= U'H' && c <= U'J');
-}
-
 // What is wrong with character `pos` (1-based) of a code, or empty.
 Text codeCharacterProblem(const Text& code, std::size_t pos) {
     const char32_t c = code[pos - 1];
@@ -102,7 +97,7 @@ Text codeCharacterProblem(const Text& code, std::size_t pos) {
     if (pos <= 20) {
         const int k = static_cast<int>((pos + 1) / 2);
         const CategoryInfo& info = Category(k);
-        if (isSpecialCode(c)) {
+        if (IsSpecialCodeLetter(c)) {
             return {};
         }
         if (c >= U'1' && c <= U'9' && static_cast<int>(c - U'0') <= info.optionCount) {
@@ -181,12 +176,8 @@ Text primaryStates(const Text& code) {
     for (int k = 1; k <= CategoryCount; ++k) {
         const char32_t c = pc.primary(k);
         out += c;
-        const int first = c == U'A' || c == U'H' || c == U'D' ? 1
-                          : c == U'B' || c == U'I'            ? 2
-                          : c == U'C' || c == U'J'            ? 3
-                                                              : 0;
-        const int last = c == U'D' ? 2 : first;
-        for (int n = first; n >= 1 && n <= last; ++n) {
+        const ListSpan span = SpanOf(ReadCodeLetter(c).primaryLists);
+        for (int n = span.first; n <= span.last; ++n) {
             out += U'(';
             out += pc.valueList(n);
             out += U')';
@@ -201,13 +192,14 @@ Text primaryStates(const Text& code) {
 int categoryToChange(const Text& a, const Text& b) {
     const PlantCode x(a), y(b);
     for (int k = 1; k <= CategoryCount; ++k) {
-        if (x.primary(k) == U'0' || y.primary(k) == U'0') {
+        if (ReadCodeLetter(x.primary(k)).role == CodeRole::Unknown ||
+            ReadCodeLetter(y.primary(k)).role == CodeRole::Unknown) {
             return k;
         }
     }
     for (int k = 1; k <= CategoryCount; ++k) {
-        const char32_t c = x.primary(k);
-        if (!(c >= U'1' && c <= U'9') && c != U'Y') {
+        const CodeRole role = ReadCodeLetter(x.primary(k)).role;
+        if (role != CodeRole::Digit && role != CodeRole::Absent) {
             return k;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "core/conditions/Conditions.h"
 #include "core/state/AppState.h"
+#include "core/state/CodeLetters.h"
 #include "core/state/PlantCode.h"
 
 #include <algorithm>
@@ -15,23 +16,15 @@ constexpr std::size_t ListStart = 21; // value list n starts at 21 + 3(n - 1)
 constexpr std::size_t ListLength = 3;
 const Text EmptyList = U"000";
 
-// Which value lists a code character refers to (bit n-1 for list n).
+// Which value lists a code character refers to (bit n-1 for list n), read
+// as a primary code: a list a secondary "H".."J" names is kept too.
 unsigned listsOf(char32_t c) {
-    switch (c) {
-    case U'A':
-    case U'H':
-        return 1U;
-    case U'B':
-    case U'I':
-        return 2U;
-    case U'C':
-    case U'J':
-        return 4U;
-    case U'D':
-        return 3U;
-    default:
-        return 0U;
+    const ListSpan span = SpanOf(ReadCodeLetter(c).primaryLists);
+    unsigned bits = 0;
+    for (int n = span.first; n <= span.last; ++n) {
+        bits |= 1U << (n - 1);
     }
+    return bits;
 }
 
 std::vector<int> digitsOf(TextView list) {
@@ -84,22 +77,33 @@ Text NewPlantCode() {
 
 CategoryState StateOf(const Text& code, char32_t c) {
     CategoryState s;
-    if (c >= U'1' && c <= U'9') {
+    const CodeLetter letter = ReadCodeLetter(c);
+    switch (letter.role) {
+    case CodeRole::Digit:
         s.kind = StateKind::Option;
-        s.option = static_cast<int>(c - U'0');
-    } else if (c == U'X') {
+        s.option = letter.digit;
+        break;
+    case CodeRole::Variable:
         s.kind = StateKind::Indefinite;
-    } else if (c == U'Y') {
+        break;
+    case CodeRole::Absent:
         s.kind = StateKind::None;
-    } else if (const unsigned lists = listsOf(c)) {
+        break;
+    case CodeRole::SeveralValues:
+    case CodeRole::Leaning: {
         s.kind = StateKind::Several;
-        s.reading = c >= U'H' ? SeveralReading::AnyShownFirst : SeveralReading::AnyShownIndefinite;
-        for (int n = 1; n <= 3; ++n) {
-            if (lists & (1U << (n - 1))) {
-                const auto d = digitsOf(listAt(code, n));
-                s.values.insert(s.values.end(), d.begin(), d.end());
-            }
+        s.reading = letter.role == CodeRole::Leaning ? SeveralReading::AnyShownFirst
+                                                     : SeveralReading::AnyShownIndefinite;
+        const ListSpan span = SpanOf(letter.primaryLists);
+        for (int n = span.first; n <= span.last; ++n) {
+            const auto d = digitsOf(listAt(code, n));
+            s.values.insert(s.values.end(), d.begin(), d.end());
         }
+        break;
+    }
+    case CodeRole::Unknown:
+    case CodeRole::Other:
+        break;
     }
     return s;
 }
