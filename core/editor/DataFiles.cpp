@@ -166,6 +166,18 @@ Text tableOfRecords(const std::vector<Record>& records, FileLayout layout, Text&
 // The plant table the loader makes of `path`, as records.
 std::optional<std::vector<Record>> loadBack(const std::string& native) {
     AppState state;
+    if (toUtf8(fromUtf8(native)) != native) {
+        // A folder named in raw CP932 bytes: the loader's reader on the bytes.
+        const auto bytes = readNative(native);
+        if (!bytes) {
+            return std::nullopt;
+        }
+        auto records = ReadRecords(decodeFileText(*bytes), 3);
+        for (Record& r : records) {
+            r[1].resize(CodeLength, U' ');
+        }
+        return records;
+    }
     if (StartUpLoad(state, fromUtf8(native))) {
         return std::nullopt;
     }
@@ -259,7 +271,8 @@ Outcome WriteDataFiles(const DataFileTarget& database, const DataFileTarget& ali
         }
         files.push_back({database.native, writeTemporary(database.native, *plantBytes)});
         const auto back = loadBack(files.back().temporary);
-        if (!back || *back != asLoaded(tables.plants)) {
+        if (!back || *back != asLoaded(tables.plants) ||
+            injected(SaveStep::ReadBack, database.native) != 0) {
             throw WriteError{0, U"書いたファイルを読み直すと内容が違います"};
         }
         if (!aliases.native.empty()) {

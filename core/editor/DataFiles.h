@@ -34,7 +34,8 @@ Outcome WriteDataFiles(const DataFileTarget& database, const DataFileTarget& ali
                        const DataTables& tables);
 
 // The steps a save may fail at, for tests that make one fail.
-enum class SaveStep { WriteTemporary, Backup, RenameDatabase, RenameAliases };
+// ReadBack: a non-zero answer makes the file read back differ from the table.
+enum class SaveStep { WriteTemporary, ReadBack, Backup, RenameDatabase, RenameAliases };
 // Called before each step with the file it concerns; a non-zero errno makes
 // that step fail as if the system had said so. Empty to stop.
 void SetSaveFaultForTests(std::function<int(SaveStep, const std::string&)> fault);

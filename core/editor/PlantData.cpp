@@ -193,7 +193,11 @@ std::optional<std::string> noteBytes(const Text& note) {
 
 Text cp932Problem(const Text& text) {
     for (const char32_t c : text) {
-        if (!encodeCp932(TextView(&c, 1))) {
+        if (c == U'\r' || c == U'\n') {
+            continue;
+        }
+        const auto bytes = encodeCp932(TextView(&c, 1));
+        if (!bytes || decodeCp932(*bytes) != Text(1, c)) {
             return U"「" + Text(1, c) + U"」はシフトJISのファイルに書けない文字です";
         }
     }

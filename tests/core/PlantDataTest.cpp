@@ -165,6 +165,17 @@ TEST(PlantData, UndoAndRedoEveryChange) {
             data.addPlant();
             return Outcome::success();
         },
+        [&] {
+            // As a spreadsheet read in: one plant less, one alias more.
+            std::vector<Plant> some;
+            for (int i = 0; i < data.count(); ++i) {
+                if (i != 7) {
+                    some.push_back(data.plant(i));
+                }
+            }
+            some[8].aliases.push_back(U"ﾍﾞﾂﾒｲ");
+            return data.replaceAll(some);
+        },
     };
     std::vector<std::vector<Plant>> states;
     for (const auto& edit : edits) {
@@ -274,6 +285,12 @@ TEST(PlantData, RefusesWhatTheFilesCannotHold) {
     }
     EXPECT_EQ(data.plant(row).name, U"");
     EXPECT_FALSE(data.canRedo());
+    // A character CP932 holds only as another one would come back changed
+    // (¬ is read back as ￢, ¥ as a backslash).
+    for (const char32_t c : {U'\u00ac', U'\u00a5'}) {
+        EXPECT_FALSE(data.setName(row, U"ｽﾐﾚ" + Text(1, c)).ok);
+        EXPECT_FALSE(data.setNote(row, Text(1, c)).ok);
+    }
     // The refusal names the character.
     EXPECT_NE(data.setNote(row, U"\u00e9").message.find(U"\u00e9"), Text::npos);
 }
@@ -289,9 +306,8 @@ std::map<std::string, std::string> filesIn(const fs::path& dir) {
 
 TEST(PlantData, AFailedSaveKeepsTheOldFiles) {
     const std::vector<std::pair<SaveStep, int>> faults{
-        {SaveStep::WriteTemporary, ENOSPC},
-        {SaveStep::Backup, EACCES},
-        {SaveStep::RenameDatabase, EROFS},
+        {SaveStep::WriteTemporary, ENOSPC}, {SaveStep::ReadBack, 1},
+        {SaveStep::Backup, EACCES},         {SaveStep::RenameDatabase, EROFS},
         {SaveStep::RenameAliases, EIO},
     };
     for (const auto& [step, e] : faults) {
@@ -306,7 +322,8 @@ TEST(PlantData, AFailedSaveKeepsTheOldFiles) {
         const Outcome o = data.save();
         SetSaveFaultForTests({});
         EXPECT_FALSE(o.ok);
-        EXPECT_NE(o.message.find(WriteFailureReason(e)), Text::npos) << toUtf8(o.message);
+        const Text why = step == SaveStep::ReadBack ? Text(U"読み直す") : WriteFailureReason(e);
+        EXPECT_NE(o.message.find(why), Text::npos) << toUtf8(o.message);
         auto after = filesIn(dir.path());
         // A backup made before the failure may stay; the data files do not change.
         after.erase("KUYU.DAT.bak");
