@@ -6,6 +6,9 @@
 #include "core/text/Text.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <set>
 
 #include <cstdlib>
 #include <filesystem>
@@ -192,6 +195,38 @@ TEST_F(CsvCommands, RefusesWhatItCannotRead) {
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.err.find("大きすぎます"), std::string::npos) << r.err;
     EXPECT_EQ(readFile(dir_ / "db" / "KUYU.DAT"), readFile(Sample / "KUYU.DAT"));
+}
+
+TEST_F(CsvCommands, EditorWarningsAreWhatCheckFinds) {
+    // On the sample folder (pictures and all) and on a folder with a problem
+    // of every kind.
+    fs::create_directories(dir_ / "odd");
+    writeCp932("odd/KUYU.DAT", "ｽﾐﾚ,030501050204010101010000000001,ｽﾐﾚ\r\n"
+                               "ﾉｼﾞｽﾐﾚ,03050105020401010101000000001,ｽﾐﾚ\r\n"
+                               "ｱｲｳｴｵｶｷｸｹ,0Z0000000000000000000000000001,ｱ\r\n"
+                               "ｱｲｳｴｵｶｷｸｺ,000000000000000000000000000001,ｱ\r\n");
+    writeCp932("odd/SNAME.DAT", "ﾅｲｿｳ,ﾐﾂｶﾗﾅｲｿｳ\r\n");
+    write("odd/ｽﾐﾚ.GIF", "x");
+    write("odd/ﾀﾝﾎﾟﾎﾟQ.JPG", "x");
+    for (const std::string db :
+         {(Sample / "KUYU.DAT").string(), (dir_ / "odd/KUYU.DAT").string()}) {
+        SCOPED_TRACE(db);
+        const Result r = run("check --json --db '" + db + "'");
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::multiset<std::pair<std::string, std::string>> checked, warned;
+        const auto document = nlohmann::json::parse(r.out);
+        for (const auto& p : document["problems"]) {
+            checked.insert({p["kind"].get<std::string>(), p["message"].get<std::string>()});
+        }
+        kuyu::Text why;
+        const auto data = PlantData::open(kuyu::fromUtf8(db), why);
+        ASSERT_TRUE(data) << kuyu::toUtf8(why);
+        for (const auto& w : data->warnings()) {
+            warned.insert({w.kind, kuyu::toUtf8(w.message)});
+        }
+        EXPECT_FALSE(checked.empty());
+        EXPECT_EQ(warned, checked);
+    }
 }
 
 } // namespace
