@@ -464,6 +464,25 @@ std::optional<PlantData> PlantData::create(const Text& folder, const Text& illus
     if (dir.back() != U'/') {
         dir += U'/';
     }
+    Text from = illustrationFolder;
+    if (!from.empty() && from.back() != U'/') {
+        from += U'/';
+    }
+    // Every illustration is found before anything is made.
+    std::vector<Text> illustrations;
+    for (int k = 1; k <= CategoryCount; ++k) {
+        const Text& base = Category(k).illustration;
+        for (const Text& name : pictureCandidates(base, U"", PictureSet::Illustration)) {
+            if (FileExists(from + name) == -1) {
+                illustrations.push_back(name);
+                break;
+            }
+        }
+        if (illustrations.size() != static_cast<std::size_t>(k)) {
+            why = U"見本の絵「" + base + U"」が" + from + U"にみつかりません";
+            return std::nullopt;
+        }
+    }
     std::error_code ec;
     const std::string native = toUtf8(dir);
     std::filesystem::create_directories(native, ec);
@@ -475,28 +494,16 @@ std::optional<PlantData> PlantData::create(const Text& folder, const Text& illus
         why = U"このフォルダにはもう KUYU.DAT があります";
         return std::nullopt;
     }
-    Text from = illustrationFolder;
-    if (!from.empty() && from.back() != U'/') {
-        from += U'/';
-    }
-    for (int k = 1; k <= CategoryCount; ++k) {
-        for (const Text& name :
-             pictureCandidates(Category(k).illustration, U"", PictureSet::Illustration)) {
-            if (FileExists(from + name) != -1) {
-                continue;
-            }
-            try {
-                const std::string bytes = readWholeFile(from + name, MaxDataBytes);
-                if (const int e = writeFileAtomically(native + toUtf8(name), bytes)) {
-                    why = U"絵「" + name + U"」を写せませんでした（" + errnoWords(e) + U"）";
-                    return std::nullopt;
-                }
-            } catch (const RunTimeError& e) {
-                why = U"絵「" + name + U"」を読めませんでした（" + errorNumberText(e.number()) +
-                      U"）";
+    for (const Text& name : illustrations) {
+        try {
+            const std::string bytes = readWholeFile(from + name, MaxDataBytes);
+            if (const int e = writeFileAtomically(native + toUtf8(name), bytes)) {
+                why = U"絵「" + name + U"」を写せませんでした（" + errnoWords(e) + U"）";
                 return std::nullopt;
             }
-            break;
+        } catch (const RunTimeError& e) {
+            why = U"絵「" + name + U"」を読めませんでした（" + errorNumberText(e.number()) + U"）";
+            return std::nullopt;
         }
     }
     DataFileTarget database{native + "KUYU.DAT", {}};

@@ -411,6 +411,10 @@ TEST(PlantData, NewDatabaseHasItsIllustrations) {
     for (const char* f : {"IRO.BMP", "MAISUU.GIF", "KAJO.Pi", "KUKIDAN.Pi", "YOUMYAKU.GIF"}) {
         EXPECT_EQ(readBytes(dir.path() / "new" / f), readBytes(SampleFolder / f)) << f;
     }
+    // Not without the illustrations, and then nothing is made.
+    EXPECT_FALSE(PlantData::create(dir.file("other"), dir.folder(), why));
+    EXPECT_NE(why.find(U"IRO"), Text::npos) << toUtf8(why);
+    EXPECT_FALSE(fs::exists(dir.path() / "other"));
     // Not over an existing database.
     EXPECT_FALSE(PlantData::create(dir.file("new"), fromUtf8(SampleFolder.string()), why));
     EXPECT_FALSE(why.empty());
