@@ -242,6 +242,8 @@ Text WriteFailureReason(int e) {
         return U"フォルダがみつかりません";
     case EIO:
         return U"ディスクの読み書きに失敗しました";
+    case EEXIST:
+        return U"同じ名前のファイルがもうあります";
     default:
         return U"書き込みに失敗しました（" + decimal(e) + U"）";
     }

@@ -1028,7 +1028,9 @@ Outcome PlantData::Impl::saveFiles() {
                  filesOf(folder, baseOf(r.name, FileSlot::Note), FileSlot::Note)) {
                 clear = putAside(f) && clear;
             }
-            if (clear) {
+            if (clear && r.note->empty()) {
+                r.note.reset(); // an emptied note: the old one is kept aside only
+            } else if (clear) {
                 if (const int e = writeFileAtomically(nativeIn(name), *bytes)) {
                     trouble(name, e);
                 } else {

@@ -226,6 +226,7 @@ TEST(PlantData, RenamingCarriesAliasesAndFiles) {
     ASSERT_TRUE(data.setName(0, U"ﾉｼﾞｽﾐﾚ").ok);
     EXPECT_EQ(data.plant(0).aliases, std::vector<Text>{U"ｽﾓｳﾄﾘｸﾞｻ"});
     ASSERT_TRUE(data.attachBytes(1, FileSlot::Picture, "new picture", U".JPG").ok);
+    ASSERT_TRUE(data.setNote(1, U"綿毛\n").ok);
     EXPECT_TRUE(data.hasFile(1, FileSlot::Picture));
     // Nothing on disk changes before saving.
     EXPECT_TRUE(fs::exists(dir.path() / "ｽﾐﾚ.GIF"));
@@ -239,6 +240,13 @@ TEST(PlantData, RenamingCarriesAliasesAndFiles) {
     EXPECT_FALSE(fs::exists(dir.path() / "ﾀﾝﾎﾟﾎﾟ.GIF"));
     EXPECT_EQ(readBytes(dir.path() / "ﾀﾝﾎﾟﾎﾟ.GIF.bak"), "old picture");
     EXPECT_EQ(decodeCp932(readBytes(dir.path() / "SNAME.DAT")), U"ｽﾓｳﾄﾘｸﾞｻ,ﾉｼﾞｽﾐﾚ\r\n");
+    // The note in CP932 with CR LF; emptied, it goes aside.
+    EXPECT_EQ(decodeCp932(readBytes(dir.path() / "ﾀﾝﾎﾟﾎﾟ.txt")), U"綿毛\r\n");
+    ASSERT_TRUE(data.setNote(1, U"").ok);
+    ASSERT_TRUE(data.save().ok);
+    EXPECT_FALSE(fs::exists(dir.path() / "ﾀﾝﾎﾟﾎﾟ.txt"));
+    EXPECT_TRUE(fs::exists(dir.path() / "ﾀﾝﾎﾟﾎﾟ.txt.bak"));
+    EXPECT_FALSE(data.hasFile(1, FileSlot::Note));
 }
 
 TEST(PlantData, FileNamesAreThoseTheLookupFinds) {
