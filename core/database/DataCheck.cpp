@@ -122,6 +122,15 @@ Text nameForMessage(const Text& name) {
     return U"「" + name + U"」";
 }
 
+Text upperAscii(Text s) {
+    for (char32_t& c : s) {
+        if (c >= U'a' && c <= U'z') {
+            c -= 32;
+        }
+    }
+    return s;
+}
+
 bool endsWithIgnoringCase(const Text& s, const Text& suffix) {
     if (s.size() < suffix.size()) {
         return false;
@@ -318,17 +327,36 @@ class TableChecker {
             closeUpStems.insert(stem);
         }
         const Text& folder = t_.folder;
+        const std::vector<Text> files = folderNames(folder);
+        // The folder is listed once: the editor checks after every change.
+        // A picture not in it is looked for as the lookup does (the current
+        // folder first), which only misses pay for.
+        std::set<Text> inFolder;
+        for (const Text& file : files) {
+            inFolder.insert(upperAscii(file));
+        }
+        const bool inCurrent = folder.empty() || folder == currentDirectoryWithSlash();
+        const auto hasPicture = [&](const Text& key) {
+            for (const Text& ext : pictureExtensions()) {
+                if (inFolder.contains(upperAscii(key + ext))) {
+                    return true;
+                }
+            }
+            if (files.empty()) {
+                return findPicture(key, folder, PictureSet::PlantWindow).has_value();
+            }
+            return !inCurrent && findPicture(key, Text(), PictureSet::PlantWindow).has_value();
+        };
         for (std::size_t i = 0; i < t_.plants.size(); ++i) {
             const CheckedPlant& p = t_.plants[i];
             const Text key = keyOf(p.name);
-            if (!key.empty() && !t_.picturesToCome.contains(key) &&
-                !findPicture(key, folder, PictureSet::PlantWindow)) {
+            if (!key.empty() && !t_.picturesToCome.contains(key) && !hasPicture(key)) {
                 add("folder", p.line, static_cast<int>(i + 1), 0, "no-picture",
                     nameForMessage(p.name) + U"の絵（" + key +
                         U".BMP/.GIF/.JPG/.JPEG/.Pi）がありません");
             }
         }
-        for (const Text& file : folderNames(folder)) {
+        for (const Text& file : files) {
             if (endsWithIgnoringCase(file, U".TXT")) {
                 const Text base = file.substr(0, file.size() - 4);
                 if (!keys.contains(base)) {
