@@ -1,13 +1,12 @@
-#include "cli/CsvCommands.h"
+// kuyu-cli export-csv and import-csv: the plant table as a spreadsheet and
+// back, written the way the data editor saves.
 
-#include "cli/Output.h"
+#include "cli/Command.h"
 #include "core/Errors.h"
 #include "core/editor/DataFiles.h"
 #include "core/editor/PlantCsv.h"
 #include "core/editor/PlantData.h"
 #include "core/files/Files.h"
-
-#include <CLI/CLI.hpp>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -20,6 +19,12 @@ namespace kuyu::cli {
 namespace {
 
 using editor::PlantData;
+
+struct CsvArgs {
+    Common common;    // --db; no --json
+    std::string out;  // export: the file to write; empty for standard output
+    std::string file; // import: the spreadsheet to read
+};
 
 int fail(int status, const Text& message) {
     std::cerr << "kuyu-cli: " << utf8(message) << '\n';
@@ -69,32 +74,9 @@ Text writeFile(const std::string& path, const std::string& bytes) {
     return {};
 }
 
-} // namespace
-
-void addCsvCommands(CLI::App& app, CsvCommands& c) {
-    c.exportCmd = app.add_subcommand("export-csv", "write the plant table as a UTF-8 spreadsheet");
-    c.exportCmd->add_option("--db", c.exportArgs.db, "plant database file")->required();
-    c.exportCmd->add_option("--out", c.exportArgs.out,
-                            "CSV file to write (default: standard output)");
-    c.importCmd = app.add_subcommand(
-        "import-csv", "read a spreadsheet into the database (old files kept as .bak)");
-    c.importCmd->add_option("--db", c.importArgs.db, "plant database file to write")->required();
-    c.importCmd->add_option("FILE", c.importArgs.file, "CSV file to read")->required();
-}
-
-int runCsvCommands(const CsvCommands& c) {
-    if (c.exportCmd && c.exportCmd->parsed()) {
-        return runExportCsv(c.exportArgs);
-    }
-    if (c.importCmd && c.importCmd->parsed()) {
-        return runImportCsv(c.importArgs);
-    }
-    return -1;
-}
-
 int runExportCsv(const CsvArgs& args) {
     Text why;
-    const auto data = PlantData::open(fromUtf8(args.db), why);
+    const auto data = PlantData::open(pathArgument(args.common.db), why);
     if (!data) {
         return fail(ExitLoadFailed, why);
     }
@@ -118,7 +100,7 @@ int runExportCsv(const CsvArgs& args) {
 int runImportCsv(const CsvArgs& args) {
     std::string bytes;
     try {
-        bytes = readWholeFile(fromUtf8(args.file), editor::MaxCsvBytes);
+        bytes = readWholeFile(pathArgument(args.file), editor::MaxCsvBytes);
     } catch (const RunTimeError& e) {
         return fail(ExitNotFound, fromUtf8(args.file) + U": " +
                                       (e.number() == err::OutOfMemory
@@ -135,7 +117,7 @@ int runImportCsv(const CsvArgs& args) {
                   << " 件。データファイルは書き換えていません\n";
         return ExitBadInput;
     }
-    const Text db = fromUtf8(args.db);
+    const Text db = pathArgument(args.common.db);
     Text why;
     std::optional<PlantData> data;
     if (FileExists(db) == 0) {
@@ -157,8 +139,26 @@ int runImportCsv(const CsvArgs& args) {
     if (editor::Outcome o = data->save(); !o.ok) {
         return fail(ExitWriteFailed, o.message);
     }
-    std::cout << "植物 " << data->count() << " 件を " << args.db << " に書きました\n";
+    std::cout << "植物 " << data->count() << " 件を " << args.common.db << " に書きました\n";
     return ExitOk;
 }
 
+const CommandRegistration exportCsv{
+    130, [](CLI::App& app, Invocation& run) {
+        auto [sub, a] = addCommand(app, run, "export-csv",
+                                   "write the plant table as a UTF-8 spreadsheet", runExportCsv);
+        sub->add_option("--db", a.common.db, "plant database file")->required();
+        sub->add_option("--out", a.out, "CSV file to write (default: standard output)");
+    }};
+
+const CommandRegistration importCsv{
+    140, [](CLI::App& app, Invocation& run) {
+        auto [sub, a] = addCommand(app, run, "import-csv",
+                                   "read a spreadsheet into the database (old files kept as .bak)",
+                                   runImportCsv);
+        sub->add_option("--db", a.common.db, "plant database file to write")->required();
+        sub->add_option("FILE", a.file, "CSV file to read")->required();
+    }};
+
+} // namespace
 } // namespace kuyu::cli

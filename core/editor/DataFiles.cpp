@@ -1,6 +1,7 @@
 #include "core/editor/DataFiles.h"
 
 #include "core/database/Database.h"
+#include "core/files/Files.h"
 #include "core/state/AppState.h"
 
 #include <cerrno>
@@ -166,19 +167,7 @@ Text tableOfRecords(const std::vector<Record>& records, FileLayout layout, Text&
 // The plant table the loader makes of `path`, as records.
 std::optional<std::vector<Record>> loadBack(const std::string& native) {
     AppState state;
-    if (toUtf8(fromUtf8(native)) != native) {
-        // A folder named in raw CP932 bytes: the loader's reader on the bytes.
-        const auto bytes = readNative(native);
-        if (!bytes) {
-            return std::nullopt;
-        }
-        auto records = ReadRecords(decodeFileText(*bytes), 3);
-        for (Record& r : records) {
-            r[1].resize(CodeLength, U' ');
-        }
-        return records;
-    }
-    if (StartUpLoad(state, fromUtf8(native))) {
+    if (StartUpLoad(state, pathFromNative(native))) {
         return std::nullopt;
     }
     std::vector<Record> out;

@@ -28,9 +28,7 @@ namespace kuyu::editor {
 namespace {
 
 const Text DatabaseName = U"KUYU.DAT";
-const Text AliasFileName = U"SNAME.DAT";
-// Read limits for the files the editor opens beside the database.
-constexpr std::size_t MaxDataBytes = std::size_t{32} << 20;
+// The largest note read back into the editor.
 constexpr std::size_t MaxNoteBytes = std::size_t{4} << 20;
 // Steps kept for undo; the oldest go first.
 constexpr std::size_t UndoDepth = 1000;
@@ -42,20 +40,14 @@ Text trimRight(Text t) {
     return t;
 }
 
-// The first eight (a close-up: seven) characters of a name, as the windows
-// look its files up.
-Text keyOf(const Text& name, std::size_t length = 8) {
-    return trimRight(left(name, length));
-}
-
 Text baseOf(const Text& name, FileSlot slot) {
     switch (slot) {
     case FileSlot::CloseUp1:
-        return keyOf(name, 7) + U"Q";
+        return trimRight(left(name, 7)) + U"Q";
     case FileSlot::CloseUp2:
-        return keyOf(name, 7) + U"R";
+        return trimRight(left(name, 7)) + U"R";
     default:
-        return keyOf(name);
+        return PlantKey(name);
     }
 }
 
@@ -401,12 +393,13 @@ std::optional<PlantData> PlantData::open(const Text& databasePath, Text& why) {
     placeFiles(d, databasePath);
     // Refused exactly when the program's start-up load refuses it.
     AppState probe;
-    if (const auto failure = StartUpLoad(probe, fromUtf8(d.database.native))) {
+    if (const auto failure = StartUpLoad(probe, pathFromNative(d.database.native))) {
         why = failure->text;
         return std::nullopt;
     }
     try {
-        const Text text = decodeFileText(readWholeFile(fromUtf8(d.database.native), MaxDataBytes));
+        const Text text =
+            decodeFileText(readWholeFile(pathFromNative(d.database.native), MaxDataFileBytes));
         d.database.layout = LayoutOf(text);
         for (Record& r : ReadRecords(text, 3)) {
             Row row;
@@ -420,7 +413,7 @@ std::optional<PlantData> PlantData::open(const Text& databasePath, Text& why) {
         if (d.aliasFileExisted) {
             std::string bytes;
             try {
-                bytes = readWholeFile(fromUtf8(d.aliases.native), MaxDataBytes);
+                bytes = readWholeFile(pathFromNative(d.aliases.native), MaxDataFileBytes);
             } catch (const RunTimeError& e) {
                 why = AliasFileName + U": " + errorNumberText(e.number());
                 return std::nullopt;
@@ -496,7 +489,7 @@ std::optional<PlantData> PlantData::create(const Text& folder, const Text& illus
     }
     for (const Text& name : illustrations) {
         try {
-            const std::string bytes = readWholeFile(from + name, MaxDataBytes);
+            const std::string bytes = readWholeFile(from + name, MaxDataFileBytes);
             if (const int e = writeFileAtomically(native + toUtf8(name), bytes)) {
                 why = U"絵「" + name + U"」を写せませんでした（" + errnoWords(e) + U"）";
                 return std::nullopt;
@@ -840,7 +833,7 @@ Text PlantData::note(int row) const {
     for (const std::string& f :
          filesOf(d.folder, baseOf(disk->second, FileSlot::Note), FileSlot::Note)) {
         try {
-            return NoteText(readWholeFile(fromUtf8(f), MaxNoteBytes));
+            return NoteText(readWholeFile(pathFromNative(f), MaxNoteBytes));
         } catch (const RunTimeError&) {
         }
     }
@@ -896,7 +889,7 @@ std::vector<Warning> PlantData::warnings() const {
         const Row& r = d.rows[i];
         in.plants.push_back({r.name, r.code, r.family, static_cast<int>(i + 1)});
         if (r.files[slotIndex(FileSlot::Picture)]) {
-            in.picturesToCome.insert(keyOf(r.name));
+            in.picturesToCome.insert(PlantKey(r.name));
         }
     }
     for (std::size_t i = 0; i < d.aliasRecords.size(); ++i) {
@@ -955,7 +948,7 @@ Outcome PlantData::Impl::saveFiles() {
     };
     const auto putAside = [&](const std::string& native) {
         if (::rename(native.c_str(), (native + ".bak").c_str()) != 0) {
-            trouble(fromUtf8(native), errno);
+            trouble(pathFromNative(native), errno);
             return false;
         }
         return true;
@@ -977,14 +970,14 @@ Outcome PlantData::Impl::saveFiles() {
                     continue; // same name, or another plant still uses the files
                 }
                 for (const std::string& f : filesOf(folder, from, slot)) {
-                    const Text ext = extensionOf(fromUtf8(f));
+                    const Text ext = extensionOf(pathFromNative(f));
                     const std::string target = nativeIn(to + ext);
                     if (resolvePath(folder + to + ext)) {
                         trouble(to + ext, EEXIST);
                         continue;
                     }
                     if (::rename(f.c_str(), target.c_str()) != 0) {
-                        trouble(fromUtf8(f), errno);
+                        trouble(pathFromNative(f), errno);
                     }
                 }
             }
