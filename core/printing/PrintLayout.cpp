@@ -150,8 +150,17 @@ std::optional<PictureFields> fieldsFromHeight(double heightMm, double wTwips, do
     return fieldsFromScale(heightMm / (hTwips / TwipsPerMm), wTwips, hTwips);
 }
 
+namespace {
+// The card's width at scale 1, twips; it is 2.2 times as high.
+constexpr double CardWidth = 1800;
+} // namespace
+
 CardGeometry cardGeometry(double x0, double y0, double zoom) {
-    return {x0, y0, 1800 * zoom, 1800 * zoom * 2.2 / 11};
+    return {x0, y0, CardWidth * zoom, CardWidth * zoom * 2.2 / 11};
+}
+
+double cardZoomOfWidth(double width) {
+    return width / CardWidth;
 }
 
 double cardFontPoints(double rowHeight) {

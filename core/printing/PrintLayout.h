@@ -87,6 +87,8 @@ struct CardGeometry {
 };
 // At (x0, y0) twips with scale z: 1800 z wide, 3960 z high.
 CardGeometry cardGeometry(double x0, double y0, double zoom);
+// The scale of a card `width` twips wide.
+double cardZoomOfWidth(double width);
 // The card's font: half a row, in screen pixels of 15 twips, as points.
 double cardFontPoints(double rowHeight);
 

@@ -48,6 +48,10 @@ struct PlantPage {
 // the document.
 void PrintPlantPage(PrinterSurface& surface, const AppState& state, const PlantPage& page);
 
+// The print job of the print settings dialog: asks for the output, prints
+// one job per copy and closes the dialog and the name image window.
+void PrintPlantPageCommand(App& app, const PlantPage& page);
+
 // The classification row and the ten values of the card at `card`, for the
 // plant named by NameKey. A step that fails is skipped.
 void PrintCardValues(PrinterSurface& surface, const AppState& state,
