@@ -168,27 +168,36 @@ void PrintCardValues(PrinterSurface& surface, const AppState& state, const CardG
     }
 }
 
+PageItems::PageItems(const PlantPage& page) {
+    const PrintSettings& s = page.settings;
+    picture = s.PrintPictureOn == 1 && s.PrintPictureZoom > 0;
+    closeUp = page.closeUpSamePlant && s.PrintCloseUpOn == 1 && s.PrintCloseUpZoom > 0;
+    name = s.PrintNameOn == 1;
+    card = s.PrintCardOn == 1 && s.PrintCardZoom > 0;
+}
+
 void PrintPlantPage(PrinterSurface& surface, const AppState& state, const PlantPage& page) {
     const PrintSettings& s = page.settings;
-    if (s.PrintPictureOn == 1) {
+    const PageItems items(page);
+    if (items.picture) {
         surface.drawPicture(page.picture,
                             QRectF(s.PrintPictureLeft * TwipsPerMm, s.PrintPictureTop * TwipsPerMm,
                                    page.pictureTwips.width() * s.PrintPictureZoom,
                                    page.pictureTwips.height() * s.PrintPictureZoom));
     }
-    if (page.closeUpSamePlant && s.PrintCloseUpOn == 1) {
+    if (items.closeUp) {
         surface.drawPicture(page.closeUp,
                             QRectF(s.PrintCloseUpLeft * TwipsPerMm, s.PrintCloseUpTop * TwipsPerMm,
                                    page.closeUpTwips.width() * s.PrintCloseUpZoom,
                                    page.closeUpTwips.height() * s.PrintCloseUpZoom));
     }
-    if (s.PrintNameOn == 1) {
+    if (items.name) {
         surface.setPosition(s.PrintNameLeft * TwipsPerMm, s.PrintNameTop * TwipsPerMm);
         surface.setFont(page.nameFont.font);
         surface.setColour(page.nameFont.colour);
         surface.printLine({{0, s.PrintNameText}});
     }
-    if (s.PrintCardOn == 1) {
+    if (items.card) {
         const CardGeometry card = cardGeometry(s.PrintCardLeft * TwipsPerMm,
                                                s.PrintCardTop * TwipsPerMm, s.PrintCardZoom);
         const double right = card.x0 + card.width;

@@ -387,10 +387,11 @@ double Form42PB::value(Field f) const {
 
 void Form42PB::setValue(Field f, double v) {
     field(f)->setText(qs(plainNumber(v)));
+    lastGood_[at(f)] = v;
 }
 
-Form42PB::PictureGroup* Form42PB::groupOf(Field f) {
-    for (PictureGroup* g : {&picture_, &closeUp_}) {
+const Form42PB::PictureGroup* Form42PB::groupOf(Field f) const {
+    for (const PictureGroup* g : {&picture_, &closeUp_}) {
         if (f == g->zoom || f == g->left || f == g->top || f == g->width || f == g->height) {
             return g;
         }
@@ -398,13 +399,33 @@ Form42PB::PictureGroup* Form42PB::groupOf(Field f) {
     return nullptr;
 }
 
-Form42PB::PictureGroup* Form42PB::groupOf(const SheetItem* preview) {
-    for (PictureGroup* g : {&picture_, &closeUp_}) {
+const Form42PB::PictureGroup* Form42PB::groupOf(const SheetItem* preview) const {
+    for (const PictureGroup* g : {&picture_, &closeUp_}) {
         if (g->preview == preview) {
             return g;
         }
     }
     return nullptr;
+}
+
+double Form42PB::limit(Field f) const {
+    if (const PictureGroup* g = groupOf(f)) {
+        const PictureFields most = pictureLimits(g->twips.width(), g->twips.height());
+        if (f == g->zoom) {
+            return most.scale;
+        }
+        if (f == g->width) {
+            return most.widthMm;
+        }
+        if (f == g->height) {
+            return most.heightMm;
+        }
+    }
+    return f == Field::CardZoom ? cardZoomLimit() : LargestPaperMm;
+}
+
+std::optional<double> Form42PB::committed(Field f) const {
+    return committedValue(ts(field(f)->text()), limit(f));
 }
 
 bool Form42PB::showsCloseUp() const {
@@ -604,17 +625,18 @@ void Form42PB::cancel() {
 }
 
 void Form42PB::printPage() {
-    PrintSettings& s = app_.state.Print;
+    // A field whose text the commit rule refuses prints as its last good
+    // value, where the preview still shows the item.
+    PlantPage page;
+    PrintSettings& s = page.settings;
+    s = app_.state.Print;
     for (const auto& [f, saved] : SavedFields) {
-        s.*saved = static_cast<float>(value(f));
+        s.*saved = static_cast<float>(committed(f).value_or(lastGood_[at(f)]));
     }
     for (const auto& [i, flag] : SavedFlags) {
         s.*flag = check(i)->isChecked() ? 1 : 0;
     }
     s.PrintNameText = ts(field(Field::NameText)->text());
-
-    PlantPage page;
-    page.settings = s;
     page.picture = picture_.image;
     page.pictureTwips = picture_.twips;
     page.closeUpSamePlant = closeUpSame_;
@@ -622,6 +644,16 @@ void Form42PB::printPage() {
     page.closeUpTwips = closeUp_.twips;
     page.nameFont = app_.platform.dialogs->lastFont();
     page.classification = classification_;
+    // Nothing ticked: say so, and leave the dialog open to tick something.
+    if (!PageItems(page).any()) {
+        Message m;
+        m.title = texts::PrintNoticeTitle;
+        m.text = Text(texts::PrintNothingChosenText) + U"\n" + texts::PrintChooseItemText;
+        m.icon = MessageIcon::Exclamation;
+        app_.platform.messages->show(this, m);
+        return;
+    }
+    app_.state.Print = s;
     App& app = app_;
     closing_ = true;
     unload();
@@ -629,13 +661,14 @@ void Form42PB::printPage() {
 }
 
 bool Form42PB::commit(Field f) {
-    const std::optional<double> v = committedValue(ts(field(f)->text()));
+    const std::optional<double> v = committed(f);
     if (!v) {
         field(f)->setText(QStringLiteral("0"));
         app_.platform.beeper->beep();
         return false;
     }
-    if (PictureGroup* g = groupOf(f)) {
+    lastGood_[at(f)] = *v;
+    if (const PictureGroup* g = groupOf(f)) {
         if (f != g->left && f != g->top) {
             fillFromField(*g, f, *v);
         }
@@ -689,19 +722,25 @@ void Form42PB::resizeItem(SheetItem* item, QPoint posInItem) {
     if (scale <= 0) {
         return;
     }
-    if (PictureGroup* g = groupOf(item)) {
+    if (const PictureGroup* g = groupOf(item)) {
         // The plant picture keeps the preview's fixed ratio, the close-up its own.
         const double h = g->twips.height();
-        const PreviewSize size = g == &picture_
-                                     ? sizePicturePreview(x, y)
-                                     : sizeCloseUpPreview(x, y, h > 0 ? g->twips.width() / h : 1);
+        PreviewSize size = g == &picture_
+                               ? sizePicturePreview(x, y)
+                               : sizeCloseUpPreview(x, y, h > 0 ? g->twips.width() / h : 1);
+        double widthMm = size.width / TwipsPerMm / scale;
+        // Pulled beyond what fits the largest paper, it stops there.
+        if (const double most = limit(g->width); widthMm > most) {
+            size.width *= most / widthMm;
+            size.height *= most / widthMm;
+            widthMm = most;
+        }
         item->resize(previewRect(0, 0, size.width, size.height).size());
-        const double widthMm = size.width / TwipsPerMm / scale;
         setValue(g->width, widthMm);
         fillFromField(*g, g->width, widthMm);
     } else if (item == picture4_) {
         const PreviewSize size = sizeCardPreview(x, y);
-        setValue(Field::CardZoom, cardZoomOfWidth(size.width / scale));
+        setValue(Field::CardZoom, std::min(cardZoomOfWidth(size.width / scale), cardZoomLimit()));
         DrawCardPreview();
     }
 }

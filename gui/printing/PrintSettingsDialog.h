@@ -148,8 +148,12 @@ class Form42PB : public FormWindow {
     bool commit(Field f);
     double value(Field f) const;
     void setValue(Field f, double v);
-    PictureGroup* groupOf(Field f);
-    PictureGroup* groupOf(const SheetItem* preview);
+    const PictureGroup* groupOf(Field f) const;
+    const PictureGroup* groupOf(const SheetItem* preview) const;
+    // The largest value a field takes, and its text read by the commit rule
+    // (nullopt for text the rule refuses).
+    double limit(Field f) const;
+    std::optional<double> committed(Field f) const;
     bool showsCloseUp() const;
     // Preview twips to the item's pixel rectangle on the sheet.
     QRect previewRect(double left, double top, double width, double height) const;
@@ -161,6 +165,9 @@ class Form42PB : public FormWindow {
     std::array<QLineEdit*, FieldCount + 1> fields_{}; // at their control numbers
     std::array<QCheckBox*, ItemCount + 1> checks_{};
     std::array<QWidget*, ItemCount + 1> groups_{};
+    // The last good value of each field: what prints while its text is one
+    // the commit rule refuses, as the preview still shows it.
+    std::array<double, FieldCount + 1> lastGood_{};
     QLabel* label12_ = nullptr;
     QLabel* label14_ = nullptr;
     QFrame* previewArea_ = nullptr;
