@@ -142,6 +142,21 @@ class PrintToPdfTest : public QObject {
     std::unique_ptr<WindowsFixture> f;
     PdfDialogs* dialogs = nullptr;
 
+  public:
+    // The print settings of ｽﾐﾚ, printing into `file`.
+    Form42PB* openSettings(const QString& file) {
+        dialogs->printer_.setOutputFileName(file);
+        f->state.NameKey = ts("ｽﾐﾚ");
+        OpenPlantPicture(*f->app);
+        f->app->run(hook::PrintPlantPage);
+        return f->app->loaded<Form42PB>();
+    }
+    void expectWritten(const QString& file) {
+        f->fakes.messages->expect(QStringLiteral("お知らせ"),
+                                  QStringLiteral("印刷結果をPDFファイルに書き出しました。\n") +
+                                      file);
+    }
+
   private slots:
     void initTestCase() {
         installFontSubstitutions();
@@ -236,11 +251,7 @@ class PrintToPdfTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, reopened);
         const QString file = f->here("page.pdf");
-        dialogs->printer_.setOutputFileName(file);
-        f->state.NameKey = ts("ｽﾐﾚ");
-        OpenPlantPicture(*f->app);
-        f->app->run(hook::PrintPlantPage);
-        auto* d = f->app->loaded<Form42PB>();
+        Form42PB* d = openSettings(file);
         QVERIFY(d);
         d->field(field)->setText(typed);
         QTest::keyClick(d->field(field), Qt::Key_Return);
@@ -272,11 +283,7 @@ class PrintToPdfTest : public QObject {
     void zeroScalesKeepTheLastGoodValue() {
         QFETCH(int, field);
         const QString file = f->here("page.pdf");
-        dialogs->printer_.setOutputFileName(file);
-        f->state.NameKey = ts("ｽﾐﾚ");
-        OpenPlantPicture(*f->app);
-        f->app->run(hook::PrintPlantPage);
-        auto* d = f->app->loaded<Form42PB>();
+        Form42PB* d = openSettings(file);
         d->field(field)->setText(QStringLiteral("0"));
         QTest::keyClick(d->field(field), Qt::Key_Return);
         f->fakes.messages->expect(QStringLiteral("お知らせ"),
@@ -323,10 +330,7 @@ class PrintToPdfTest : public QObject {
 
     void a4SmallPaperIsLaidOutAsItself() {
         dialogs->printer_.setPageSize(QPageSize(QPageSize::A4Small));
-        f->state.NameKey = ts("ｽﾐﾚ");
-        OpenPlantPicture(*f->app);
-        f->app->run(hook::PrintPlantPage);
-        auto* d = f->app->loaded<Form42PB>();
+        Form42PB* d = openSettings(QString());
         QCOMPARE(requireChild<QLabel>(d, "Label14")->text(),
                  QStringLiteral("A4 Small、210 x 297 mm"));
     }
@@ -350,22 +354,20 @@ class PrintToPdfTest : public QObject {
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write(before);
         }
-        dialogs->printer_.setOutputFileName(file);
         const QString error = QStringLiteral("エラーメッセージ");
         const QString printerError = QStringLiteral("プリンタのエラーです");
         if (page) {
-            f->state.NameKey = ts("ｽﾐﾚ");
-            OpenPlantPicture(*f->app);
-            f->app->run(hook::PrintPlantPage);
+            Form42PB* d = openSettings(file);
             f->fakes.messages->expect(error, printerError);
             FullDisk full;
-            requireChild<QPushButton>(f->app->loaded<Form42PB>(), "Command2")->click();
+            requireChild<QPushButton>(d, "Command2")->click();
         } else {
             f->fakes.messages->expect(
                 QStringLiteral("検索結果（条件）印刷"),
                 QStringLiteral("検索結果（条件）を印刷します\n用紙の幅はA4の幅(約21cm)が必要です\n"
                                "(プリンタの準備はＯＫ?)"),
                 Answer::Yes);
+            dialogs->printer_.setOutputFileName(file);
             dialogs->queuePrinter(true, 1);
             f->fakes.messages->expect(error, printerError, Answer::Cancel);
             FullDisk full;
