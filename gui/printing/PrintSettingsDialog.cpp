@@ -3,12 +3,12 @@
 #include "core/features/Features.h"
 #include "core/printing/PrintLayout.h"
 #include "gui/app/App.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/QtText.h"
 #include "gui/printing/PrintJobs.h"
 #include "gui/printing/PrintTexts.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -486,9 +486,9 @@ void Form42PB::open() {
     picture_.preview->setPicture(picture_.image);
     closeUp_.preview->setPicture(closeUp_.image);
 
-    placeOnScreen(this);
+    placeWindow(this);
     show();
-    keepOnScreen(this);
+    fitOnScreen(this);
     raise();
     activateWindow();
     drawNamePreview();
@@ -612,9 +612,9 @@ void Form42PB::ChooseNameFont() {
 void Form42PB::showNameImage() {
     auto& image = app_.load<Form42P>();
     image.setName(field(Field::NameText)->text(), app_.platform.dialogs->lastFont());
-    placeBelow(&image, app_.mainWindow(), 0.05);
+    placeWindow(&image);
     image.show();
-    keepOnScreen(&image);
+    fitOnScreen(&image);
     image.raise();
 }
 
