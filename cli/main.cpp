@@ -5,6 +5,7 @@
 
 #include "cli/CheckCommand.h"
 #include "cli/GuideCommands.h"
+#include "cli/IdentifyCommand.h"
 #include "cli/Output.h"
 #include "cli/PictureCommands.h"
 #include "core/Errors.h"
@@ -341,6 +342,9 @@ int main(int argc, char** argv) {
         ->expected(2);
     compareCmd->add_flag("--json", compare.json, "print one JSON document");
 
+    IdentifyArgs identify;
+    CLI::App* identifyCmd = addIdentifyCommand(app, identify);
+
     CheckArgs check;
     CLI::App* checkCmd =
         app.add_subcommand("check", "list the problems of a database and its data folder");
@@ -396,6 +400,9 @@ int main(int argc, char** argv) {
         if (checkCmd->parsed()) {
             return runCheck(check);
         }
+        if (identifyCmd->parsed()) {
+            return runIdentify(identify);
+        }
         return runFindPicture(find);
     } catch (const std::exception& e) {
         const bool json =
@@ -406,7 +413,7 @@ int main(int argc, char** argv) {
             (featuresCmd->parsed() && features.common.json) || (guideCmd->parsed() && guide.json) ||
             (explainCmd->parsed() && explain.json) || (compareCmd->parsed() && compare.json) ||
             (checkCmd->parsed() && check.json) || (decodeCmd->parsed() && decode.json) ||
-            (findCmd->parsed() && find.json);
+            (findCmd->parsed() && find.json) || (identifyCmd->parsed() && identify.json);
         const bool memory = dynamic_cast<const std::bad_alloc*>(&e) != nullptr;
         return reportFailure(ExitInternal, memory ? 7 : kuyu::err::DeviceIo, e.what(), json);
     }
