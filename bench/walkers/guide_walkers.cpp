@@ -109,7 +109,7 @@ void walk(const AppState& s, const RankIndex& index, const ErrorModel& model, in
     while (asked < CategoryCount && !r.settled && !r.next.empty()) {
         const int k = r.next.front();
         const int v = ownOption(s, row, k);
-        Answer a{true, 0, false};
+        GuideAnswer a{true, 0, false};
         if (v != 0) {
             if (walker.unsure > 0.0 && chance(rng) < walker.unsure) {
                 a.options = static_cast<OptionMask>((1U << v) | (1U << otherOption(rng, k, v)));
@@ -133,7 +133,7 @@ void walk(const AppState& s, const RankIndex& index, const ErrorModel& model, in
     for (int j = 1; j <= index.plantCount(); ++j) {
         int misses = 0;
         for (const int k : answers.answered()) {
-            const Answer& a = answers.at(k);
+            const GuideAnswer& a = answers.at(k);
             if (a.hasOptions() && (index.primary(j, k) & a.options) == 0 &&
                 index.primary(j, k) != 0) {
                 ++misses;

@@ -11,7 +11,7 @@ namespace kuyu {
 
 namespace {
 
-const Answer Unanswered{};
+const GuideAnswer Unanswered{};
 
 OptionMask bit(int v) {
     return static_cast<OptionMask>(1U << v);
@@ -23,18 +23,18 @@ bool inRange(int k) {
 
 } // namespace
 
-int Answer::sureOption() const {
+int GuideAnswer::sureOption() const {
     if (!asked || unsure || std::popcount(static_cast<unsigned>(options)) != 1) {
         return 0;
     }
     return std::countr_zero(static_cast<unsigned>(options));
 }
 
-const Answer& Answers::at(int k) const {
+const GuideAnswer& Answers::at(int k) const {
     return inRange(k) ? answers_[static_cast<std::size_t>(k - 1)] : Unanswered;
 }
 
-void Answers::set(int k, const Answer& a) {
+void Answers::set(int k, const GuideAnswer& a) {
     if (inRange(k)) {
         answers_[static_cast<std::size_t>(k - 1)] = a;
     }
@@ -50,9 +50,9 @@ std::vector<int> Answers::answered() const {
     return out;
 }
 
-Answer PressOption(const Answer& now, int k, int option) {
+GuideAnswer PressOption(const GuideAnswer& now, int k, int option) {
     const int last = inRange(k) ? Category(k).optionCount : 0;
-    Answer a = now;
+    GuideAnswer a = now;
     if (option < 1 || option > last) {
         return a;
     }
@@ -63,7 +63,7 @@ Answer PressOption(const Answer& now, int k, int option) {
     }
     a.options = static_cast<OptionMask>(a.options ^ bit(option));
     if (a.options == 0) {
-        a = Answer{}; // the last option taken out: the row is unanswered again
+        a = GuideAnswer{}; // the last option taken out: the row is unanswered again
     }
     return a;
 }
@@ -84,10 +84,10 @@ bool FollowSelection(Answers& answers, const Text& selectionCode) {
     for (int k = 1; k <= CategoryCount; ++k) {
         const int d = CodeDigit(selection.at(static_cast<std::size_t>(k)));
         const int last = Category(k).optionCount;
-        const Answer& now = answers.at(k);
+        const GuideAnswer& now = answers.at(k);
         if (d >= 1 && d < last) {
             if (now.sureOption() != d) {
-                answers.set(k, Answer{true, bit(d), false});
+                answers.set(k, GuideAnswer{true, bit(d), false});
                 changed = true;
             }
         } else if (now.sureOption() != 0) {
@@ -144,18 +144,18 @@ std::optional<CategoryAnswer> ParseAnswer(std::string_view text) {
     return out;
 }
 
-void AnswerSteps::push(const Answers& before) {
-    steps_.push_back(before);
+void AnswerSteps::push(const Answers& answers, const Text& conditions) {
+    steps_.push_back({answers, conditions});
     while (steps_.size() > Limit) {
         steps_.pop_front();
     }
 }
 
-std::optional<Answers> AnswerSteps::undo() {
+std::optional<AnswerStep> AnswerSteps::undo() {
     if (steps_.empty()) {
         return std::nullopt;
     }
-    Answers a = steps_.back();
+    AnswerStep a = steps_.back();
     steps_.pop_back();
     return a;
 }

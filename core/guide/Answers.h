@@ -14,7 +14,7 @@
 
 namespace kuyu {
 
-struct Answer {
+struct GuideAnswer {
     bool asked = false;     // false: not answered at all
     OptionMask options = 0; // bits 1..last-1; none while asked means 不明
     bool unsure = false;
@@ -23,22 +23,22 @@ struct Answer {
     bool hasOptions() const { return asked && options != 0; }
     // The one option of a single sure answer, else 0.
     int sureOption() const;
-    bool operator==(const Answer&) const = default;
+    bool operator==(const GuideAnswer&) const = default;
 };
 
 class Answers {
   public:
     // k = 1..10; anything else reads as unanswered and is not written.
-    const Answer& at(int k) const;
-    void set(int k, const Answer& a);
-    void clear(int k) { set(k, Answer{}); }
+    const GuideAnswer& at(int k) const;
+    void set(int k, const GuideAnswer& a);
+    void clear(int k) { set(k, GuideAnswer{}); }
     // Categories answered in any way (不明 included), in category order.
     std::vector<int> answered() const;
     bool empty() const { return answered().empty(); }
     bool operator==(const Answers&) const = default;
 
   private:
-    std::array<Answer, CategoryCount> answers_{};
+    std::array<GuideAnswer, CategoryCount> answers_{};
 };
 
 // An option button pressed in category k: the first press sets the option
@@ -46,7 +46,7 @@ class Answers {
 // ("or"), a press of an option already in the answer takes it out again.
 // The last option, 不明, always makes the answer "asked, unknown". Keeps the
 // row's unsure mark.
-Answer PressOption(const Answer& now, int k, int option);
+GuideAnswer PressOption(const GuideAnswer& now, int k, int option);
 
 // The ten condition digits the specified windows search with: the option of
 // every single sure answer, "0" elsewhere.
@@ -64,22 +64,31 @@ bool FollowSelection(Answers& answers, const Text& selectionCode);
 // "?" marks the answer unsure. nullopt for anything else.
 struct CategoryAnswer {
     int category = 0;
-    Answer answer;
+    GuideAnswer answer;
 };
 std::optional<CategoryAnswer> ParseAnswer(std::string_view text);
 
-// The answers before each change, so that 戻る can step back one at a time.
+// The answers and the ten condition digits before each change, so that 戻る
+// can step back one change at a time.
+struct AnswerStep {
+    Answers answers;
+    Text conditions; // ten digits
+};
+
 class AnswerSteps {
   public:
+    // The oldest changes are forgotten beyond this many.
     static constexpr std::size_t Limit = 500;
     void clear() { steps_.clear(); }
-    void push(const Answers& before);
+    void push(const Answers& answers, const Text& conditions);
     bool canUndo() const { return !steps_.empty(); }
-    std::optional<Answers> undo();
+    // The state before the last change, which is forgotten; nullopt when
+    // there is nothing to step back over.
+    std::optional<AnswerStep> undo();
     std::size_t size() const { return steps_.size(); }
 
   private:
-    std::deque<Answers> steps_;
+    std::deque<AnswerStep> steps_;
 };
 
 } // namespace kuyu

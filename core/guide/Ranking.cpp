@@ -39,7 +39,7 @@ struct AnswerTerms {
     double none = 0.0;
 };
 
-std::optional<AnswerTerms> termsOf(int k, const Answer& a, const ErrorModel& model) {
+std::optional<AnswerTerms> termsOf(int k, const GuideAnswer& a, const ErrorModel& model) {
     if (!a.asked) {
         return std::nullopt;
     }
@@ -162,7 +162,7 @@ int RankIndex::groupSize(int row) const {
     return groupSizes_[static_cast<std::size_t>(group(row))];
 }
 
-double AnswerScore(const RankIndex& index, int row, int k, const Answer& a,
+double AnswerScore(const RankIndex& index, int row, int k, const GuideAnswer& a,
                    const ErrorModel& model) {
     const auto t = termsOf(k, a, model);
     if (!t || row < 1 || row > index.plantCount()) {

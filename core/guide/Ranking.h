@@ -112,7 +112,7 @@ struct Ranking {
 };
 
 // The answers' effect on one plant's score in category k (0 for no answer).
-double AnswerScore(const RankIndex& index, int row, int k, const Answer& a,
+double AnswerScore(const RankIndex& index, int row, int k, const GuideAnswer& a,
                    const ErrorModel& model = {});
 
 // Ranks every plant, picks the next characters and tells whether it is sure.

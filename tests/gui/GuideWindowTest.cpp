@@ -107,7 +107,7 @@ class GuideWindowTest : public QObject {
         QCOMPARE(guide()->windowTitle(), QStringLiteral("識別ガイド"));
         QVERIFY(guide()->isVisible() && !guide()->isModal());
         QCOMPARE(countText(), QStringLiteral("候補 220 種類（検索）"));
-        QCOMPARE(guide()->pages()->count(), 3);
+        QCOMPARE(guide()->pages()->count(), 4);
         // Every unset character is offered, best first.
         QCOMPARE(guide()->shownOrder().size(), 10);
         QVERIFY(!requireChild<QPushButton>(guide(), "GuideBack")->isEnabled());
@@ -176,7 +176,7 @@ class GuideWindowTest : public QObject {
         auto* why = requireChild<QTreeWidget>(guide(), "GuideWhyTable");
         QCOMPARE(why->topLevelItemCount(), 1);
         QCOMPARE(why->topLevelItem(0)->text(2), QStringLiteral("白系（または 青系）"));
-        guide()->pages()->setCurrentIndex(1);
+        guide()->pages()->setCurrentIndex(2);
         snapshot(guide(), "guide-why");
         QVERIFY(requireChild<QLabel>(guide(), "GuideWhyStatus")
                     ->text()
@@ -195,7 +195,7 @@ class GuideWindowTest : public QObject {
             }
         }
         QCOMPARE(differing, (QStringList{"花の色", "葉序", "茎形状", "茎断面"}));
-        guide()->pages()->setCurrentIndex(2);
+        guide()->pages()->setCurrentIndex(3);
         snapshot(guide(), "guide-compare");
     }
 
