@@ -1,9 +1,9 @@
 #include "cli/IdentifyCommand.h"
 
 #include "cli/Output.h"
-#include "core/text/Text.h"
 #include "core/guide/Ranking.h"
 #include "core/state/StartUpState.h"
+#include "core/text/Text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -105,8 +105,8 @@ int runIdentify(const IdentifyArgs& a) {
     std::cout << (r.settled ? "settled" : "not settled") << '\n';
     for (std::size_t i = 0; i < r.candidates.size() && i < 10; ++i) {
         const Candidate& c = r.candidates[i];
-        std::cout << c.rank << '\t' << utf8(state.name(c.row)) << '\t'
-                  << utf8(state.family(c.row)) << '\t' << rounded(c.score) << '\t' << c.fits;
+        std::cout << c.rank << '\t' << utf8(state.name(c.row)) << '\t' << utf8(state.family(c.row))
+                  << '\t' << rounded(c.score) << '\t' << c.fits;
         for (const int k : c.disagree) {
             std::cout << '\t' << utf8(state.OptionLabel[k][0]);
         }

@@ -18,6 +18,7 @@
 #include "core/conditions/Conditions.h"
 #include "core/features/Features.h"
 #include "core/guide/Ranking.h"
+#include "core/state/CodeLetters.h"
 #include "core/state/PlantCode.h"
 #include "core/state/StartUpState.h"
 #include "core/text/Text.h"
@@ -53,27 +54,12 @@ struct Tally {
 // for 不明.
 int ownOption(const AppState& s, int row, int k) {
     const PlantCode code(s.PlantCode[static_cast<std::size_t>(row)]);
-    const char32_t p = code.primary(k);
-    int list = 0;
-    switch (p) {
-    case U'A':
-    case U'H':
-    case U'D':
-        list = 1;
-        break;
-    case U'B':
-    case U'I':
-        list = 2;
-        break;
-    case U'C':
-    case U'J':
-        list = 3;
-        break;
-    default:
-        break;
+    const CodeLetter letter = ReadCodeLetter(code.primary(k));
+    int v = letter.digit;
+    if (letter.role == CodeRole::SeveralValues || letter.role == CodeRole::Leaning) {
+        const TextView list = code.valueList(SpanOf(letter.primaryLists).first);
+        v = list.empty() ? 0 : CodeDigit(list.front());
     }
-    const int v = list != 0 ? CodeDigit(code.valueList(list).empty() ? U'0' : code.valueList(list)[0])
-                            : CodeDigit(p);
     return v >= 1 && v < Category(k).optionCount ? v : 0;
 }
 
@@ -145,14 +131,6 @@ void walk(const AppState& s, const RankIndex& index, const ErrorModel& model, in
     }
     const int plainPlace = placeOf(index, score, row);
 
-    if (std::getenv("WALK_DEBUG") && place >= 3 && walker.wrong == 0 && walker.unsure == 0) {
-        std::printf("row %d %s:", row, toUtf8(s.PlantName[row]).c_str());
-        for (int k : answers.answered()) std::printf(" %d=%x", k, answers.at(k).options);
-        std::printf(" settled=%d next=%zu share=%.2f\n", r.settled, r.next.size(), r.leaderShare);
-        for (int i = 0; i < 5; ++i) { const auto& c = r.candidates[i];
-            std::printf("   %d %s %.2f g%d %s\n", c.rank, toUtf8(s.PlantName[c.row]).c_str(), c.score, c.group, toUtf8(s.PlantCode[c.row]).c_str()); }
-        std::printf("   own %s\n", toUtf8(s.PlantCode[row]).c_str());
-    }
     ++tally.walks;
     tally.asked += asked;
     tally.top3 += place < 3;

@@ -1,6 +1,7 @@
 #include "core/guide/Ranking.h"
 
 #include "core/conditions/Conditions.h"
+#include "core/state/CodeLetters.h"
 #include "core/text/Text.h"
 
 #include <algorithm>
@@ -14,12 +15,10 @@ namespace kuyu {
 
 namespace {
 
-constexpr OptionMask AllDigits = 0x3FE; // bits 1..9
-
 // Options 1..last-1 of category k; the last one, 不明, is no state.
 OptionMask realOptions(int k) {
     const int last = Category(k).optionCount;
-    return static_cast<OptionMask>(AllDigits & ((1U << last) - 1U));
+    return static_cast<OptionMask>(AllOptionDigits & ((1U << last) - 1U));
 }
 
 int bits(OptionMask m) {
@@ -80,7 +79,17 @@ double expectedInformation(const RankIndex& index, int k, const std::vector<doub
     const OptionMask real = realOptions(k);
     const int n = bits(real);
     std::array<double, 10> mix{}; // [0]: 不明
-
+    // Per number of fitting options t: the chance of each of them, of each
+    // other option, and the entropy of the answer.
+    std::array<double, 10> in{};
+    std::array<double, 10> out{};
+    std::array<double, 10> entropy{};
+    for (int t = 1; t < n; ++t) {
+        in[t] = (1.0 - e) / t;
+        out[t] = e / (n - t);
+        entropy[t] = -((1.0 - e) * std::log(in[t]) + e * std::log(out[t]));
+    }
+    const double noneEntropy = -((1.0 - e) * std::log(1.0 - e) + e * std::log(e / n));
     double base = 0.0;
     double total = 0.0;
     double within = 0.0; // Σ w H(answer | plant)
@@ -93,7 +102,7 @@ double expectedInformation(const RankIndex& index, int k, const std::vector<doub
             // No option fits ("Y"): mostly 不明, else any option alike.
             mix[0] += wj * (1.0 - e);
             base += wj * e / n;
-            within += wj * -((1.0 - e) * std::log(1.0 - e) + e * std::log(e / n));
+            within += wj * noneEntropy;
             continue;
         }
         if (t == n) {
@@ -101,13 +110,12 @@ double expectedInformation(const RankIndex& index, int k, const std::vector<doub
             within += wj * std::log(static_cast<double>(n));
             continue;
         }
-        const double in = (1.0 - e) / t;
-        const double out = e / (n - t);
-        base += wj * out;
+        base += wj * out[t];
+        const double extra = wj * (in[t] - out[t]);
         for (OptionMask m = f; m != 0; m = static_cast<OptionMask>(m & (m - 1U))) {
-            mix[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(m)))] += wj * (in - out);
+            mix[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(m)))] += extra;
         }
-        within += wj * -((1.0 - e) * std::log(in) + e * std::log(out));
+        within += wj * entropy[t];
     }
     if (total <= 0.0) {
         return 0.0;
@@ -144,7 +152,7 @@ RankIndex::RankIndex(const GuideIndex& index) : count_(index.plantCount()) {
             const OptionMask ai = index.aiMask(j, k);
             // A secondary "X" or "0" lets the AI search pass anything; for
             // the ranking it adds nothing to a known primary state.
-            const OptionMask second = ai == AllDigits ? OptionMask{0} : ai;
+            const OptionMask second = ai == AllOptionDigits ? OptionMask{0} : ai;
             fit_[slot(j, k)] = static_cast<OptionMask>((plain | second) & real);
             primary_[slot(j, k)] = static_cast<OptionMask>(plain & real);
             states[static_cast<std::size_t>(k - 1)] = plain;
@@ -192,9 +200,10 @@ Ranking RankPlants(const RankIndex& index, const Answers& answers, const ErrorMo
     }
 
     const int count = index.plantCount();
-    out.candidates.resize(static_cast<std::size_t>(count));
+    std::vector<Candidate> scored(static_cast<std::size_t>(count));
+    std::vector<std::pair<std::int64_t, int>> order(static_cast<std::size_t>(count));
     for (int j = 1; j <= count; ++j) {
-        Candidate& c = out.candidates[static_cast<std::size_t>(j - 1)];
+        Candidate& c = scored[static_cast<std::size_t>(j - 1)];
         c.row = j;
         c.group = index.group(j);
         for (const AnswerTerms& t : terms) {
@@ -220,16 +229,16 @@ Ranking RankPlants(const RankIndex& index, const Answers& answers, const ErrorMo
                 c.disagree.push_back(t.category);
             }
         }
+        // Best first; equal scores in table order.
+        order[static_cast<std::size_t>(j - 1)] = {-scoreKey(c.score), j};
     }
-    std::stable_sort(out.candidates.begin(), out.candidates.end(),
-                     [](const Candidate& a, const Candidate& b) {
-                         return scoreKey(a.score) > scoreKey(b.score);
-                     });
-    for (std::size_t i = 0; i < out.candidates.size(); ++i) {
-        Candidate& c = out.candidates[i];
-        c.rank = i > 0 && scoreKey(out.candidates[i - 1].score) == scoreKey(c.score)
-                     ? out.candidates[i - 1].rank
-                     : static_cast<int>(i) + 1;
+    std::sort(order.begin(), order.end());
+    out.candidates.reserve(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        out.candidates.push_back(std::move(scored[static_cast<std::size_t>(order[i].second - 1)]));
+        Candidate& c = out.candidates.back();
+        c.rank = i > 0 && order[i - 1].first == order[i].first ? out.candidates[i - 1].rank
+                                                               : static_cast<int>(i) + 1;
     }
     if (out.candidates.empty()) {
         return out;

@@ -42,18 +42,22 @@
 namespace kuyu {
 
 struct ErrorModel {
-    // Chances of a mistake, worked out from walks on the sample data: a
-    // person wrong once in twelve answers they were sure of, and once in
-    // three when unsure. See bench/guide_walkers.cpp for the walks.
-    double sureError = 0.08;
+    // The numbers were fitted on walks through the sample data
+    // (bench/walkers): people answering every character right, or 5 to 20 %
+    // of them wrong, or hesitating on 40 % of them. A mistake chance of one
+    // in seven for sure answers sits in the middle of that range: a lower one
+    // lets a single wrong answer bury the true plant, a higher one needs
+    // more characters before the guide is sure. Unsure answers are wrong
+    // about twice as often.
+    double sureError = 0.14;
     double unsureError = 0.3;
     // How often a plant shows its secondary state rather than the primary.
-    double secondaryShare = 0.5;
+    double secondaryShare = 0.3;
     // How often a person answers 不明 for a state the plant has.
     double cannotTell = 0.2;
     // Settled when the leading plant (with the plants identical to it) holds
     // this share of the posterior.
-    double settledShare = 0.9;
+    double settledShare = 0.8;
     // A plant is a likely candidate while its posterior is at least this
     // fraction of the leader's; the next question must be able to change
     // their order.

@@ -32,7 +32,8 @@ inline constexpr const char32_t* GuideCompareTop = U"上の 2 種を比べる";
 
 // 次に見る特徴: the rows answered so far, the unsure box, an option that
 // leaves no plant in the search.
-inline constexpr const char32_t* GuideAnsweredHeading = U"答えた特徴（同じ行でもう一つ押すと「または」）";
+inline constexpr const char32_t* GuideAnsweredHeading =
+    U"答えた特徴（同じ行でもう一つ押すと「または」）";
 inline constexpr const char32_t* GuideUnsure = U"自信がない";
 inline constexpr const char32_t* GuideNoPlantLeft = U"検索では該当する植物がなくなります";
 

@@ -139,9 +139,8 @@ QWidget* GuideWindow::buildCandidatesPage() {
     candidates_->setObjectName(QStringLiteral("GuideCandidates"));
     candidates_->setIconSize(ThumbSize);
     candidates_->setUniformItemSizes(true);
-    connect(candidates_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        openCandidate(item->data(Qt::UserRole).toInt());
-    });
+    connect(candidates_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { openCandidate(item->data(Qt::UserRole).toInt()); });
     groupNotice_ = makeLabel("GuideGroupNotice", QString());
     groupNotice_->setWordWrap(true);
     compareTop_ = makeButton("GuideCompareTop", q(texts::GuideCompareTop));
@@ -359,9 +358,8 @@ void GuideWindow::fillCandidates(const Ranking& ranking) {
     for (std::size_t i = 0; i < n; ++i) {
         const Candidate& c = ranking.candidates[i];
         QString text = QString::number(c.rank) + q(texts::GuideRankTail) + qs(s.name(c.row)) +
-                       q(texts::GuideFamilyLead) + qs(s.family(c.row)) +
-                       q(texts::GuideFamilyTail) + QLatin1Char('\n') + q(texts::GuideFitsLead) +
-                       QString::number(c.fits);
+                       q(texts::GuideFamilyLead) + qs(s.family(c.row)) + q(texts::GuideFamilyTail) +
+                       QLatin1Char('\n') + q(texts::GuideFitsLead) + QString::number(c.fits);
         if (c.disagree.empty()) {
             text += q(texts::GuideDisagreeNone);
         } else {
@@ -462,7 +460,8 @@ void GuideWindow::fillNext(const GuideCounts& counts, const Ranking& ranking) {
     int row = 0;
     const bool allAnswered = ranking.answered.size() == static_cast<std::size_t>(CategoryCount);
     if (counts.total == 0 || allAnswered) {
-        auto* note = new QLabel(q(counts.total == 0 ? texts::GuideNoCandidates : texts::GuideAllSet));
+        auto* note =
+            new QLabel(q(counts.total == 0 ? texts::GuideNoCandidates : texts::GuideAllSet));
         note->setObjectName(QStringLiteral("GuideNextNote"));
         note->setWordWrap(true);
         grid->addWidget(note, row++, 0, 1, 10);
