@@ -446,7 +446,7 @@ void GuideWindow::addOptionRow(QGridLayout* grid, int row, int k, const GuideCou
     auto* unsure = new QCheckBox(q(texts::GuideUnsure));
     unsure->setObjectName(QStringLiteral("GuideUnsure%1").arg(k));
     unsure->setChecked(answer.unsure);
-    connect(unsure, &QCheckBox::toggled, this,
+    connect(unsure, &QCheckBox::clicked, this,
             [this, k](bool on) { SessionOf(app_).setUnsure(k, on); });
     grid->addWidget(unsure, row, 9);
 }
@@ -480,7 +480,13 @@ void GuideWindow::fillNext(const GuideCounts& counts, const Ranking& ranking) {
     }
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(10, 1);
-    nextArea_->setWidget(content); // the old content goes with it
+    // The old rows go later: the button or box that was pressed may still be
+    // finishing its click.
+    if (QWidget* old = nextArea_->takeWidget()) {
+        old->hide();
+        old->deleteLater();
+    }
+    nextArea_->setWidget(content);
     // Widen the window so a row of options shows whole, within the screen.
     if (isVisible()) {
         layout()->activate();
