@@ -59,7 +59,8 @@ std::optional<AnswerTerms> termsOf(int k, const GuideAnswer& a, const ErrorModel
     const double e = a.unsure ? model.unsureError : model.sureError;
     const double chance = static_cast<double>(s) / n;
     t.agree = std::log((1.0 - e) / chance);
-    t.agreeSecondary = std::log((1.0 - e) * model.secondaryShare / chance);
+    // A secondary state agrees at least as well as a plant that tells nothing.
+    t.agreeSecondary = std::max(0.0, std::log((1.0 - e) * model.secondaryShare / chance));
     t.disagree = std::log(e / (1.0 - chance));
     return t;
 }

@@ -18,7 +18,8 @@
 // "Agreeing" means the plant's primary state, or a digit of its value list.
 // A secondary state is a state the plant shows less often: seen in a share
 // `secondaryShare` of the plants, so an answer that only the secondary state
-// fits still agrees, with the gain log((1 - e) σ n / s). A plant coded "X"
+// fits still agrees, with the gain log((1 - e) σ n / s), but never less than
+// 0. A plant coded "X"
 // or "0" (or one that fits every option) gets 0: it neither gains nor loses.
 // An unanswered category adds nothing. 不明 adds nothing either, except to a
 // plant none of whose states is an option there ("Y", such as the flower

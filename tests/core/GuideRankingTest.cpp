@@ -169,6 +169,22 @@ TEST(GuideRanking, NeutralCodesNeitherGainNorLose) {
     EXPECT_EQ(AnswerScore(t.index, 3, 1, sure({1, 2, 3, 4, 5})), 0.0);
 }
 
+// A secondary state counts as agreement (never as a loss), worth less than
+// the primary state.
+TEST(GuideRanking, SecondaryStateAgreesButGainsLess) {
+    const Table t(
+        {{U"ﾆﾊﾞﾝ", plantCode(U"5111111111", U"1YYYYYY2YY")}, {U"ｲﾁﾊﾞﾝ", plantCode(U"1111111111")}});
+    EXPECT_GT(AnswerScore(t.index, 1, 1, sure({1})), 0.0);
+    for (const GuideAnswer& a : {sure({1}), unsure({1}), unsure({1, 2})}) {
+        const double secondary = AnswerScore(t.index, 1, 1, a);
+        EXPECT_GE(secondary, 0.0);
+        EXPECT_LT(secondary, AnswerScore(t.index, 2, 1, a));
+    }
+    // In a category of two options a secondary state gains nothing, but
+    // loses nothing either.
+    EXPECT_EQ(AnswerScore(t.index, 1, 8, sure({2})), 0.0);
+}
+
 TEST(GuideRanking, EqualScoresShareARankAndFitsAndDisagreementsAreCounted) {
     const Table t({{U"ｱ", plantCode(U"1211111111")},
                    {U"ｲ", plantCode(U"1211111111", U"YYYYYYYYYY", U"100000000")},
