@@ -115,7 +115,8 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : FormWindow(app, Name, pare
                        static_cast<QWidget*>(picture11_), static_cast<QWidget*>(this)}) {
         watch(w, RightClick);
     }
-    PlaceBelowMainWindow(this, app_.mainWindow());
+    adjustSize();
+    placeWindow(this);
 }
 
 void SearchPanel::clearDisplays() {

@@ -10,13 +10,13 @@
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/DetailWindows.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantViewTexts.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -186,7 +186,7 @@ void Form42::showNote() {
         note.setWindowTitle(windowTitle());
         note.show();
         note.raise();
-        keepOnScreen(&note);
+        fitOnScreen(&note);
     } catch (const RunTimeError& e) {
         hourglass.restore();
         reportError(e.number(), texts::NoteMissing, texts::NoteTitle);
@@ -207,7 +207,7 @@ void Form42::showVideo() {
     video.setWindowTitle(windowTitle());
     video.show();
     video.raise();
-    keepOnScreen(&video);
+    fitOnScreen(&video);
     try {
         video.openVideo(QFile::decodeName(QByteArray::fromStdString(*native)));
     } catch (const RunTimeError& e) {
@@ -261,12 +261,12 @@ void OpenPlantPicture(App& app) {
         // First showing: below the main window, clear of the search panel
         // that usually sits at the left edge.
         w.adjustSize();
-        placeBelow(&w, app.mainWindow(), 0.4);
+        placeWindow(&w);
     }
     w.show();
     w.raise();
     w.activateWindow();
-    keepOnScreen(&w);
+    fitOnScreen(&w);
 }
 
 } // namespace kuyu::gui

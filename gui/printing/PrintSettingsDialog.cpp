@@ -6,13 +6,13 @@
 #include "gui/app/App.h"
 #include "gui/images/ImageBox.h"
 #include "gui/plantview/CloseUpWindows.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/printing/PrintJobs.h"
 #include "gui/printing/PrintTexts.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -411,9 +411,9 @@ void Form42PB::open() {
     image1_->setPicture(picture_);
     image2_->setPicture(closeUp_);
 
-    placeOnScreen(this);
+    placeWindow(this);
     show();
-    keepOnScreen(this);
+    fitOnScreen(this);
     raise();
     activateWindow();
     drawNamePreview();
@@ -532,9 +532,9 @@ void Form42PB::ChooseNameFont() {
 void Form42PB::showNameImage() {
     auto& image = app_.load<Form42P>();
     image.setName(field(11)->text(), app_.platform.dialogs->lastFont());
-    placeBelow(&image, app_.mainWindow(), 0.05);
+    placeWindow(&image);
     image.show();
-    keepOnScreen(&image);
+    fitOnScreen(&image);
     image.raise();
 }
 
