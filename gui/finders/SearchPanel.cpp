@@ -14,6 +14,7 @@
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QFrame>
