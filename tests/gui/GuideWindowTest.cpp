@@ -66,6 +66,13 @@ void snapshot(QWidget* w, const char* name) {
     const QString dir = qEnvironmentVariable("KUYU_SCREENSHOT_DIR");
     if (!dir.isEmpty()) {
         w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+        // On a real (virtual) screen also the whole screen, frames included.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            w->raise();
+            QTest::qWait(400);
+            w->screen()->grabWindow(0).save(dir + QLatin1Char('/') + QLatin1String(name) +
+                                            QStringLiteral("-screen.png"));
+        }
     }
 }
 
@@ -268,6 +275,8 @@ class GuideWindowTest : public QObject {
         QVERIFY(SessionOf(*w->app).answers().at(other).unknown());
         QVERIFY(!guide()->shownOrder().contains(other));
         QCOMPARE(w->state.SelectionCode[static_cast<std::size_t>(other - 1)], U'0');
+        guide()->pages()->setCurrentIndex(1);
+        snapshot(guide(), "guide-next");
 
         auto* back = requireChild<QPushButton>(guide(), "GuideBack");
         back->click(); // 不明 goes
