@@ -1,8 +1,9 @@
-#include "cli/IdentifyCommand.h"
+// identify: every plant ranked by how well it fits the answers, the
+// characters worth looking at next, and whether the ranking is settled.
 
-#include "cli/Output.h"
+#include "cli/Command.h"
 #include "core/guide/Ranking.h"
-#include "core/state/StartUpState.h"
+#include "core/state/PlantCode.h"
 #include "core/text/Text.h"
 
 #include <CLI/CLI.hpp>
@@ -21,41 +22,18 @@ std::string checkAnswer(const std::string& value) {
                               : "an answer is K=V[,V...][?]: a category 1-10 and its options";
 }
 
-Text plantKey(const AppState& state, int row) {
-    Text key = left(state.name(row), 8);
-    while (!key.empty() && key.back() == U' ') {
-        key.pop_back();
-    }
-    return key;
-}
-
 // Three decimals are enough to order and compare; the JSON stays readable.
 double rounded(double score) {
     const double r = std::round(score * 1000.0) / 1000.0;
     return r == 0.0 ? 0.0 : r; // no "-0"
 }
 
-} // namespace
+struct IdentifyArgs {
+    Common common;
+    std::vector<std::string> answers; // "K=V[,V…][?]", one per --answer
+};
 
-CLI::App* addIdentifyCommand(CLI::App& app, IdentifyArgs& args) {
-    CLI::App* cmd = app.add_subcommand(
-        "identify", "every plant ranked by how well it fits the answers, what to look at next");
-    cmd->add_option("--db", args.db, "plant database file (as given on the start-up command line)")
-        ->required();
-    cmd->add_option("--answer", args.answers,
-                    "K=V[,V...][?]: category K looks like option V (several: one of them; the "
-                    "last option or 0: cannot tell; a trailing ? : not sure)")
-        ->check(CLI::Validator(checkAnswer, "K=V[,V...][?]", "answer"))
-        ->take_all();
-    cmd->add_flag("--json", args.json, "print one JSON document");
-    return cmd;
-}
-
-int runIdentify(const IdentifyArgs& a) {
-    AppState state;
-    if (const auto failure = InitialiseState(state, fromUtf8(a.db))) {
-        return reportLoadFailure(*failure, a.json);
-    }
+int runIdentify(const IdentifyArgs& a, AppState& state) {
     Answers answers;
     for (const std::string& text : a.answers) {
         const auto parsed = ParseAnswer(text);
@@ -73,12 +51,12 @@ int runIdentify(const IdentifyArgs& a) {
     const RankIndex index(guide);
     const Ranking r = RankPlants(index, answers);
 
-    if (a.json) {
+    if (a.common.json) {
         json candidates = json::array();
         for (const Candidate& c : r.candidates) {
             candidates.push_back({{"rank", c.rank},
                                   {"name", utf8(state.name(c.row))},
-                                  {"key", utf8(plantKey(state, c.row))},
+                                  {"key", utf8(PlantKey(state.name(c.row)))},
                                   {"family", utf8(state.family(c.row))},
                                   {"score", rounded(c.score)},
                                   {"fits", c.fits},
@@ -120,5 +98,20 @@ int runIdentify(const IdentifyArgs& a) {
     }
     return ExitOk;
 }
+
+const CommandRegistration identify{
+    125, [](CLI::App& app, Invocation& run) {
+        auto [sub, args] = addDatabaseCommand(
+            app, run, "identify",
+            "every plant ranked by how well it fits the answers, what to look at next",
+            runIdentify);
+        sub->add_option("--answer", args.answers,
+                        "K=V[,V...][?]: category K looks like option V (several: one of them; the "
+                        "last option or 0: cannot tell; a trailing ? : not sure)")
+            ->check(CLI::Validator(checkAnswer, "K=V[,V...][?]", "answer"))
+            ->take_all();
+    }};
+
+} // namespace
 
 } // namespace kuyu::cli

@@ -5,6 +5,7 @@
 #include "core/database/Database.h"
 #include "core/guide/KanaInput.h"
 #include "core/images/PictureLookup.h"
+#include "core/state/PlantCode.h"
 #include "gui/app/App.h"
 #include "gui/guide/GuideSession.h"
 #include "gui/guide/GuideTexts.h"
@@ -41,9 +42,9 @@ QString buttonText(const Text& label) {
 }
 
 QString modeText(int mode) {
-    return q(mode == 1   ? texts::GuideModeFuzzy
-             : mode == 2 ? texts::GuideModeAi
-                         : texts::GuideModePlain);
+    return q(mode == search::Fuzzy ? texts::GuideModeFuzzy
+             : mode == search::Ai  ? texts::GuideModeAi
+                                   : texts::GuideModePlain);
 }
 
 QString mark(bool kept) {
@@ -55,15 +56,6 @@ const QColor DifferBackground(255, 236, 160);
 // How many candidates 候補 lists; further down nobody looks.
 constexpr int ShownCandidates = 30;
 const QSize ThumbSize(72, 54);
-
-// The plant key: the first eight characters of the name, right-trimmed.
-Text keyOf(const AppState& s, int row) {
-    Text key = left(s.name(row), 8);
-    while (!key.empty() && key.back() == U' ') {
-        key.pop_back();
-    }
-    return key;
-}
 
 } // namespace
 
@@ -299,8 +291,8 @@ QList<int> GuideWindow::candidateRows() const {
 
 QImage GuideWindow::plantImage(int row) {
     try {
-        if (const auto file =
-                findPicture(keyOf(app_.state, row), app_.state.DataFolder, PictureSet::Plant)) {
+        if (const auto file = findPicture(PlantKey(app_.state.name(row)), app_.state.DataFolder,
+                                          PictureSet::Plant)) {
             return LoadPicture(app_, *file);
         }
     } catch (const RunTimeError&) {
@@ -372,7 +364,7 @@ void GuideWindow::openCandidate(int row) {
     // The picture window finds its plant by NameKey; the search's own name
     // filter is left as it was.
     const Text before = app_.state.NameKey;
-    app_.state.NameKey = keyOf(app_.state, row);
+    app_.state.NameKey = PlantKey(app_.state.name(row));
     OpenPlantPicture(app_);
     app_.state.NameKey = before;
 }
