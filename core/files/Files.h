@@ -30,6 +30,10 @@ std::string readWholeFile(const Text& path);
 // pulled into memory.
 std::string readWholeFile(const Text& path, std::size_t maxBytes);
 
+// The same for a file known by its name on disk (a name a folder listing
+// gave), which is opened as it is, without resolving.
+std::string readNativeFile(const std::string& native, std::size_t maxBytes);
+
 // Folder listings are kept while a folder is unchanged, once it has been
 // unchanged for this long (2 seconds). For tests.
 void setListingKeepDelay(std::chrono::milliseconds delay);

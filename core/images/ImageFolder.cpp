@@ -9,6 +9,8 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace kuyu {
 
@@ -83,6 +85,13 @@ FolderListing listFolder(const Text& folder) {
         return out;
     }
     const int dirFd = dirfd(d.get());
+    // A folder that may be read but not entered lists names whose files
+    // cannot be reached: that is said, not shown as an empty folder.
+    if (faccessat(dirFd, ".", X_OK, 0) != 0 && errno == EACCES) {
+        out.error = err::PathFileAccess;
+        return out;
+    }
+    std::vector<std::pair<Text, std::string>> files;
     while (const dirent* e = readdir(d.get())) {
         const std::string entry = e->d_name;
         if (entry.empty() || entry[0] == '.') {
@@ -95,11 +104,18 @@ FolderListing listFolder(const Text& folder) {
         if (S_ISDIR(st.st_mode)) {
             out.folders.push_back(readableName(entry));
         } else if (S_ISREG(st.st_mode)) {
-            out.files.push_back(readableName(entry));
+            files.emplace_back(readableName(entry), entry);
         }
     }
     std::sort(out.folders.begin(), out.folders.end(), lessFolded);
-    std::sort(out.files.begin(), out.files.end(), lessFolded);
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
+        return lessFolded(a.first, b.first) ||
+               (!lessFolded(b.first, a.first) && a.second < b.second);
+    });
+    for (auto& [name, native] : files) {
+        out.files.push_back(std::move(name));
+        out.fileNames.push_back(std::move(native));
+    }
     return out;
 }
 

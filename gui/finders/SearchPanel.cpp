@@ -14,6 +14,7 @@
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QFrame>
@@ -286,8 +287,7 @@ void SearchIntoPanel(App& app, std::int16_t mode, const QString& caption) {
     SearchPlants(app.state, m, panel.nameBoxText());
     panel.showResultList(m);
     app.state.SearchMode = m;
-    panel.show();
-    panel.raise();
+    showRestored(&panel);
 }
 
 } // namespace kuyu::gui

@@ -184,8 +184,7 @@ void Form42::showNote() {
     try {
         note.setNote(qs(NoteText(readWholeFile(*file, MaxNoteBytes))));
         note.setWindowTitle(windowTitle());
-        note.show();
-        note.raise();
+        showRestored(&note);
         fitOnScreen(&note);
     } catch (const RunTimeError& e) {
         hourglass.restore();
@@ -205,8 +204,7 @@ void Form42::showVideo() {
         return;
     }
     video.setWindowTitle(windowTitle());
-    video.show();
-    video.raise();
+    showRestored(&video);
     fitOnScreen(&video);
     try {
         video.openVideo(QFile::decodeName(QByteArray::fromStdString(*native)));
@@ -263,8 +261,7 @@ void OpenPlantPicture(App& app) {
         w.adjustSize();
         placeWindow(&w);
     }
-    w.show();
-    w.raise();
+    showRestored(&w);
     w.activateWindow();
     fitOnScreen(&w);
 }
