@@ -5,10 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -16,27 +12,11 @@ namespace kuyu {
 
 namespace {
 
-struct DirCloser {
-    void operator()(DIR* d) const { closedir(d); }
-};
-
-char32_t foldAscii(char32_t c) {
-    return (c >= U'a' && c <= U'z') ? c - 32 : c;
-}
-
-Text readableName(const std::string& native) {
-    Text asUtf8 = fromUtf8(native);
-    if (asUtf8.find(U'\uFFFD') == Text::npos) {
-        return asUtf8;
-    }
-    return decodeCp932(native);
-}
-
 bool lessFolded(const Text& a, const Text& b) {
     const auto n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const char32_t x = foldAscii(a[i]);
-        const char32_t y = foldAscii(b[i]);
+        const char32_t x = upperAscii(a[i]);
+        const char32_t y = upperAscii(b[i]);
         if (x != y) {
             return x < y;
         }
@@ -51,7 +31,7 @@ bool globMatch(TextView name, TextView glob) {
     std::size_t starG = TextView::npos;
     std::size_t starN = 0;
     while (n < name.size()) {
-        if (g < glob.size() && (glob[g] == U'?' || foldAscii(glob[g]) == foldAscii(name[n]))) {
+        if (g < glob.size() && (glob[g] == U'?' || upperAscii(glob[g]) == upperAscii(name[n]))) {
             ++n;
             ++g;
         } else if (g < glob.size() && glob[g] == U'*') {
@@ -79,42 +59,36 @@ FolderListing listFolder(const Text& folder) {
         out.error = err::PathNotFound;
         return out;
     }
-    std::unique_ptr<DIR, DirCloser> d(opendir(native->c_str()));
-    if (!d) {
-        out.error = errno == ENOENT || errno == ENOTDIR ? err::PathNotFound : err::PathFileAccess;
-        return out;
-    }
-    const int dirFd = dirfd(d.get());
     // A folder that may be read but not entered lists names whose files
     // cannot be reached: that is said, not shown as an empty folder.
-    if (faccessat(dirFd, ".", X_OK, 0) != 0 && errno == EACCES) {
+    if (::access(native->c_str(), X_OK) != 0 && errno == EACCES) {
         out.error = err::PathFileAccess;
         return out;
     }
     std::vector<std::pair<Text, std::string>> files;
-    while (const dirent* e = readdir(d.get())) {
-        const std::string entry = e->d_name;
-        if (entry.empty() || entry[0] == '.') {
+    for (FolderEntry& e : listDirectory(*native, EntryKinds::Read, &out.error)) {
+        if (e.native.empty() || e.native[0] == '.') {
             continue;
         }
-        struct stat st {};
-        if (fstatat(dirFd, entry.c_str(), &st, 0) != 0) {
-            continue; // a dangling link, or gone since the listing began
+        if (e.isFolder) {
+            out.folders.push_back(std::move(e.name));
+        } else if (e.isFile) {
+            files.emplace_back(std::move(e.name), std::move(e.native));
         }
-        if (S_ISDIR(st.st_mode)) {
-            out.folders.push_back(readableName(entry));
-        } else if (S_ISREG(st.st_mode)) {
-            files.emplace_back(readableName(entry), entry);
-        }
+    }
+    if (out.error != 0) {
+        out.folders.clear();
+        out.files.clear();
+        return out;
     }
     std::sort(out.folders.begin(), out.folders.end(), lessFolded);
     std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
         return lessFolded(a.first, b.first) ||
                (!lessFolded(b.first, a.first) && a.second < b.second);
     });
-    for (auto& [name, native] : files) {
+    for (auto& [name, onDisk] : files) {
         out.files.push_back(std::move(name));
-        out.fileNames.push_back(std::move(native));
+        out.fileNames.push_back(std::move(onDisk));
     }
     return out;
 }

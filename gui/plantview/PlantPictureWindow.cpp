@@ -167,6 +167,20 @@ void Form42::showCloseUp(char32_t letter) {
     }
 }
 
+Form42::PrintSources Form42::printSources() const {
+    PrintSources out;
+    out.caption = windowTitle();
+    out.picture = image_->picture();
+    out.classification = label12_->text();
+    auto* closeUp = app_.loaded<Form43>();
+    if (closeUp && closeUp->windowTitle() == out.caption) {
+        out.closeUpSame = true;
+        out.closeUp = closeUp->image()->picture();
+        out.closeUpSize = closeUp->image()->size();
+    }
+    return out;
+}
+
 // A note is a few kilobytes; a file far larger than any note is refused
 // before it is read (error 7) rather than pulled into memory and the box.
 constexpr std::size_t MaxNoteBytes = std::size_t{4} << 20;
