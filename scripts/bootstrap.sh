@@ -21,7 +21,9 @@ PACKAGES=(
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   # virtual display and screenshots for running without a screen
   xvfb xauth x11-apps imagemagick
-  xdotool
+  # a window manager, a hand on its windows and a look at its properties,
+  # for the tests of windows under one
+  openbox xdotool x11-utils
   # pdftotext and pdftoppm, which read printed PDF files back in the tests
   poppler-utils
   # Qt's own texts (standard buttons, file dialog, context menus) in Japanese

@@ -85,8 +85,7 @@ void NameSearchInput::search() {
     app_.state.NameKey = typed;
     FindPlantsByName(app_.state, check1_->isChecked());
     list.showNameMatchList();
-    list.show();
-    list.raise();
+    showRestored(&list);
     app_.state.NameKey.clear();
 }
 

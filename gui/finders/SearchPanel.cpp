@@ -287,8 +287,7 @@ void SearchIntoPanel(App& app, std::int16_t mode, const QString& caption) {
     SearchPlants(app.state, m, panel.nameBoxText());
     panel.showResultList(m);
     app.state.SearchMode = m;
-    panel.show();
-    panel.raise();
+    showRestored(&panel);
 }
 
 } // namespace kuyu::gui

@@ -537,10 +537,9 @@ void GuideWindow::showCompare() {
 
 void OpenGuideWindow(App& app) {
     auto& w = app.load<GuideWindow>();
-    w.show();
+    showRestored(&w);
     fitOnScreen(&w);
     w.refresh();
-    w.raise();
     w.activateWindow();
 }
 

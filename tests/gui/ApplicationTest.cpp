@@ -20,12 +20,14 @@
 #include "gui/widgets/WindowPlacement.h"
 
 #include <QDialogButtonBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPushButton>
 #include <QTextItem>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace kuyu;
@@ -217,6 +219,33 @@ class ApplicationTest : public QObject {
                 QCOMPARE(frame.right(), area.right());
             } else {
                 QVERIFY2(qAbs(frame.center().x() - area.center().x()) <= 1, c.name);
+            }
+        }
+    }
+
+    // A window taller than the room below the main window (the name
+    // search's list, the search panel at a large scale) was fitted to the
+    // screen only and opened over the main window's menus; one that can be
+    // made shorter is, one that cannot keeps its height.
+    void aTallWindowIsShortenedBelowTheMainWindow() {
+        MDIForm1& main = ShowMainWindow(*f->app, 1215);
+        const QRect area = availableArea(&main);
+        const int below = main.frameGeometry().bottom() + 1;
+        for (const bool shrinks : {true, false}) {
+            QWidget window;
+            window.setObjectName(QStringLiteral("Form54A"));
+            auto* layout = new QVBoxLayout(&window);
+            auto* list = new QListWidget;
+            list->setMinimumHeight(shrinks ? 40 : area.height() - 20);
+            layout->addWidget(list);
+            window.resize(260, area.height() - 10);
+            placeWindow(&window);
+            window.show();
+            QVERIFY(area.contains(window.frameGeometry()));
+            if (shrinks) {
+                QVERIFY(window.frameGeometry().top() > below);
+            } else {
+                QVERIFY(window.height() >= area.height() - 20);
             }
         }
     }
