@@ -1,10 +1,13 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into prefixes whose names hold blanks, quotes, "$" and
-# "%", checks the menu entry with desktop-file-validate, and starts it as the
+# "`", checks the menu entry with desktop-file-validate, and starts it as the
 # desktop does (gio launch), with a stand-in for the program that notes its
 # arguments and folder: from the menu it must start in the sample data, on a
 # database in that database's folder with the database as its argument.
+#
+# (A "%" is escaped too, but GLib looks the program up before it undoes "%%",
+# and CMake cannot install under a "\", so neither is tried here.)
 #
 #   install_prefix_test.sh BUILD_DIR
 set -eu
@@ -19,7 +22,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-for name in 'with space' 'odd $HOME "q" 100% `x`'; do
+for name in 'with space' 'odd $HOME "q" `x`'; do
     prefix="$work/$name"
     if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
         cat "$work/install.log" >&2
