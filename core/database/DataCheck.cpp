@@ -6,6 +6,7 @@
 #include "core/files/Files.h"
 #include "core/images/PictureLookup.h"
 #include "core/state/AppState.h"
+#include "core/state/CodeLetters.h"
 
 #include <dirent.h>
 
@@ -88,12 +89,6 @@ Text keyOf(const Text& name) {
     return key;
 }
 
-// Characters a category's code may hold, besides its option digits.
-bool isSpecialCode(char32_t c) {
-    return c == U'0' || c == U'X' || c == U'Y' || (c >= U'A' && c <= U'D') ||
-           (c >= U'H' && c <= U'J');
-}
-
 // What is wrong with character `pos` (1-based) of a code, or empty.
 Text codeCharacterProblem(const Text& code, std::size_t pos) {
     const char32_t c = code[pos - 1];
@@ -101,7 +96,7 @@ Text codeCharacterProblem(const Text& code, std::size_t pos) {
     if (pos <= 20) {
         const int k = static_cast<int>((pos + 1) / 2);
         const CategoryInfo& info = Category(k);
-        if (isSpecialCode(c)) {
+        if (IsSpecialCodeLetter(c)) {
             return {};
         }
         if (c >= U'1' && c <= U'9' && static_cast<int>(c - U'0') <= info.optionCount) {
