@@ -421,7 +421,7 @@ void Form45::showCloseUp(int position) {
         }
     } catch (const std::bad_alloc&) {
         hourglass.restore();
-        tell(app_, this, errorNumberText(7), texts::TitleError);
+        tell(app_, this, errorNumberText(err::OutOfMemory), texts::TitleError);
     }
 }
 

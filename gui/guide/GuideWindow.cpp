@@ -5,6 +5,7 @@
 #include "core/database/Database.h"
 #include "core/guide/KanaInput.h"
 #include "core/images/PictureLookup.h"
+#include "core/state/PlantCode.h"
 #include "gui/app/App.h"
 #include "gui/guide/GuideSession.h"
 #include "gui/guide/GuideTexts.h"
@@ -38,9 +39,9 @@ QString buttonText(const Text& label) {
 }
 
 QString modeText(int mode) {
-    return q(mode == 1   ? texts::GuideModeFuzzy
-             : mode == 2 ? texts::GuideModeAi
-                         : texts::GuideModePlain);
+    return q(mode == search::Fuzzy ? texts::GuideModeFuzzy
+             : mode == search::Ai  ? texts::GuideModeAi
+                                   : texts::GuideModePlain);
 }
 
 QString mark(bool kept) {
@@ -325,10 +326,7 @@ void GuideWindow::showPicture(QLabel* label, int row) {
     if (row == 0) {
         return;
     }
-    Text key = left(app_.state.name(row), 8);
-    while (!key.empty() && key.back() == U' ') {
-        key.pop_back();
-    }
+    const Text key = PlantKey(app_.state.name(row));
     try {
         if (const auto file = findPicture(key, app_.state.DataFolder, PictureSet::Plant)) {
             const QImage image = LoadPicture(app_, *file);
