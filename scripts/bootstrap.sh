@@ -30,6 +30,9 @@ PACKAGES=(
   qt6-translations-l10n
   # dbus-run-session, so a run on a virtual screen leaves no bus daemon behind
   dbus
+  # the package: menu-entry check and start (desktop-file-validate, gio),
+  # the package checker, window properties (xprop), AppStream validation
+  desktop-file-utils libglib2.0-bin lintian x11-utils appstream
 )
 
 missing=()
