@@ -4,6 +4,7 @@
 #include "gui/app/ShellPictures.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/app/ToolbarCustomizeDialog.h"
+#include "gui/editor/EditorTexts.h"
 #include "gui/guide/GuideSettings.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
@@ -143,6 +144,14 @@ void MDIForm1::buildMenus() {
         counts->setCheckable(true);
         counts->setChecked(CandidateCountsShown(app_));
     }
+    // Our own addition at the end of ｼｽﾃﾑ: the plant data editor.
+    if (auto* menu6 = findChild<QMenu*>(QStringLiteral("MENU6"))) {
+        menu6->addSeparator()->setObjectName(QStringLiteral("MENU67"));
+        QAction* editor = menu6->addAction(q(texts::EditorMenuItem));
+        editor->setObjectName(QStringLiteral("MENU68"));
+        connect(editor, &QAction::triggered, this, [this] { app_.run(cmd::Menu68); });
+        items_.insert(QStringLiteral("MENU68"), editor);
+    }
     if (auto* menu7 = findChild<QMenu*>(QStringLiteral("MENU7"))) {
         connect(menu7, &QMenu::aboutToShow, this,
                 [this] { items_.value(QStringLiteral("MENU73"))->setChecked(toolbarShown()); });
@@ -190,6 +199,9 @@ void MDIForm1::disableUnwiredCommands() {
         if (QAction* a = buttons_.value(QString::fromLatin1(b.key))) {
             a->setEnabled(app_.hasCommand(CommandId{b.command}));
         }
+    }
+    if (QAction* a = items_.value(QStringLiteral("MENU68"))) {
+        a->setEnabled(app_.hasCommand(cmd::Menu68));
     }
 }
 
