@@ -43,6 +43,8 @@ class DataEditor : public FormWindow {
     // The plant shown in the form (0-based row), -1 for none.
     int currentPlant() const { return current_; }
     void selectPlant(int row);
+    // Where the shown category's state is chosen.
+    CategoryChooser* chooser() const { return chooser_; }
 
     // Attaches `path` to the shown plant in `slot`, as the file dialog and a
     // drop do. False when it was refused (the reason is shown).
