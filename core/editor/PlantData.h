@@ -104,11 +104,6 @@ Text AttachmentFileName(const Text& plantName, FileSlot slot, const Text& extens
 // 不定, なし, or the labels of several values joined by "・".
 Text StateWords(int k, const CategoryState& state);
 
-// Half-width katakana of a typed name: hiragana and full-width katakana
-// become half-width (voiced marks as separate characters); other characters
-// are kept.
-Text ToHalfWidthKatakana(const Text& typed);
-
 class PlantData {
   public:
     // An empty table (no folder).
@@ -120,6 +115,10 @@ class PlantData {
     // Reads KUYU.DAT (`databasePath`) and SNAME.DAT beside it. A database
     // the loader would refuse is not opened: the message says why.
     static std::optional<PlantData> open(const Text& databasePath, Text& why);
+    // The data as the files hold it, without reading a folder (an import).
+    // Writing goes to `databasePath` and SNAME.DAT beside it on save().
+    static PlantData fromTables(const Text& databasePath, std::vector<Plant> plants);
+
     // A new database: makes `folder` if needed, an empty KUYU.DAT and
     // SNAME.DAT, and copies the ten category illustrations from
     // `illustrationFolder` (the bundled sample). Refuses a folder that
@@ -150,6 +149,9 @@ class PlantData {
     Outcome setPrimary(int row, int k, const CategoryState& state);
     Outcome setSecondary(int row, int k, const std::optional<CategoryState>& state);
     Outcome setAliases(int row, const std::vector<Text>& aliases);
+    // Every plant and alias at once (a spreadsheet read in), as one step.
+    // Aliases naming no plant are dropped.
+    Outcome replaceAll(const std::vector<Plant>& plants);
 
     // --- files (done on save) ---
     // A picture, close-up or video: `sourcePath` is copied on save under

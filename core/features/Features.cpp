@@ -1,5 +1,6 @@
 #include "core/features/Features.h"
 
+#include "core/state/CodeLetters.h"
 #include "core/state/PlantCode.h"
 
 namespace kuyu {
@@ -15,27 +16,9 @@ const Text PrintIndefinite = U"不定  ";
 const Text PrintNone = U"なし  ";
 const Text FamilySuffix = U")科";
 
-bool isSeveralValues(char32_t c) {
-    return c >= U'A' && c <= U'D';
-}
-
-// Which value list an "H", "I" or "J" refers to (1..3); 0 for any other.
-int valueListOf(char32_t c) {
-    switch (c) {
-    case U'H':
-        return 1;
-    case U'I':
-        return 2;
-    case U'J':
-        return 3;
-    default:
-        return 0;
-    }
-}
-
-// The value an "H", "I" or "J" stands for: the first of its list.
-int listedDigit(const PlantCode& code, int n) {
-    const TextView list = code.valueList(n);
+// The value a leaning letter ("H".."J") stands for: the first of its list.
+int leaningDigit(const PlantCode& code, const CodeLetter& letter) {
+    const TextView list = code.valueList(SpanOf(letter.primaryLists).first);
     return list.empty() ? 0 : CodeDigit(list.front());
 }
 
@@ -43,22 +26,40 @@ const Text& label(const AppState& state, int k, int v) {
     return state.OptionLabel.at(static_cast<std::size_t>(k)).at(static_cast<std::size_t>(v));
 }
 
-// The table of the printed result: `listMark` is appended for "H" and "I",
-// `jMark` for "J".
-Text printCell(const AppState& state, int k, char32_t c, const PlantCode& code, const Text& jMark) {
-    if (c == U'0') {
-        return PrintUnknown;
+// How one display writes a code character: its words for unknown, variable
+// and none, and the marks around a label.
+struct Display {
+    const Text& unknown;
+    const Text& indefinite;
+    const Text& none;
+    const char32_t* leaningLead; // before the label of a leaning value
+    const char32_t* leaningMark; // after it ("J" may differ)
+    const char32_t* jMark;
+    const char32_t* plainLead; // before the label of a plain value
+    const char32_t* plainTail; // after it
+};
+
+const Display Window{Unknown, Indefinite, NoneText, U" *", U"", U"", U"  ", U""};
+const Display Card{Unknown, Indefinite, NoneText, U"", U"*", U"*", U"", U"  "};
+const Display PrintPrimary{PrintUnknown, PrintIndefinite, PrintNone, U"", U"*", U"*", U"", U""};
+const Display PrintSecondary{PrintUnknown, PrintIndefinite, PrintNone, U"", U"*", U"+", U"", U""};
+
+Text valueText(const AppState& state, int k, char32_t c, const PlantCode& code, const Display& d) {
+    const CodeLetter letter = ReadCodeLetter(c);
+    switch (letter.role) {
+    case CodeRole::Unknown:
+        return d.unknown;
+    case CodeRole::Variable:
+    case CodeRole::SeveralValues:
+        return d.indefinite;
+    case CodeRole::Absent:
+        return d.none;
+    case CodeRole::Leaning:
+        return d.leaningLead + label(state, k, leaningDigit(code, letter)) +
+               (c == U'J' ? d.jMark : d.leaningMark);
+    default:
+        return d.plainLead + label(state, k, letter.digit) + d.plainTail;
     }
-    if (c == U'X' || isSeveralValues(c)) {
-        return PrintIndefinite;
-    }
-    if (c == U'Y') {
-        return PrintNone;
-    }
-    if (const int n = valueListOf(c); n != 0) {
-        return label(state, k, listedDigit(code, n)) + (c == U'J' ? jMark : Text(U"*"));
-    }
-    return label(state, k, CodeDigit(c));
 }
 
 PlantFeatures features(const AppState& state, int row, Text caption) {
@@ -106,19 +107,7 @@ int FindPlantByKey(const AppState& state, const Text& key) {
 }
 
 Text FeatureValueText(const AppState& state, int k, char32_t c, const Text& code) {
-    if (c == U'0') {
-        return Unknown;
-    }
-    if (c == U'X' || isSeveralValues(c)) {
-        return Indefinite;
-    }
-    if (c == U'Y') {
-        return NoneText;
-    }
-    if (const int n = valueListOf(c); n != 0) {
-        return U" *" + label(state, k, listedDigit(PlantCode(code), n));
-    }
-    return U"  " + label(state, k, CodeDigit(c));
+    return valueText(state, k, c, PlantCode(code), Window);
 }
 
 PlantFeatures PlantPictureFeatures(const AppState& state, int row) {
@@ -146,34 +135,21 @@ Rgb FeatureViewColour(int k) {
 }
 
 Text ResultPrintCell(const AppState& state, int k, const Text& code) {
-    if (k == ClassCategory) {
-        return label(state, ClassCategory, CodeDigit(PlantCode(code).classification()));
-    }
     const PlantCode view(code);
-    return printCell(state, k, view.primary(k), view, U"*");
+    if (k == ClassCategory) {
+        return label(state, ClassCategory, CodeDigit(view.classification()));
+    }
+    return valueText(state, k, view.primary(k), view, PrintPrimary);
 }
 
 Text ResultPrintSecondaryCell(const AppState& state, int k, const Text& code) {
     const PlantCode view(code);
-    return printCell(state, k, view.secondary(k), view, U"+");
+    return valueText(state, k, view.secondary(k), view, PrintSecondary);
 }
 
 Text CardValueText(const AppState& state, int r, const Text& code) {
     const PlantCode view(code);
-    const char32_t c = view.primary(r);
-    if (c == U'0') {
-        return Unknown;
-    }
-    if (c == U'X' || isSeveralValues(c)) {
-        return Indefinite;
-    }
-    if (c == U'Y') {
-        return NoneText;
-    }
-    if (const int n = valueListOf(c); n != 0) {
-        return label(state, r, listedDigit(view, n)) + U"*";
-    }
-    return label(state, r, CodeDigit(c)) + U"  ";
+    return valueText(state, r, view.primary(r), view, Card);
 }
 
 Rgb CardValueColour(int r) {

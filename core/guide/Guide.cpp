@@ -3,6 +3,7 @@
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
 #include "core/features/Features.h"
+#include "core/state/CodeLetters.h"
 #include "core/state/PlantCode.h"
 
 #include <algorithm>
@@ -13,68 +14,10 @@ namespace kuyu {
 
 namespace {
 
-constexpr OptionMask AllDigits = 0x3FE; // bits 1..9
-
-// Digits found in value lists first..last (1..3) of the code.
-OptionMask listDigits(const PlantCode& code, int first, int last) {
-    OptionMask m = 0;
-    for (int n = first; n <= last; ++n) {
-        for (const char32_t c : code.valueList(n)) {
-            if (c >= U'1' && c <= U'9') {
-                m = static_cast<OptionMask>(m | (1U << (c - U'0')));
-            }
-        }
-    }
-    return m;
-}
+constexpr OptionMask AllDigits = AllOptionDigits;
 
 OptionMask digitBit(char32_t c) {
     return c >= U'1' && c <= U'9' ? static_cast<OptionMask>(1U << (c - U'0')) : OptionMask{0};
-}
-
-// The digits the search's first pass accepts in category k.
-OptionMask firstPassMask(const PlantCode& code, int k) {
-    const char32_t p = code.primary(k);
-    switch (p) {
-    case U'X':
-    case U'0':
-        return AllDigits;
-    case U'A':
-    case U'H':
-        return listDigits(code, 1, 1);
-    case U'B':
-    case U'I':
-        return listDigits(code, 2, 2);
-    case U'C':
-    case U'J':
-        return listDigits(code, 3, 3);
-    case U'D':
-        return listDigits(code, 1, 2);
-    default:
-        return digitBit(p);
-    }
-}
-
-// The digits the AI search's second pass accepts in category k; its rules
-// are tested in this order there too.
-OptionMask aiPassMask(const PlantCode& code, int k) {
-    const char32_t p = code.primary(k);
-    const char32_t q = code.secondary(k);
-    if (q == U'X' || p == U'X' || q == U'0' || p == U'0') {
-        return AllDigits;
-    }
-    const OptionMask equal = static_cast<OptionMask>(digitBit(p) | digitBit(q));
-    OptionMask list = 0;
-    if (q == U'A' || p == U'H' || p == U'A') {
-        list = listDigits(code, 1, 1);
-    } else if (q == U'B' || p == U'I' || p == U'B') {
-        list = listDigits(code, 2, 2);
-    } else if (q == U'C' || p == U'J' || p == U'C') {
-        list = listDigits(code, 3, 3);
-    } else if (q == U'D' || p == U'D') {
-        list = listDigits(code, 1, 2);
-    }
-    return static_cast<OptionMask>(equal | list);
 }
 
 int selectionDigit(const Text& selection, int k) {
@@ -110,11 +53,12 @@ Text digitWords(const AppState& state, int k, char32_t c) {
     return Text(1, c);
 }
 
-// The digits of value lists first..last (1..3) in words, each once.
-Text listWords(const AppState& state, int k, const PlantCode& code, int first, int last) {
+// The digits of the value lists `lists` points to in words, each once.
+Text listWords(const AppState& state, int k, const PlantCode& code, ValueLists lists) {
     Text out;
     OptionMask seen = 0;
-    for (int n = first; n <= last; ++n) {
+    const ListSpan span = SpanOf(lists);
+    for (int n = span.first; n <= span.last; ++n) {
         for (const char32_t c : code.valueList(n)) {
             const OptionMask bit = digitBit(c);
             if (bit == 0 || (seen & bit) != 0) {
@@ -133,45 +77,28 @@ Text listWords(const AppState& state, int k, const PlantCode& code, int first, i
 // A value-list letter in words, or nothing when `c` is none.
 std::optional<Text> listLetterWords(const AppState& state, int k, const PlantCode& code, char32_t c,
                                     bool secondary) {
-    switch (c) {
-    case U'A':
-        return listWords(state, k, code, 1, 1);
-    case U'B':
-        return listWords(state, k, code, 2, 2);
-    case U'C':
-        return listWords(state, k, code, 3, 3);
-    case U'D':
-        return listWords(state, k, code, 1, 2);
-    default:
-        break;
-    }
-    if (secondary) {
+    const CodeLetter letter = ReadCodeLetter(c);
+    const ValueLists lists = secondary ? letter.secondaryLists : letter.primaryLists;
+    if (lists == ValueLists::None) {
         return std::nullopt;
     }
-    switch (c) {
-    case U'H':
-        return listWords(state, k, code, 1, 1);
-    case U'I':
-        return listWords(state, k, code, 2, 2);
-    case U'J':
-        return listWords(state, k, code, 3, 3);
-    default:
-        return std::nullopt;
-    }
+    return listWords(state, k, code, lists);
 }
 
 Text primaryWords(const AppState& state, int k, const PlantCode& code) {
     const char32_t p = code.primary(k);
-    switch (p) {
-    case U'0':
-    case U' ':
+    switch (ReadCodeLetter(p).role) {
+    case CodeRole::Unknown:
         return U"不明";
-    case U'X':
+    case CodeRole::Variable:
         return U"不定";
-    case U'Y':
+    case CodeRole::Absent:
         return U"なし";
     default:
         break;
+    }
+    if (p == U' ') {
+        return U"不明"; // a code cut short
     }
     if (auto words = listLetterWords(state, k, code, p, false)) {
         return *words;
@@ -201,8 +128,8 @@ GuideIndex::GuideIndex(const AppState& state)
     for (int j = 1; j <= count_; ++j) {
         const PlantCode code(state.PlantCode[static_cast<std::size_t>(j)]);
         for (int k = 1; k <= CategoryCount; ++k) {
-            plain_[slot(j, k)] = firstPassMask(code, k);
-            ai_[slot(j, k)] = aiPassMask(code, k);
+            plain_[slot(j, k)] = FirstPassDigits(code, k);
+            ai_[slot(j, k)] = AiPassDigits(code, k);
         }
     }
 }

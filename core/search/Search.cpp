@@ -2,6 +2,7 @@
 
 #include "core/database/Database.h"
 #include "core/features/Features.h"
+#include "core/state/CodeLetters.h"
 #include "core/state/PlantCode.h"
 
 #include <algorithm>
@@ -46,90 +47,22 @@ void appendFixed(Text& out, TextView text, std::size_t width) {
     }
 }
 
-// Scoring by table. For the chosen digit of a category, every code character
-// falls into one of these kinds; a plant agrees when the digit is in the
-// kind's set of the plant. The kinds are ordered as the rules test them, so
-// the AI pass takes the smaller kind of its secondary and primary codes.
-enum Kind : std::uint8_t { Agree = 0, InL1, InL2, InL3, InL12, Disagree, KindCount };
-
-struct CategoryTable {
-    std::size_t k;                         // 1..10
-    unsigned bit;                          // bit of the chosen digit
-    std::array<std::uint8_t, 128> primary; // first pass, and the AI pass's primary code
-    std::array<std::uint8_t, 128> secondary;
+// A chosen category: k (1..10) and the chosen digit 1..9. The picker stores
+// only the digits 0..9 in the selection; anything else counts as not chosen.
+struct Chosen {
+    int k;
+    int digit;
 };
 
-Kind listKind(char32_t c, bool secondary) {
-    if (secondary) {
-        switch (c) {
-        case U'A':
-            return InL1;
-        case U'B':
-            return InL2;
-        case U'C':
-            return InL3;
-        case U'D':
-            return InL12;
-        default:
-            return Disagree;
+std::vector<Chosen> chosenCategories(const Text& selection) {
+    std::vector<Chosen> chosen;
+    for (int k = 1; k <= CategoryCount; ++k) {
+        const char32_t s = PlantCode(selection).at(static_cast<std::size_t>(k));
+        if (s >= U'1' && s <= U'9') {
+            chosen.push_back({k, static_cast<int>(s - U'0')});
         }
     }
-    switch (c) {
-    case U'A':
-    case U'H':
-        return InL1;
-    case U'B':
-    case U'I':
-        return InL2;
-    case U'C':
-    case U'J':
-        return InL3;
-    case U'D':
-        return InL12;
-    default:
-        return Disagree;
-    }
-}
-
-// Tables for the chosen categories. The picker stores only the digits 0..9 in
-// the selection; anything else counts as not chosen.
-std::vector<CategoryTable> buildTables(const Text& selection) {
-    std::vector<CategoryTable> tables;
-    for (std::size_t k = 1; k <= CategoryCount; ++k) {
-        const char32_t s = PlantCode(selection).at(k);
-        if (s < U'1' || s > U'9') {
-            continue;
-        }
-        CategoryTable t{};
-        t.k = k;
-        t.bit = static_cast<unsigned>(s - U'0');
-        for (char32_t c = 0; c < 128; ++c) {
-            const bool open = c == U'X' || c == U'0' || c == s;
-            t.primary[c] = open ? Agree : listKind(c, false);
-            t.secondary[c] = open ? Agree : listKind(c, true);
-        }
-        tables.push_back(t);
-    }
-    return tables;
-}
-
-std::uint8_t kindOf(const std::array<std::uint8_t, 128>& table, char32_t c) {
-    return c < 128 ? table[c] : static_cast<std::uint8_t>(Disagree);
-}
-
-// Digit sets of a plant's value lists, indexed by kind.
-std::array<unsigned, KindCount> valueSets(const PlantCode& code) {
-    auto set = [&code](int n) {
-        unsigned m = 0;
-        for (const char32_t c : code.valueList(n)) {
-            if (c >= U'0' && c <= U'9') {
-                m |= 1U << (c - U'0');
-            }
-        }
-        return m;
-    };
-    const unsigned l1 = set(1), l2 = set(2), l3 = set(3);
-    return {~0U, l1, l2, l3, l1 | l2, 0U};
+    return chosen;
 }
 
 // The first pass (primary codes), then plain mode's 5 or AI mode's second
@@ -138,22 +71,17 @@ std::array<unsigned, KindCount> valueSets(const PlantCode& code) {
 void scorePlants(AppState& state, std::int16_t mode) {
     const int count = state.PlantCount;
     auto& score = state.MatchScore;
-    const auto tables = buildTables(state.SelectionCode);
+    const auto chosen = chosenCategories(state.SelectionCode);
     for (int j = 1; j <= count; ++j) {
         const PlantCode code(state.PlantCode[j]);
-        const auto sets = valueSets(code);
         std::int16_t sc = 0;
-        for (const CategoryTable& t : tables) {
-            const std::uint8_t kind = kindOf(t.primary, code.primary(static_cast<int>(t.k)));
-            sc = static_cast<std::int16_t>(sc + (((sets[kind] >> t.bit) & 1U) ^ 1U));
+        for (const Chosen& c : chosen) {
+            sc = static_cast<std::int16_t>(sc + !HasDigit(FirstPassDigits(code, c.k), c.digit));
         }
         if (mode == search::Ai && sc != 0) {
             sc = 1;
-            for (const CategoryTable& t : tables) {
-                const auto k = static_cast<int>(t.k);
-                const std::uint8_t kind = std::min(kindOf(t.primary, code.primary(k)),
-                                                   kindOf(t.secondary, code.secondary(k)));
-                sc = static_cast<std::int16_t>(sc + (((sets[kind] >> t.bit) & 1U) ^ 1U));
+            for (const Chosen& c : chosen) {
+                sc = static_cast<std::int16_t>(sc + !HasDigit(AiPassDigits(code, c.k), c.digit));
             }
         }
         if (mode == search::Plain && sc != 0) {
