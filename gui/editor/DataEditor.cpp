@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
+#include "core/guide/KanaInput.h"
 #include "core/images/PictureLookup.h"
 #include "core/text/Text.h"
 #include "gui/app/App.h"
@@ -44,7 +45,7 @@
 
 // The bundled illustrations live in the program (see illustrations.qrc).
 static void initIllustrationResources() {
-    initIllustrationResources();
+    Q_INIT_RESOURCE(illustrations);
 }
 
 namespace kuyu::gui {
@@ -84,6 +85,17 @@ Text decodeNote(const QByteArray& bytes) {
         return ts(text);
     }
     return decodeCp932(raw);
+}
+
+// A note as its box shows it: the file's CR LF line ends are line ends, and
+// the end of the last line is no line of its own.
+QString noteForBox(const Text& note) {
+    QString text = qs(note);
+    text.remove(QLatin1Char('\r'));
+    while (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    return text;
 }
 
 // The bundled illustrations, written out for PlantData::create to copy.
@@ -635,7 +647,7 @@ void DataEditor::commitAliases() {
     }
     // Typed through an input method the separator is "、"; made half-width
     // it is "､".
-    const QString typed = qs(editor::ToHalfWidthKatakana(ts(aliases_->text())));
+    const QString typed = qs(ToHalfWidthKana(ts(aliases_->text())));
     std::vector<Text> aliases;
     for (const QString& part :
          typed.split(QRegularExpression(QStringLiteral("[,､、，]")), Qt::SkipEmptyParts)) {
@@ -654,7 +666,7 @@ bool DataEditor::commitNote() {
         return true;
     }
     const Text typed = ts(note_->toPlainText());
-    if (typed == data_.note(current_)) {
+    if (noteForBox(typed) == noteForBox(data_.note(current_))) {
         return true;
     }
     // A refused note stays in its box, so nothing typed is lost.
@@ -921,7 +933,7 @@ void DataEditor::refreshList() {
 }
 
 void DataEditor::applyFilter() {
-    const QString wanted = qs(editor::ToHalfWidthKatakana(ts(filter_->text().trimmed())));
+    const QString wanted = qs(ToHalfWidthKana(ts(filter_->text().trimmed())));
     for (int r = 0; r < list_->rowCount(); ++r) {
         const int row = list_->item(r, ColName)->data(RowRole).toInt();
         bool show = wanted.isEmpty();
@@ -978,8 +990,8 @@ void DataEditor::refreshPlant() {
                                                                 ? texts::EditorFileThere
                                                                 : texts::EditorFileMissing));
     }
-    const QString note = qs(data_.note(current_));
-    if (note_->toPlainText() != note) {
+    const QString note = noteForBox(data_.note(current_));
+    if (noteForBox(ts(note_->toPlainText())) != note) {
         note_->setPlainText(note);
     }
     filling_ = false;

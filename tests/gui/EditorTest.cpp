@@ -48,9 +48,9 @@ struct EditorWorld : World {
         return *app->loaded<DataEditor>();
     }
     // 新規 into a fresh folder; the editor then edits its empty database.
-    DataEditor& openNew() {
+    DataEditor& openNew(const QString& name = QStringLiteral("key")) {
         DataEditor& e = open();
-        folder = path(QStringLiteral("key"));
+        folder = path(name);
         fakes.dialogs->queuePath(folder);
         requireChild<QPushButton>(&e, QStringLiteral("NewButton"))->click();
         return e;
@@ -86,14 +86,22 @@ QImage upright() {
 // What a viewer does to a stored picture of orientation `o` to show it.
 QImage shownAs(const QImage& stored, int o) {
     switch (o) {
-    case 2: return stored.mirrored(true, false);
-    case 3: return stored.transformed(QTransform().rotate(180));
-    case 4: return stored.mirrored(false, true);
-    case 5: return stored.transformed(QTransform().rotate(90)).mirrored(true, false);
-    case 6: return stored.transformed(QTransform().rotate(90));
-    case 7: return stored.transformed(QTransform().rotate(270)).mirrored(true, false);
-    case 8: return stored.transformed(QTransform().rotate(270));
-    default: return stored;
+    case 2:
+        return stored.mirrored(true, false);
+    case 3:
+        return stored.transformed(QTransform().rotate(180));
+    case 4:
+        return stored.mirrored(false, true);
+    case 5:
+        return stored.transformed(QTransform().rotate(90)).mirrored(true, false);
+    case 6:
+        return stored.transformed(QTransform().rotate(90));
+    case 7:
+        return stored.transformed(QTransform().rotate(270)).mirrored(true, false);
+    case 8:
+        return stored.transformed(QTransform().rotate(270));
+    default:
+        return stored;
     }
 }
 
@@ -111,10 +119,10 @@ QByteArray jpegWithOrientation(const QImage& image, int o) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter(&buffer, "jpeg").write(image);
     QByteArray tiff("MM\x00\x2A\x00\x00\x00\x08", 8);
-    tiff += QByteArray("\x00\x01", 2);                              // one entry
-    tiff += QByteArray("\x01\x12\x00\x03\x00\x00\x00\x01", 8);      // orientation, SHORT, 1
+    tiff += QByteArray("\x00\x01", 2);                             // one entry
+    tiff += QByteArray("\x01\x12\x00\x03\x00\x00\x00\x01", 8);     // orientation, SHORT, 1
     tiff += QByteArray("\x00", 1) + char(o) + QByteArray(2, '\0'); // value
-    tiff += QByteArray(4, '\0');                                    // no next IFD
+    tiff += QByteArray(4, '\0');                                   // no next IFD
     const QByteArray body = QByteArray("Exif\x00\x00", 6) + tiff;
     const int length = static_cast<int>(body.size()) + 2;
     QByteArray app1("\xFF\xE1", 2);
@@ -175,12 +183,10 @@ class EditorTest : public QObject {
         QCOMPARE(list->rowCount(), 2);
         // The filter takes what an input method types.
         typeInto(requireChild<QLineEdit>(&e, QStringLiteral("Filter")), QStringLiteral("たん"));
-        QVERIFY(list->isRowHidden(list->findItems(QStringLiteral("ｽﾐﾚ"), Qt::MatchExactly)
-                                      .first()
-                                      ->row()));
-        QVERIFY(!list->isRowHidden(list->findItems(QStringLiteral("ﾀﾝﾎﾟﾎﾟ"), Qt::MatchExactly)
-                                       .first()
-                                       ->row()));
+        QVERIFY(list->isRowHidden(
+            list->findItems(QStringLiteral("ｽﾐﾚ"), Qt::MatchExactly).first()->row()));
+        QVERIFY(!list->isRowHidden(
+            list->findItems(QStringLiteral("ﾀﾝﾎﾟﾎﾟ"), Qt::MatchExactly).first()->row()));
         w.verifyMessages();
     }
 
@@ -193,19 +199,44 @@ class EditorTest : public QObject {
         QTest::addColumn<QString>("reading");   // the reading of several values
         QTest::addColumn<QString>("primary");
         QTest::addColumn<QString>("list1");
-        QTest::newRow("one option") << 1 << QList<int>{3} << "" << "" << "3" << "   ";
-        QTest::newRow("the last option") << 2 << QList<int>{7} << "" << "" << "7" << "   ";
-        QTest::newRow("the picture's own 不明") << 8 << QList<int>{1, 3} << "" << "" << "0"
-                                              << "   ";
-        QTest::newRow("不定") << 6 << QList<int>{} << "StateIndefinite" << "" << "X" << "   ";
-        QTest::newRow("なし") << 1 << QList<int>{} << "StateNone" << "" << "Y" << "   ";
-        QTest::newRow("several, shown as 不定")
-            << 1 << QList<int>{1, 3} << "StateSeveral" << "ReadingIndefinite" << "A" << "13 ";
-        QTest::newRow("several, the first shown")
-            << 7 << QList<int>{2, 4} << "StateSeveral" << "ReadingFirst" << "H" << "24 ";
+        QTest::newRow("one option") << 1 << QList<int>{3} << ""
+                                    << ""
+                                    << "3"
+                                    << "000";
+        QTest::newRow("the last option") << 2 << QList<int>{7} << ""
+                                         << ""
+                                         << "7"
+                                         << "000";
+        QTest::newRow("the picture's own 不明") << 8 << QList<int>{1, 3} << ""
+                                                << ""
+                                                << "0"
+                                                << "000";
+        QTest::newRow("不定") << 6 << QList<int>{} << "StateIndefinite"
+                              << ""
+                              << "X"
+                              << "000";
+        QTest::newRow("なし") << 1 << QList<int>{} << "StateNone"
+                              << ""
+                              << "Y"
+                              << "000";
+        QTest::newRow("several, shown as 不定") << 1 << QList<int>{1, 3} << "StateSeveral"
+                                                << "ReadingIndefinite"
+                                                << "A"
+                                                << "130";
+        QTest::newRow("several, the first shown") << 7 << QList<int>{2, 4} << "StateSeveral"
+                                                  << "ReadingFirst"
+                                                  << "H"
+                                                  << "240";
+        QTest::newRow("several, the reading changed afterwards")
+            << 7 << QList<int>{2, 4, -1} << "StateSeveral"
+            << "ReadingFirst"
+            << "H"
+            << "240";
         QTest::newRow("a value clicked twice is taken out")
-            << 2 << QList<int>{1, 2, 5, 2} << "StateSeveral" << "ReadingIndefinite" << "A"
-            << "15 ";
+            << 2 << QList<int>{1, 2, 5, 2} << "StateSeveral"
+            << "ReadingIndefinite"
+            << "A"
+            << "150";
     }
     void choosingIllustrationsBuildsTheCode() {
         QFETCH(int, category);
@@ -223,14 +254,21 @@ class EditorTest : public QObject {
         QCOMPARE(chooser->category(), category);
         // The new database has the sample's illustrations.
         QVERIFY(!chooser->illustration()->picture().isNull());
-        if (!reading.isEmpty()) {
-            requireChild<QRadioButton>(chooser, reading)->click();
-        }
         if (!special.isEmpty()) {
             requireChild<QPushButton>(chooser, special)->click();
         }
+        // -1: the reading is chosen after the values.
+        const bool readingLast = clicks.contains(-1);
+        if (!reading.isEmpty() && !readingLast) {
+            requireChild<QRadioButton>(chooser, reading)->click();
+        }
         for (int n : clicks) {
-            clickPicture(chooser, n);
+            if (n > 0) {
+                clickPicture(chooser, n);
+            }
+        }
+        if (readingLast) {
+            requireChild<QRadioButton>(chooser, reading)->click();
         }
         if (category == 8) {
             clickPicture(chooser, Category(8).optionCount); // 不明's own picture
@@ -300,8 +338,8 @@ class EditorTest : public QObject {
         big.fill(Qt::green);
         QVERIFY(big.save(w.path(QStringLiteral("big.png"))));
         QImage result;
-        for (const auto& [box, expected] :
-             {std::pair{PlantPictureBox, QSize(200, 200)}, std::pair{CloseUpBox, QSize(240, 240)}}) {
+        for (const auto& [box, expected] : {std::pair{PlantPictureBox, QSize(200, 200)},
+                                            std::pair{CloseUpBox, QSize(240, 240)}}) {
             const PreparedPhoto made = PreparePhoto(*w.app, w.path(QStringLiteral("big.png")), box);
             QVERIFY(result.loadFromData(made.jpeg, "JPEG"));
             QCOMPARE(result.size(), expected);
@@ -329,17 +367,17 @@ class EditorTest : public QObject {
         requireChild<QPushButton>(&e, QStringLiteral("AddButton"))->click();
         typeInto(requireChild<QLineEdit>(&e, QStringLiteral("NameEdit")),
                  QStringLiteral("ヤマザクラノナカマ"));
-        const QString photo = writeFile(w.path(QStringLiteral("DSC0001.JPG")),
-                                        jpegWithOrientation(storedFor(6), 6));
-        const QString closeUp = writeFile(w.path(QStringLiteral("DSC0002.JPG")),
-                                          jpegWithOrientation(storedFor(1), 1));
+        const QString photo =
+            writeFile(w.path(QStringLiteral("DSC0001.JPG")), jpegWithOrientation(storedFor(6), 6));
+        const QString closeUp =
+            writeFile(w.path(QStringLiteral("DSC0002.JPG")), jpegWithOrientation(storedFor(1), 1));
         QVERIFY(e.attachFile(FileSlot::Picture, photo));
         QVERIFY(e.attachFile(FileSlot::CloseUp1, closeUp));
         QCOMPARE(requireChild<QLabel>(&e, QStringLiteral("FilePicture"))->text(),
                  QStringLiteral("あり"));
-        w.messages->expect(QStringLiteral("お知らせ"),
-                           QStringLiteral("検索データとして") + w.folder +
-                               QStringLiteral("/KUYU.DAT") + QStringLiteral("をロードしました"));
+        w.messages->expect(QStringLiteral("お知らせ"), QStringLiteral("検索データとして") +
+                                                           w.folder + QStringLiteral("/KUYU.DAT") +
+                                                           QStringLiteral("をロードしました"));
         requireChild<QPushButton>(&e, QStringLiteral("SaveButton"))->click();
         w.verifyMessages();
         const QString name = QStringLiteral("ﾔﾏｻﾞｸﾗﾉﾅｶﾏ");
@@ -459,7 +497,7 @@ class EditorTest : public QObject {
         requireChild<QPushButton>(&e, QStringLiteral("CloseButton"))->click();
         QVERIFY(!w.app->loaded<DataEditor>());
 
-        DataEditor& again = w.openNew();
+        DataEditor& again = w.openNew(QStringLiteral("key2"));
         requireChild<QPushButton>(&again, QStringLiteral("AddButton"))->click();
         w.messages->expect(QStringLiteral("植物データ編集"), ask, Answer::No);
         requireChild<QPushButton>(&again, QStringLiteral("CloseButton"))->click();
@@ -494,12 +532,17 @@ class EditorTest : public QObject {
         w.messages->reset();
         // Mended, it goes in.
         note->setPlainText(QStringLiteral("春に咲く"));
-        w.messages->expect(QStringLiteral("お知らせ"),
-                           QStringLiteral("検索データとして") + w.folder +
-                               QStringLiteral("/KUYU.DAT") + QStringLiteral("をロードしました"));
+        w.messages->expect(QStringLiteral("お知らせ"), QStringLiteral("検索データとして") +
+                                                           w.folder + QStringLiteral("/KUYU.DAT") +
+                                                           QStringLiteral("をロードしました"));
         requireChild<QPushButton>(&e, QStringLiteral("SaveButton"))->click();
         w.verifyMessages();
-        QCOMPARE(qs(e.data().note(0)), QStringLiteral("春に咲く"));
+        QVERIFY(QFileInfo::exists(w.folder + QStringLiteral("/ｽﾐﾚ.txt")));
+        // Read back from its file, it is the same note: nothing is left to save.
+        QCOMPARE(note->toPlainText(), QStringLiteral("春に咲く"));
+        QVERIFY(!e.data().modified());
+        requireChild<QPushButton>(&e, QStringLiteral("SaveButton"))->click();
+        QVERIFY(!e.data().modified());
     }
 
     void warningsShowInTheListAndTheStatusLine() {
