@@ -4,6 +4,7 @@
 // prints its result as UTF-8 text lines or, with --json, one JSON document.
 
 #include "cli/CheckCommand.h"
+#include "cli/CsvCommands.h"
 #include "cli/GuideCommands.h"
 #include "cli/Output.h"
 #include "cli/PictureCommands.h"
@@ -350,6 +351,9 @@ int main(int argc, char** argv) {
         ->required();
     checkCmd->add_flag("--json", check.json, "print one JSON document");
 
+    CsvCommands csv;
+    addCsvCommands(app, csv);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -395,6 +399,9 @@ int main(int argc, char** argv) {
         }
         if (checkCmd->parsed()) {
             return runCheck(check);
+        }
+        if (const int status = runCsvCommands(csv); status >= 0) {
+            return status;
         }
         return runFindPicture(find);
     } catch (const std::exception& e) {

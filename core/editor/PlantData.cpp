@@ -752,6 +752,22 @@ Outcome PlantData::replaceAll(const std::vector<Plant>& plants) {
     if (aliases.size() > static_cast<std::size_t>(PlantCapacity)) {
         return Outcome::failure(U"別名は全部で" + decimal(PlantCapacity) + U"件までです");
     }
+    // Records kept keep their place in the file; new ones follow.
+    std::multiset<Record> wanted(aliases.begin(), aliases.end());
+    AliasRecords ordered;
+    for (const Record& a : d.aliasRecords) {
+        if (auto it = wanted.find(a); it != wanted.end()) {
+            ordered.push_back(a);
+            wanted.erase(it);
+        }
+    }
+    for (const Record& a : aliases) {
+        if (auto it = wanted.find(a); it != wanted.end()) {
+            ordered.push_back(a);
+            wanted.erase(it);
+        }
+    }
+    aliases = std::move(ordered);
     s.aliasesBefore = d.aliasRecords;
     s.aliasesAfter = std::move(aliases);
     d.push(std::move(s));
