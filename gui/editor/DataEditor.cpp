@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
+#include "core/editor/PlantCsv.h"
 #include "core/guide/KanaInput.h"
 #include "core/images/PictureLookup.h"
 #include "core/text/Text.h"
@@ -35,6 +36,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStringDecoder>
@@ -55,6 +57,7 @@ namespace {
 using editor::FileSlot;
 
 constexpr qint64 NoteFileLimit = 1024 * 1024;
+constexpr int MaxProblemsShown = 20;
 constexpr int RowRole = Qt::UserRole;
 
 const std::array<const char*, editor::FileSlotCount> SlotNames = {"Picture", "CloseUp1", "CloseUp2",
@@ -554,9 +557,71 @@ void DataEditor::reloadDatabase() {
     app_.notify(hook::GuideRefresh);
 }
 
-void DataEditor::exportCsv() {}
+void DataEditor::exportCsv() {
+    if (data_.folder().empty() || !commitFields()) {
+        return;
+    }
+    const QString suggested = qs(data_.folder()) + QStringLiteral("KUYU.csv");
+    const auto chosen = app_.platform.dialogs->saveFile(this, q(texts::EditorExportTitle),
+                                                        {q(texts::EditorCsvFilter)}, suggested);
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    const std::string csv = editor::ExportCsv(data_);
+    QSaveFile file(*chosen);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
+            static_cast<qint64>(csv.size()) ||
+        !file.commit()) {
+        tell(q(texts::EditorCsvUnwritable) + *chosen + QStringLiteral("\r") + file.errorString(),
+             texts::TitleError);
+        return;
+    }
+    tell(q(texts::EditorExported) + *chosen, texts::EditorTitle);
+}
 
-void DataEditor::importCsv() {}
+void DataEditor::importCsv() {
+    if (data_.folder().empty() || !commitFields()) {
+        return;
+    }
+    const auto chosen = app_.platform.dialogs->openFile(
+        this, q(texts::EditorImportTitle), {q(texts::EditorCsvFilter), q(texts::EditorAllFilter)});
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    QFile file(*chosen);
+    if (!file.open(QIODevice::ReadOnly)) {
+        tell(q(texts::EditorCsvUnreadable) + *chosen, texts::TitleError);
+        return;
+    }
+    const QByteArray bytes = file.read(static_cast<qint64>(editor::MaxCsvBytes) + 1);
+    if (bytes.size() > static_cast<qint64>(editor::MaxCsvBytes)) {
+        tell(q(texts::EditorCsvTooLarge) + *chosen, texts::TitleError);
+        return;
+    }
+    const editor::CsvImport read = editor::ImportCsv(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!read.problems.empty()) {
+        // Every bad cell, so the person can mend the sheet at once; a long
+        // list is cut where a box could still show it.
+        QStringList lines;
+        for (const auto& p : read.problems) {
+            if (lines.size() == MaxProblemsShown) {
+                lines << q(texts::EditorCsvMoreProblems);
+                break;
+            }
+            lines << qs(p.message);
+        }
+        tell(q(texts::EditorCsvRefused) + QStringLiteral("\r") + lines.join(QLatin1Char('\r')),
+             texts::TitleError);
+        return;
+    }
+    if (accept(data_.replaceAll(read.plants))) {
+        current_ = data_.count() > 0 ? 0 : -1;
+        refreshAll();
+        tell(q(texts::EditorImported), texts::EditorTitle);
+    }
+}
 
 void DataEditor::requestClose() {
     if (mayDiscard()) {
@@ -1022,8 +1087,8 @@ void DataEditor::refreshStatus() {
     removeButton_->setEnabled(current_ >= 0);
     undoButton_->setEnabled(data_.canUndo());
     redoButton_->setEnabled(data_.canRedo());
-    exportButton_->setEnabled(false);
-    importButton_->setEnabled(false);
+    exportButton_->setEnabled(open);
+    importButton_->setEnabled(open);
     // Each menu item is as usable as the button it presses.
     for (const auto& [item, button] : menuItems_) {
         item->setEnabled(button->isEnabled());

@@ -119,6 +119,12 @@ inline constexpr const char32_t* EditorCannotAttach =
     U"このファイルは付けられません（写真・.txt・.avi のみ）: ";
 inline constexpr const char32_t* EditorNeedPlant = U"先に一覧で植物を選んでください";
 inline constexpr const char32_t* EditorExported = U"CSVファイルに書き出しました: ";
+inline constexpr const char32_t* EditorCsvUnwritable = U"CSVファイルに書き出せません: ";
+inline constexpr const char32_t* EditorCsvUnreadable = U"CSVファイルが読み込めません: ";
+inline constexpr const char32_t* EditorCsvTooLarge = U"CSVファイルが大きすぎます（16 MB まで）: ";
+inline constexpr const char32_t* EditorCsvRefused =
+    U"CSVファイルに誤りがあるため、読み込みませんでした。いまのデータはそのままです。";
+inline constexpr const char32_t* EditorCsvMoreProblems = U"（ほかにも誤りがあります）";
 inline constexpr const char32_t* EditorImported =
     U"CSVファイルを読み込みました。保存すると検索に使われます";
 

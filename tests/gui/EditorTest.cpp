@@ -545,6 +545,58 @@ class EditorTest : public QObject {
         QVERIFY(!e.data().modified());
     }
 
+    void aSpreadsheetGoesOutAndComesBackTheSame() {
+        EditorWorld w;
+        DataEditor& e = w.openNew();
+        for (const char* name : {"ｽﾐﾚ", "ﾀﾝﾎﾟﾎﾟ"}) {
+            requireChild<QPushButton>(&e, QStringLiteral("AddButton"))->click();
+            typeInto(requireChild<QLineEdit>(&e, QStringLiteral("NameEdit")),
+                     QString::fromUtf8(name));
+        }
+        typeInto(requireChild<QLineEdit>(&e, QStringLiteral("AliasEdit")),
+                 QStringLiteral("ﾂﾂﾞﾐｸﾞｻ"));
+        e.chooser()->showCategory(1, {}, {}, {});
+        requireChild<QPushButton>(e.chooser(), QStringLiteral("Option2"))->click();
+        std::vector<editor::Plant> before;
+        for (int r = 0; r < e.data().count(); ++r) {
+            before.push_back(e.data().plant(r));
+        }
+        const QString csv = w.path(QStringLiteral("out.csv"));
+        w.fakes.dialogs->queuePath(csv);
+        w.messages->expect(QStringLiteral("植物データ編集"),
+                           QStringLiteral("CSVファイルに書き出しました: ") + csv);
+        requireChild<QPushButton>(&e, QStringLiteral("ExportButton"))->click();
+        w.verifyMessages();
+        QVERIFY(QFileInfo(csv).size() > 0);
+
+        // A change, then the sheet read back: the table is as it was.
+        typeInto(requireChild<QLineEdit>(&e, QStringLiteral("NameEdit")), QStringLiteral("ﾅｽﾞﾅ"));
+        w.fakes.dialogs->queuePath(csv);
+        w.messages->expect(
+            QStringLiteral("植物データ編集"),
+            QStringLiteral("CSVファイルを読み込みました。保存すると検索に使われます"));
+        requireChild<QPushButton>(&e, QStringLiteral("ImportButton"))->click();
+        w.verifyMessages();
+        QCOMPARE(e.data().count(), 2);
+        for (int r = 0; r < 2; ++r) {
+            QCOMPARE(e.data().plant(r), before[static_cast<std::size_t>(r)]);
+        }
+
+        // A sheet with a bad cell changes nothing.
+        QFile bad(csv);
+        QVERIFY(bad.open(QIODevice::Append));
+        bad.write("\xEF\xBB\xBF,,,nonsense\r\n");
+        bad.close();
+        w.fakes.dialogs->queuePath(csv);
+        w.messages->reset();
+        requireChild<QPushButton>(&e, QStringLiteral("ImportButton"))->click();
+        QCOMPARE(w.messages->shown.size(), 1);
+        QVERIFY(
+            qs(w.messages->shown[0].text).startsWith(QStringLiteral("CSVファイルに誤りがある")));
+        QCOMPARE(e.data().count(), 2);
+        w.messages->reset();
+    }
+
     void warningsShowInTheListAndTheStatusLine() {
         EditorWorld w;
         DataEditor& e = w.openNew();
