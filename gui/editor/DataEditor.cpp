@@ -277,6 +277,10 @@ QWidget* DataEditor::buildPlantForm() {
     plantWarnings_ = new QLabel(form_);
     plantWarnings_->setObjectName(QStringLiteral("PlantWarnings"));
     plantWarnings_->setWordWrap(true);
+    // Room for two warnings kept at all times, so the form below does not
+    // jump while the person clicks through it.
+    plantWarnings_->setMinimumHeight(2 * plantWarnings_->fontMetrics().lineSpacing());
+    plantWarnings_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette warn = plantWarnings_->palette();
     warn.setColor(QPalette::WindowText, QColor(160, 0, 0));
     plantWarnings_->setPalette(warn);
@@ -1020,6 +1024,10 @@ void DataEditor::refreshPlant() {
     name_->setEnabled(shown);
     tabs_->setEnabled(shown);
     if (!shown) {
+        for (int k = 1; k <= CategoryCount; ++k) {
+            categoryButtons_[static_cast<std::size_t>(k - 1)]->setText(
+                qs(app_.state.OptionLabel[static_cast<std::size_t>(k)][0]).trimmed());
+        }
         name_->clear();
         family_->clear();
         aliases_->clear();
@@ -1044,7 +1052,6 @@ void DataEditor::refreshPlant() {
         found << qs(w.message);
     }
     plantWarnings_->setText(found.join(QLatin1Char('\n')));
-    plantWarnings_->setVisible(!found.isEmpty());
     for (int k = 1; k <= CategoryCount; ++k) {
         categoryButtons_[static_cast<std::size_t>(k - 1)]->setText(
             qs(app_.state.OptionLabel[static_cast<std::size_t>(k)][0]).trimmed() +
