@@ -132,6 +132,34 @@ QByteArray jpegWithOrientation(const QImage& image, int o) {
     return jpeg.left(2) + app1 + jpeg.mid(2);
 }
 
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char ch : bytes) {
+        crc ^= static_cast<quint8>(ch);
+        for (int i = 0; i < 8; ++i) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 v) {
+    QByteArray out(4, '\0');
+    for (int i = 0; i < 4; ++i) {
+        out[i] = char((v >> (24 - 8 * i)) & 0xFF);
+    }
+    return out;
+}
+
+// The start of a PNG file claiming `width` x `height` pixels, no pixels.
+QByteArray pngHeader(quint32 width, quint32 height) {
+    const QByteArray ihdr = QByteArray("IHDR") + bigEndian(width) + bigEndian(height) +
+                            QByteArray("\x08\x02\x00\x00\x00", 5);
+    const QByteArray idat("IDAT");
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + bigEndian(13) + ihdr + bigEndian(crc32(ihdr)) +
+           bigEndian(0) + idat + bigEndian(crc32(idat));
+}
+
 bool isRed(QRgb c) {
     return qRed(c) > 180 && qBlue(c) < 90;
 }
@@ -359,6 +387,13 @@ class EditorTest : public QObject {
             PreparePhoto(*w.app, w.path(QStringLiteral("huge.jpg")), PlantPictureBox);
         QVERIFY(refused.jpeg.isEmpty());
         QVERIFY(qs(refused.why).contains(QStringLiteral("大きすぎます")));
+        // A small file that says it holds 400 million pixels is refused
+        // before they are decoded.
+        const PreparedPhoto vast = PreparePhoto(
+            *w.app, writeFile(w.path(QStringLiteral("vast.png")), pngHeader(20000, 20000)),
+            PlantPictureBox);
+        QVERIFY(vast.jpeg.isEmpty());
+        QVERIFY(qs(vast.why).contains(QStringLiteral("大きすぎます")));
     }
 
     void anAttachedPhotoIsSavedUnderTheLookupsName() {
@@ -541,8 +576,10 @@ class EditorTest : public QObject {
         // Read back from its file, it is the same note: nothing is left to save.
         QCOMPARE(note->toPlainText(), QStringLiteral("春に咲く"));
         QVERIFY(!e.data().modified());
-        requireChild<QPushButton>(&e, QStringLiteral("SaveButton"))->click();
-        QVERIFY(!e.data().modified());
+        // So closing asks nothing.
+        requireChild<QPushButton>(&e, QStringLiteral("CloseButton"))->click();
+        QVERIFY(!w.app->loaded<DataEditor>());
+        w.verifyMessages();
     }
 
     void aSpreadsheetGoesOutAndComesBackTheSame() {
