@@ -4,6 +4,7 @@
 #include "gui/app/ShellPictures.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/app/ToolbarCustomizeDialog.h"
+#include "gui/editor/DataEditor.h"
 #include "gui/editor/EditorTexts.h"
 #include "gui/guide/GuideSettings.h"
 #include "gui/platform/QtText.h"
@@ -339,6 +340,10 @@ void MDIForm1::endProgram() {
     if (ending_) {
         return;
     }
+    // The data editor's unsaved changes are not given up without asking.
+    if (auto* editor = app_.loaded<DataEditor>(); editor && !editor->mayClose()) {
+        return;
+    }
     ending_ = true;
     closeEverything();
     hide();
@@ -355,9 +360,14 @@ bool MDIForm1::event(QEvent* e) {
 }
 
 void MDIForm1::closeEvent(QCloseEvent* e) {
-    // The close box ends the program without asking.
-    e->accept();
+    // The close box ends the program without asking (unless the data editor
+    // holds changes and the person keeps them).
     endProgram();
+    if (ending_) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
 }
 
 MDIForm1& ShowMainWindow(App& app, int heightTwips) {

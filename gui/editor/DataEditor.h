@@ -40,6 +40,10 @@ class DataEditor : public FormWindow {
     // cannot be read.
     bool openDatabase(const QString& path);
 
+    // Asks before unsaved changes are given up; true when the window may
+    // go (ending the program asks this too).
+    bool mayClose() { return mayDiscard(); }
+
     // The plant shown in the form (0-based row), -1 for none.
     int currentPlant() const { return current_; }
     void selectPlant(int row);

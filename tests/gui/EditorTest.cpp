@@ -10,6 +10,7 @@
 #include "core/finders/NameSearch.h"
 #include "core/search/Search.h"
 #include "gui/app/Commands.h"
+#include "gui/app/MainWindow.h"
 #include "gui/conditions/Form11.h"
 #include "gui/editor/CategoryChooser.h"
 #include "gui/editor/DataEditor.h"
@@ -545,6 +546,25 @@ class EditorTest : public QObject {
         w.messages->expect(QStringLiteral("植物データ編集"), ask, Answer::Yes);
         again.close();
         QVERIFY(!w.app->loaded<DataEditor>());
+        w.verifyMessages();
+    }
+
+    void endingTheProgramAsksForUnsavedChanges() {
+        EditorWorld w;
+        MDIForm1& main = ShowMainWindow(*w.app, 1215);
+        int quits = 0;
+        main.setQuitHandler([&quits] { ++quits; });
+        DataEditor& e = w.openNew();
+        requireChild<QPushButton>(&e, QStringLiteral("AddButton"))->click();
+        const QString ask = QStringLiteral("保存していない変更があります。保存せずに進めますか？");
+        w.messages->expect(QStringLiteral("植物データ編集"), ask, Answer::No);
+        main.close();
+        QCOMPARE(quits, 0);
+        QVERIFY(w.app->loaded<DataEditor>());
+        QVERIFY(main.isVisible());
+        w.messages->expect(QStringLiteral("植物データ編集"), ask, Answer::Yes);
+        main.endProgram();
+        QCOMPARE(quits, 1);
         w.verifyMessages();
     }
 
