@@ -1,6 +1,4 @@
-#include "cli/CheckCommand.h"
-
-#include "cli/Output.h"
+#include "cli/Command.h"
 #include "core/database/DataCheck.h"
 
 #include <iostream>
@@ -32,12 +30,16 @@ void printProblem(const DataProblem& p) {
     std::cout << ": " << utf8(p.message) << '\n';
 }
 
-} // namespace
+struct CheckArgs {
+    Common common;
+};
 
+// Exit 0 when the program loads the database (at start-up and through data
+// file selection), 2 when it does not.
 int runCheck(const CheckArgs& args) {
-    const DataCheckReport report = CheckDataFiles(fromUtf8(args.db));
+    const DataCheckReport report = CheckDataFiles(pathArgument(args.common.db));
     const bool loads = report.loadsAtStartUp && report.loadsBySelection;
-    if (args.json) {
+    if (args.common.json) {
         nlohmann::json problems = nlohmann::json::array();
         for (const DataProblem& p : report.problems) {
             problems.push_back({{"file", p.file},
@@ -71,4 +73,12 @@ int runCheck(const CheckArgs& args) {
     return loads ? ExitOk : ExitLoadFailed;
 }
 
+const CommandRegistration checkCommand{
+    120, [](CLI::App& app, Invocation& run) {
+        auto [sub, a] = addCommand(app, run, "check",
+                                   "list the problems of a database and its data folder", runCheck);
+        addCommon(*sub, a.common);
+    }};
+
+} // namespace
 } // namespace kuyu::cli

@@ -1,4 +1,5 @@
 #include "cli/CsvCommands.h"
+#include "cli/Command.h"
 
 #include "cli/Output.h"
 #include "core/Errors.h"
@@ -160,5 +161,23 @@ int runImportCsv(const CsvArgs& args) {
     std::cout << "植物 " << data->count() << " 件を " << args.db << " に書きました\n";
     return ExitOk;
 }
+
+} // namespace kuyu::cli
+
+namespace kuyu::cli {
+
+namespace {
+
+// export-csv and import-csv on the subcommand list, after the built-in ones.
+const CommandRegistration csvCommands{130, [](CLI::App& app, Invocation& run) {
+    auto commands = std::make_shared<CsvCommands>();
+    addCsvCommands(app, *commands);
+    commands->exportCmd->callback(
+        [&run, commands] { run.status = runExportCsv(commands->exportArgs); });
+    commands->importCmd->callback(
+        [&run, commands] { run.status = runImportCsv(commands->importArgs); });
+}};
+
+} // namespace
 
 } // namespace kuyu::cli

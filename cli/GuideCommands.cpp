@@ -1,9 +1,6 @@
-#include "cli/GuideCommands.h"
-
-#include "cli/Output.h"
+#include "cli/Command.h"
 #include "core/conditions/Conditions.h"
 #include "core/guide/Guide.h"
-#include "core/state/StartUpState.h"
 
 #include <cstdio>
 
@@ -13,16 +10,28 @@ namespace {
 
 using nlohmann::json;
 
-int modeNumber(const std::string& mode) {
-    return mode == "fuzzy" ? 1 : mode == "ai" ? 2 : 0;
-}
+struct GuideArgs {
+    Common common;
+    std::string selection = "0000000000";
+    std::string mode = "plain";
+    std::string name;
+};
 
-bool load(AppState& state, const std::string& db, bool asJson, int& status) {
-    if (const auto failure = InitialiseState(state, fromUtf8(db))) {
-        status = reportLoadFailure(*failure, asJson);
-        return false;
-    }
-    return true;
+struct ExplainArgs {
+    Common common;
+    std::string key;
+    std::string selection = "0000000000";
+    std::string mode = "plain";
+    std::string name;
+};
+
+struct CompareArgs {
+    Common common;
+    std::vector<std::string> keys; // exactly two
+};
+
+int modeNumber(const std::string& mode) {
+    return mode == "fuzzy" ? search::Fuzzy : mode == "ai" ? search::Ai : search::Plain;
 }
 
 GuideQuery makeQuery(const AppState& state, const std::string& selection, const std::string& mode,
@@ -50,18 +59,11 @@ std::string twoDecimals(double value) {
     return buffer;
 }
 
-} // namespace
-
-int runGuide(const GuideArgs& a) {
-    AppState state;
-    int status = ExitOk;
-    if (!load(state, a.db, a.json, status)) {
-        return status;
-    }
+int runGuide(const GuideArgs& a, AppState& state) {
     const GuideIndex index(state);
     const GuideCounts counts = CountRemaining(index, makeQuery(state, a.selection, a.mode, a.name));
     const std::vector<int> ranking = RankCategories(counts);
-    if (a.json) {
+    if (a.common.json) {
         json categories = json::array();
         for (const auto& c : counts.categories) {
             json options = json::array();
@@ -95,12 +97,7 @@ int runGuide(const GuideArgs& a) {
     return ExitOk;
 }
 
-int runExplain(const ExplainArgs& a) {
-    AppState state;
-    int status = ExitOk;
-    if (!load(state, a.db, a.json, status)) {
-        return status;
-    }
+int runExplain(const ExplainArgs& a, AppState& state) {
     const int row = findPlant(state, a.key);
     if (row == 0) {
         return ExitNotFound;
@@ -108,8 +105,10 @@ int runExplain(const ExplainArgs& a) {
     const GuideIndex index(state);
     const GuideQuery query = makeQuery(state, a.selection, a.mode, a.name);
     const WhyOut w = ExplainPlant(state, index, row, query);
-    const bool listed = query.mode == 1 ? w.keptFuzzy : query.mode == 2 ? w.keptAi : w.keptPlain;
-    if (a.json) {
+    const bool listed = query.mode == search::Fuzzy ? w.keptFuzzy
+                        : query.mode == search::Ai  ? w.keptAi
+                                                    : w.keptPlain;
+    if (a.common.json) {
         json differences = json::array();
         for (const auto& d : w.differences) {
             differences.push_back({{"category", d.category},
@@ -136,19 +135,14 @@ int runExplain(const ExplainArgs& a) {
     return ExitOk;
 }
 
-int runCompare(const CompareArgs& a) {
-    AppState state;
-    int status = ExitOk;
-    if (!load(state, a.db, a.json, status)) {
-        return status;
-    }
+int runCompare(const CompareArgs& a, AppState& state) {
     const int rowA = findPlant(state, a.keys.at(0));
     const int rowB = rowA == 0 ? 0 : findPlant(state, a.keys.at(1));
     if (rowA == 0 || rowB == 0) {
         return ExitNotFound;
     }
     const auto rows = ComparePlants(state, rowA, rowB);
-    if (a.json) {
+    if (a.common.json) {
         json out = json::array();
         for (const auto& r : rows) {
             out.push_back({{"category", r.category},
@@ -168,4 +162,40 @@ int runCompare(const CompareArgs& a) {
     return ExitOk;
 }
 
+// --selection, --mode and --name: what the guide is asked about.
+void addQueryOptions(CLI::App& sub, std::string& selection, std::string& mode, std::string& name) {
+    addSelectionOption(sub, selection);
+    sub.add_option("--mode", mode, "plain, fuzzy or ai")
+        ->check(CLI::IsMember({"plain", "fuzzy", "ai"}));
+    sub.add_option("--name", name, "the name box text");
+}
+
+const std::string GuideDbHelp = "plant database file";
+
+const CommandRegistration guideCommand{
+    90, [](CLI::App& app, Invocation& run) {
+        auto [sub, a] = addDatabaseCommand(
+            app, run, "guide", "the count each option would leave, best character first", runGuide,
+            GuideDbHelp);
+        addQueryOptions(*sub, a.selection, a.mode, a.name);
+    }};
+
+const CommandRegistration explainCommand{
+    100, [](CLI::App& app, Invocation& run) {
+        auto [sub, a] = addDatabaseCommand(app, run, "explain", "why a plant is not listed",
+                                           runExplain, GuideDbHelp);
+        sub->add_option("--key", a.key, "plant name, key or alias")->required();
+        addQueryOptions(*sub, a.selection, a.mode, a.name);
+    }};
+
+const CommandRegistration compareCommand{
+    110, [](CLI::App& app, Invocation& run) {
+        auto [sub, a] = addDatabaseCommand(app, run, "compare", "two plants side by side",
+                                           runCompare, GuideDbHelp);
+        sub->add_option("--key", a.keys, "plant name, key or alias (twice)")
+            ->required()
+            ->expected(2);
+    }};
+
+} // namespace
 } // namespace kuyu::cli

@@ -1,6 +1,4 @@
-#include "cli/PictureCommands.h"
-
-#include "cli/Output.h"
+#include "cli/Command.h"
 #include "core/database/Database.h"
 #include "core/files/Files.h"
 #include "core/images/PiFile.h"
@@ -42,16 +40,16 @@ std::pair<int, std::string> decodeFailure(const Text& path, const pi::PiPicture&
         struct stat st {};
         if (::stat(native->c_str(), &st) == 0 &&
             static_cast<std::uint64_t>(st.st_size) > pi::kMaxFileBytes) {
-            return {7, "the file is too large for a Pi picture"};
+            return {err::OutOfMemory, "the file is too large for a Pi picture"};
         }
     }
     switch (picture.error()) {
     case pi::PiError::UnknownFormat:
         return {err::InvalidPicture, "not a Pi picture"};
     case pi::PiError::TooLarge:
-        return {7, "the picture is larger than 64 megapixels"};
+        return {err::OutOfMemory, "the picture is larger than 64 megapixels"};
     case pi::PiError::OutOfMemory:
-        return {7, "not enough memory for the picture"};
+        return {err::OutOfMemory, "not enough memory for the picture"};
     case pi::PiError::FileUnreadable:
         return {err::DeviceIo, "the file cannot be read"};
     default:
@@ -118,22 +116,27 @@ class TempFile {
     bool kept_ = false;
 };
 
-} // namespace
+struct DecodePiArgs {
+    Common common;
+    std::string input;
+    std::string output;
+};
 
+// Writes a binary PPM (P6, top row first) and prints WIDTHxHEIGHT.
 int runDecodePi(const DecodePiArgs& args) {
-    const Text input = fromUtf8(args.input);
+    const Text input = pathArgument(args.input);
     const pi::PiPicture picture = pi::decodePiFile(input);
     if (picture.isNull()) {
         const auto [error, why] = decodeFailure(input, picture);
         return reportFailure(ExitNotFound, error, "cannot decode " + args.input + ": " + why,
-                             args.json);
+                             args.common.json);
     }
     // Written to a new file that replaces OUT only when complete: a failed
     // write leaves whatever OUT held.
     TempFile out(args.output);
     const auto cannotWrite = [&args](const char* why) {
         return reportFailure(ExitNotFound, err::DeviceIo,
-                             "cannot write " + args.output + ": " + why, args.json);
+                             "cannot write " + args.output + ": " + why, args.common.json);
     };
     if (!out.ok()) {
         return cannotWrite(std::strerror(errno));
@@ -161,32 +164,12 @@ int runDecodePi(const DecodePiArgs& args) {
     if (!out.commit(args.output)) {
         return cannotWrite(std::strerror(errno));
     }
-    if (args.json) {
+    if (args.common.json) {
         printJson({{"width", picture.width()}, {"height", picture.height()}});
     } else {
         std::cout << picture.width() << 'x' << picture.height() << '\n';
     }
     return ExitOk;
-}
-
-namespace {
-
-// A name on disk as text: each part of the path that is not UTF-8 was
-// written by Windows media in CP932.
-Text nativePathText(const std::string& native) {
-    Text out;
-    std::size_t start = 0;
-    while (start <= native.size()) {
-        const std::size_t slash = std::min(native.find('/', start), native.size());
-        const std::string part = native.substr(start, slash - start);
-        const Text asUtf8 = fromUtf8(part);
-        out += toUtf8(asUtf8) == part ? asUtf8 : decodeCp932(part);
-        if (slash < native.size()) {
-            out += U'/';
-        }
-        start = slash + 1;
-    }
-    return out;
 }
 
 PictureSet pictureSet(const std::string& kind) {
@@ -199,19 +182,25 @@ PictureSet pictureSet(const std::string& kind) {
     return PictureSet::Plant;
 }
 
-} // namespace
+struct FindPictureArgs {
+    Common common;
+    std::string base;
+    std::string kind = "plant";
+};
 
+// Prints the path the lookup would open; exit status 1 when none.
 int runFindPicture(const FindPictureArgs& args) {
-    const Text folder = args.db.empty() ? Text{} : DataFolderOf(fromUtf8(args.db));
+    const Text folder =
+        args.common.db.empty() ? Text{} : DataFolderOf(pathArgument(args.common.db));
     const auto found = findPicture(fromUtf8(args.base), folder, pictureSet(args.kind));
     if (!found) {
         return reportFailure(ExitNotFound, err::FileNotFound, "no picture for " + args.base,
-                             args.json);
+                             args.common.json);
     }
     // Show the file as it is named on disk (its letter case may differ).
     const auto native = resolvePath(*found);
-    const Text path = native ? nativePathText(*native) : *found;
-    if (args.json) {
+    const Text path = native ? pathFromNative(*native) : *found;
+    if (args.common.json) {
         printJson({{"path", toUtf8(path)}, {"candidate", toUtf8(*found)}});
     } else {
         printLine(path);
@@ -219,4 +208,24 @@ int runFindPicture(const FindPictureArgs& args) {
     return ExitOk;
 }
 
+const CommandRegistration decodeCommand{
+    70, [](CLI::App& app, Invocation& run) {
+        auto [sub, a] =
+            addCommand(app, run, "decode-pi", "decode a Pi picture into a PPM file", runDecodePi);
+        sub->add_option("FILE", a.input, "Pi file")->required();
+        sub->add_option("OUT", a.output, "PPM file to write")->required();
+        addJsonFlag(*sub, a.common);
+    }};
+
+const CommandRegistration findCommand{
+    80, [](CLI::App& app, Invocation& run) {
+        auto [sub, a] = addCommand(app, run, "find-picture", "the picture file a window would open",
+                                   runFindPicture);
+        addCommon(*sub, a.common, "plant database file (sets the data folder)");
+        sub->add_option("--base", a.base, "base name of the picture")->required();
+        sub->add_option("--kind", a.kind, "plant, window or illustration")
+            ->check(CLI::IsMember({"plant", "window", "illustration"}));
+    }};
+
+} // namespace
 } // namespace kuyu::cli

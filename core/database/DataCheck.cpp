@@ -9,21 +9,14 @@
 #include "core/state/CodeLetters.h"
 #include "core/state/PlantCode.h"
 
-#include <dirent.h>
-
 #include <algorithm>
 #include <array>
 #include <map>
-#include <memory>
 #include <set>
 
 namespace kuyu {
 
 namespace {
-
-// The same limits the program reads with.
-constexpr std::size_t MaxFileBytes = std::size_t{32} << 20;
-const Text AliasFileName = U"SNAME.DAT";
 
 struct Record {
     std::array<Text, 3> fields;
@@ -82,14 +75,6 @@ Text number(long n) {
     return decimal(n);
 }
 
-Text keyOf(const Text& name) {
-    Text key = left(name, 8);
-    while (!key.empty() && key.back() == U' ') {
-        key.pop_back();
-    }
-    return key;
-}
-
 // What is wrong with character `pos` (1-based) of a code, or empty.
 Text codeCharacterProblem(const Text& code, std::size_t pos) {
     const char32_t c = code[pos - 1];
@@ -122,42 +107,15 @@ Text nameForMessage(const Text& name) {
     return U"「" + name + U"」";
 }
 
-bool endsWithIgnoringCase(const Text& s, const Text& suffix) {
-    if (s.size() < suffix.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        char32_t a = s[s.size() - suffix.size() + i];
-        char32_t b = suffix[i];
-        if (a >= U'a' && a <= U'z') {
-            a -= 32;
-        }
-        if (b >= U'a' && b <= U'z') {
-            b -= 32;
-        }
-        if (a != b) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// File names of a folder, decoded: UTF-8 where the bytes are UTF-8, CP932
-// otherwise (as Windows media left them).
+// File names of a folder as a person reads them, sorted.
 std::vector<Text> folderNames(const Text& folder) {
+    const auto native = resolvePath(folder.empty() ? Text(U".") : folder);
     std::vector<Text> names;
-    const std::string native = folder.empty() ? std::string(".") : toUtf8(folder);
-    std::unique_ptr<DIR, int (*)(DIR*)> d(opendir(native.c_str()), closedir);
-    if (!d) {
+    if (!native) {
         return names;
     }
-    while (const dirent* e = readdir(d.get())) {
-        const std::string raw = e->d_name;
-        if (raw == "." || raw == "..") {
-            continue;
-        }
-        const Text asUtf8 = fromUtf8(raw);
-        names.push_back(toUtf8(asUtf8) == raw ? asUtf8 : decodeCp932(raw));
+    for (FolderEntry& e : listDirectory(*native, EntryKinds::Skip)) {
+        names.push_back(std::move(e.name));
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -254,7 +212,7 @@ class TableChecker {
         std::map<Text, std::size_t> firstOf;
         const auto& p = t_.plants;
         for (std::size_t i = 0; i < p.size(); ++i) {
-            const Text key = keyOf(p[i].name);
+            const Text key = PlantKey(p[i].name);
             auto [it, fresh] = firstOf.emplace(key, i);
             if (!fresh) {
                 const std::size_t j = it->second;
@@ -310,7 +268,7 @@ class TableChecker {
         std::set<Text> keys;
         std::set<Text> closeUpStems;
         for (const CheckedPlant& p : t_.plants) {
-            keys.insert(keyOf(p.name));
+            keys.insert(PlantKey(p.name));
             Text stem = left(p.name, 7);
             while (!stem.empty() && stem.back() == U' ') {
                 stem.pop_back();
@@ -320,7 +278,7 @@ class TableChecker {
         const Text& folder = t_.folder;
         for (std::size_t i = 0; i < t_.plants.size(); ++i) {
             const CheckedPlant& p = t_.plants[i];
-            const Text key = keyOf(p.name);
+            const Text key = PlantKey(p.name);
             if (!key.empty() && !t_.picturesToCome.contains(key) &&
                 !findPicture(key, folder, PictureSet::PlantWindow)) {
                 add("folder", p.line, static_cast<int>(i + 1), 0, "no-picture",
@@ -329,7 +287,7 @@ class TableChecker {
             }
         }
         for (const Text& file : folderNames(folder)) {
-            if (endsWithIgnoringCase(file, U".TXT")) {
+            if (endsWithIgnoringAsciiCase(file, U".TXT")) {
                 const Text base = file.substr(0, file.size() - 4);
                 if (!keys.contains(base)) {
                     add("folder", 0, 0, 0, "orphan-note",
@@ -338,7 +296,7 @@ class TableChecker {
                 continue;
             }
             for (const Text& ext : pictureExtensions()) {
-                if (!endsWithIgnoringCase(file, ext)) {
+                if (!endsWithIgnoringAsciiCase(file, ext)) {
                     continue;
                 }
                 const Text base = file.substr(0, file.size() - ext.size());
@@ -384,7 +342,7 @@ class Checker {
     void readDatabase() {
         std::string bytes;
         try {
-            bytes = readWholeFile(path_, MaxFileBytes);
+            bytes = readWholeFile(path_, MaxDataFileBytes);
         } catch (const RunTimeError& e) {
             const Text why = e.number() == err::FileNotFound
                                  ? Text(U"データファイルがみつかりません")
@@ -438,7 +396,7 @@ class Checker {
         }
         std::string bytes;
         try {
-            bytes = readWholeFile(path, MaxFileBytes);
+            bytes = readWholeFile(path, MaxDataFileBytes);
         } catch (const RunTimeError& e) {
             add("aliases", 0, 0, 0, "unreadable",
                 errorNumberText(e.number()) + U"（別名は使われません）");

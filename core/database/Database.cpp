@@ -14,7 +14,6 @@ namespace kuyu {
 namespace {
 
 const Text DefaultDataFile = U"KUYU.DAT";
-const Text AliasFileName = U"SNAME.DAT";
 
 const Text ErrorTitle = U"エラーメッセージ";
 const Text NoticeTitle = U"お知らせ";
@@ -23,12 +22,6 @@ const Text DataFileMissing2 = U"ｵﾌﾟｼｮﾝでﾃﾞｰﾀﾌｧｲﾙを
 const Text CannotLoad = U"ファイルがロードできません";
 const Text LoadedAs1 = U"検索データとして";
 const Text LoadedAs2 = U"をロードしました";
-
-// 2000 records of any sensible length fit many times over. A larger file is
-// refused before it is read (error 7, out of memory): a video or disc image
-// chosen by mistake would otherwise be pulled into memory whole, four times
-// over once decoded.
-constexpr std::size_t MaxDataFileBytes = std::size_t{32} << 20;
 
 // A plant table read in full, not yet in use.
 struct PlantTable {

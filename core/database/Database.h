@@ -11,6 +11,16 @@
 
 namespace kuyu {
 
+// The alias file's name, looked for in the data folder, then in the current
+// folder.
+inline const Text AliasFileName = U"SNAME.DAT";
+
+// The largest KUYU.DAT or SNAME.DAT the program reads. 2000 records of any
+// sensible length fit many times over. A larger file is refused before it is
+// read (error 7, out of memory): a video or disc image chosen by mistake
+// would otherwise be pulled into memory whole, four times over once decoded.
+inline constexpr std::size_t MaxDataFileBytes = std::size_t{32} << 20;
+
 // Sequential-input field reader over decoded file text. Fields end at a comma
 // or a line end (CR LF, a lone CR or a lone LF); blanks before a field are
 // skipped; a field that starts with a double quote runs to the closing quote.

@@ -94,12 +94,12 @@ int FindPlantByKey(const AppState& state, const Text& key) {
     if (key.empty()) {
         return 0;
     }
-    const Text wanted = left(key, 8);
+    const Text wanted = PlantKey(key);
     int found = 0;
     // The last plant that agrees wins, as every window that opens a plant
     // by its key has always shown it.
     for (int i = 1; i <= state.PlantCount; ++i) {
-        if (left(state.name(i), 8) == wanted) {
+        if (PlantKey(state.name(i)) == wanted) {
             found = i;
         }
     }

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -21,10 +21,6 @@ namespace kuyu {
 
 namespace {
 
-struct DirCloser {
-    void operator()(DIR* d) const { closedir(d); }
-};
-
 struct Fd {
     int fd = -1;
     explicit Fd(int f) : fd(f) {}
@@ -36,20 +32,6 @@ struct Fd {
         }
     }
 };
-
-constexpr int kOutOfMemory = 7;
-
-char32_t foldAscii(char32_t c) {
-    return (c >= U'a' && c <= U'z') ? c - 32 : c;
-}
-
-Text folded(TextView t) {
-    Text out(t);
-    for (auto& c : out) {
-        c = foldAscii(c);
-    }
-    return out;
-}
 
 // A name the system will not let us look at (a folder on the way that we may
 // not enter) counts as present: opening it then reports the access error
@@ -103,8 +85,9 @@ void keepSmallest(std::unordered_map<Text, std::string>& index, Text key, const 
 }
 
 std::shared_ptr<const DirIndex> scanDirectory(const std::string& dir, const struct stat& st) {
-    std::unique_ptr<DIR, DirCloser> d(opendir(dir.c_str()));
-    if (!d) {
+    int error = 0;
+    const std::vector<FolderEntry> entries = listDirectory(dir, EntryKinds::Skip, &error);
+    if (error != 0) {
         return nullptr;
     }
     auto index = std::make_shared<DirIndex>();
@@ -112,16 +95,11 @@ std::shared_ptr<const DirIndex> scanDirectory(const std::string& dir, const stru
     index->ctime = st.st_ctim;
     index->device = st.st_dev;
     index->inode = st.st_ino;
-    while (dirent* e = readdir(d.get())) {
-        const std::string entry = e->d_name;
-        if (entry == "." || entry == "..") {
-            continue;
+    for (const FolderEntry& e : entries) {
+        if (isUtf8Name(e.native)) {
+            keepSmallest(index->byUtf8, upperAscii(e.name), e.native);
         }
-        const Text asUtf8 = fromUtf8(entry);
-        if (asUtf8.find(U'\uFFFD') == Text::npos) {
-            keepSmallest(index->byUtf8, folded(asUtf8), entry);
-        }
-        keepSmallest(index->byCp932, folded(decodeCp932(entry)), entry);
+        keepSmallest(index->byCp932, upperAscii(decodeCp932(e.native)), e.native);
     }
     return index;
 }
@@ -191,7 +169,7 @@ std::optional<std::string> findEntry(const std::string& dir, const Text& name) {
     if (!index) {
         return std::nullopt;
     }
-    const Text key = folded(name);
+    const Text key = upperAscii(name);
     if (auto it = index->byUtf8.find(key); it != index->byUtf8.end()) {
         return it->second;
     }
@@ -235,7 +213,58 @@ int openDataFile(const std::string& native, int& error) {
     return fd;
 }
 
+int folderErrorNumber(const std::error_code& ec) {
+    return ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory
+               ? err::PathNotFound
+               : err::PathFileAccess;
+}
+
 } // namespace
+
+bool isUtf8Name(std::string_view native) {
+    return toUtf8(fromUtf8(native)) == native;
+}
+
+Text readableFileName(std::string_view native) {
+    Text asUtf8 = fromUtf8(native);
+    return toUtf8(asUtf8) == native ? asUtf8 : decodeCp932(native);
+}
+
+Text pathFromNative(std::string_view native) {
+    Text path;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t slash = native.find('/', pos);
+        path += readableFileName(native.substr(pos, slash - pos));
+        if (slash == std::string_view::npos) {
+            return path;
+        }
+        path += U'/';
+        pos = slash + 1;
+    }
+}
+
+std::vector<FolderEntry> listDirectory(const std::string& native, EntryKinds kinds, int* error) {
+    namespace fs = std::filesystem;
+    std::vector<FolderEntry> out;
+    std::error_code ec;
+    fs::directory_iterator it(native.empty() ? fs::path(".") : fs::path(native), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        FolderEntry e;
+        e.native = it->path().filename().native();
+        e.name = readableFileName(e.native);
+        if (kinds == EntryKinds::Read) {
+            std::error_code typeError;
+            e.isFolder = it->is_directory(typeError);
+            e.isFile = !e.isFolder && it->is_regular_file(typeError);
+        }
+        out.push_back(std::move(e));
+    }
+    if (error != nullptr) {
+        *error = ec ? folderErrorNumber(ec) : 0;
+    }
+    return out;
+}
 
 std::optional<std::string> resolvePath(const Text& path) {
     if (unusable(path)) {
@@ -330,7 +359,7 @@ std::string readWholeFile(const Text& path, std::size_t maxBytes) {
     }
     struct stat st {};
     if (::fstat(f.fd, &st) == 0 && static_cast<std::uint64_t>(st.st_size) > maxBytes) {
-        throw RunTimeError(kOutOfMemory);
+        throw RunTimeError(err::OutOfMemory);
     }
     std::string data;
     char buffer[65536];
@@ -346,7 +375,7 @@ std::string readWholeFile(const Text& path, std::size_t maxBytes) {
             break;
         }
         if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
-            throw RunTimeError(kOutOfMemory); // grew while being read
+            throw RunTimeError(err::OutOfMemory); // grew while being read
         }
         data.append(buffer, static_cast<std::size_t>(n));
     }

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kuyu {
 
@@ -29,6 +30,36 @@ std::string readWholeFile(const Text& path);
 // (RunTimeError 7, out of memory), so a huge file chosen by mistake is not
 // pulled into memory.
 std::string readWholeFile(const Text& path, std::size_t maxBytes);
+
+// The name a person reads for a name on disk: its UTF-8 reading when the
+// bytes are UTF-8, otherwise its CP932 reading (names written by Windows).
+// Every listing of a folder decodes names by this one rule.
+bool isUtf8Name(std::string_view native);
+Text readableFileName(std::string_view native);
+
+// A path given as bytes (a command-line argument), each "/"-separated
+// component read by the rule above, so that resolvePath finds the same bytes
+// again: a UTF-8 parent folder may hold a folder named in CP932.
+Text pathFromNative(std::string_view native);
+
+// One entry of a folder: its name on disk and the name a person reads.
+struct FolderEntry {
+    std::string native;
+    Text name;
+    // Filled only when the listing was asked for kinds: a folder, a plain
+    // file (links followed); a dangling link is neither.
+    bool isFolder = false;
+    bool isFile = false;
+};
+enum class EntryKinds { Skip, Read };
+
+// The entries of the folder `native` (names on disk; "" is the current
+// folder), "." and ".." left out, in the order the system lists them.
+// `error` (when given) becomes 0, 76 when the folder is missing or not a
+// folder, or 75 when it may not be read; the entries read before a failure
+// are kept.
+std::vector<FolderEntry> listDirectory(const std::string& native, EntryKinds kinds,
+                                       int* error = nullptr);
 
 // Folder listings are kept while a folder is unchanged, once it has been
 // unchanged for this long (2 seconds). For tests.

@@ -7,9 +7,6 @@ namespace {
 const Text EmptyNameMessage = U"植物名を入力してください";
 const Text NotKatakanaMessage = U"半角ｶﾀｶﾅで植物名を入力してください";
 const Text MessageTitle = U"メッセージ";
-const Text NoMatch = U"    該当する植物はありません";
-const Text CountPrefix = U"  以上  ";
-const Text CountSuffix = U" 種類 です";
 const Text PartialNameMark = U"･";
 const Text PartialAliasMark = U"*";
 
@@ -112,7 +109,7 @@ NameMatchListView ShowNameMatchList(AppState& state) {
     NameMatchListView view;
     const int rows = state.ResultCount;
     if (rows <= 0) {
-        view.count = {NoMatch, LightRed};
+        view.count = {ResultCountWords(0), LightRed};
         return view;
     }
     std::vector<Text> keys;
@@ -135,7 +132,7 @@ NameMatchListView ShowNameMatchList(AppState& state) {
         }
     }
     state.ResultCount = static_cast<std::int16_t>(rows - duplicates);
-    view.count = {CountPrefix + numberWithSign(state.ResultCount) + U" " + CountSuffix, Magenta};
+    view.count = {ResultCountWords(state.ResultCount), Magenta};
     return view;
 }
 

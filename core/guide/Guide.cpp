@@ -32,9 +32,9 @@ bool has(OptionMask m, int digit) {
 // Is a plant with these disagreement counts listed in `mode`?
 bool listedIn(int mode, int plainMisses, int aiMisses) {
     switch (mode) {
-    case 1:
+    case search::Fuzzy:
         return plainMisses <= 1;
-    case 2:
+    case search::Ai:
         return plainMisses == 0 || aiMisses == 0;
     default:
         return plainMisses == 0;
@@ -134,35 +134,10 @@ GuideIndex::GuideIndex(const AppState& state)
     }
 }
 
-std::vector<char> NamePassSet(const AppState& state, const Text& nameKey) {
-    const int count = std::max<int>(state.PlantCount, 0);
-    std::vector<char> pass(static_cast<std::size_t>(count) + 1, nameKey.empty() ? 1 : 0);
-    if (nameKey.empty()) {
-        return pass;
-    }
-    for (int j = 1; j <= count; ++j) {
-        if (state.PlantName[static_cast<std::size_t>(j)].find(nameKey) != Text::npos) {
-            pass[static_cast<std::size_t>(j)] = 1;
-        }
-    }
-    const AliasTable aliases = ReadAliases(state);
-    for (int e = 1; e <= aliases.count; ++e) {
-        if (aliases.Alias[static_cast<std::size_t>(e)].find(nameKey) == Text::npos) {
-            continue;
-        }
-        const Text& plant = aliases.PlantName[static_cast<std::size_t>(e)];
-        for (int j = 1; j <= count; ++j) {
-            if (state.PlantName[static_cast<std::size_t>(j)] == plant) {
-                pass[static_cast<std::size_t>(j)] = 1;
-            }
-        }
-    }
-    return pass;
-}
-
 GuideCounts CountRemaining(const GuideIndex& index, const GuideQuery& query) {
     GuideCounts out;
-    const int mode = (query.mode == 1 || query.mode == 2) ? query.mode : 0;
+    const int mode =
+        (query.mode == search::Fuzzy || query.mode == search::Ai) ? query.mode : search::Plain;
     std::array<int, CategoryCount + 1> chosen{};
     std::array<OptionMask, CategoryCount + 1> realOptions{};
     for (int k = 1; k <= CategoryCount; ++k) {
@@ -208,10 +183,10 @@ GuideCounts CountRemaining(const GuideIndex& index, const GuideQuery& query) {
             }
             OptionMask m = 0;
             switch (mode) {
-            case 1:
+            case search::Fuzzy:
                 m = dk == 0 ? AllDigits : index.plainMask(j, k);
                 break;
-            case 2:
+            case search::Ai:
                 m = static_cast<OptionMask>((dk == 0 ? index.plainMask(j, k) : 0) |
                                             (ak == 0 ? index.aiMask(j, k) : 0));
                 break;
@@ -308,9 +283,9 @@ WhyOut ExplainPlant(const AppState& state, const GuideIndex& index, int row,
     w.nameMatches =
         query.namePass.empty() || (static_cast<std::size_t>(row) < query.namePass.size() &&
                                    query.namePass[static_cast<std::size_t>(row)]);
-    w.keptPlain = w.nameMatches && listedIn(0, plainMisses, aiMisses);
-    w.keptFuzzy = w.nameMatches && listedIn(1, plainMisses, aiMisses);
-    w.keptAi = w.nameMatches && listedIn(2, plainMisses, aiMisses);
+    w.keptPlain = w.nameMatches && listedIn(search::Plain, plainMisses, aiMisses);
+    w.keptFuzzy = w.nameMatches && listedIn(search::Fuzzy, plainMisses, aiMisses);
+    w.keptAi = w.nameMatches && listedIn(search::Ai, plainMisses, aiMisses);
     return w;
 }
 

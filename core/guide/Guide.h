@@ -5,6 +5,7 @@
 // agreement of every plant with every option is worked out once per load
 // (GuideIndex), and the counts are then sums over those masks.
 
+#include "core/search/Search.h"
 #include "core/state/AppState.h"
 
 #include <array>
@@ -37,17 +38,13 @@ class GuideIndex {
     std::vector<OptionMask> ai_;    // the AI search's second pass
 };
 
-// The plants a name box lets through, as FilterByName marks them: rows
-// 1..PlantCount (row 0 unused). An empty key lets every plant through. Reads
-// the alias file.
-std::vector<char> NamePassSet(const AppState& state, const Text& nameKey);
-
 // What the guide asks about: the selection (characters 1..10 are the
-// category digits), the search mode (0 plain, 1 fuzzy, 2 AI; anything else
-// counts as plain) and the plants the name box lets through (empty: all).
+// category digits), the search mode (a search::Mode: Plain, Fuzzy or Ai;
+// anything else counts as plain) and the plants the name box lets through
+// (empty: all; see NamePassSet).
 struct GuideQuery {
     Text selection;
-    int mode = 0;
+    int mode = search::Plain;
     std::vector<char> namePass;
 };
 

@@ -4,37 +4,16 @@
 #include "core/files/Files.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
 
 namespace kuyu {
 
 namespace {
 
-struct DirCloser {
-    void operator()(DIR* d) const { closedir(d); }
-};
-
-char32_t foldAscii(char32_t c) {
-    return (c >= U'a' && c <= U'z') ? c - 32 : c;
-}
-
-Text readableName(const std::string& native) {
-    Text asUtf8 = fromUtf8(native);
-    if (asUtf8.find(U'\uFFFD') == Text::npos) {
-        return asUtf8;
-    }
-    return decodeCp932(native);
-}
-
 bool lessFolded(const Text& a, const Text& b) {
     const auto n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const char32_t x = foldAscii(a[i]);
-        const char32_t y = foldAscii(b[i]);
+        const char32_t x = upperAscii(a[i]);
+        const char32_t y = upperAscii(b[i]);
         if (x != y) {
             return x < y;
         }
@@ -49,7 +28,7 @@ bool globMatch(TextView name, TextView glob) {
     std::size_t starG = TextView::npos;
     std::size_t starN = 0;
     while (n < name.size()) {
-        if (g < glob.size() && (glob[g] == U'?' || foldAscii(glob[g]) == foldAscii(name[n]))) {
+        if (g < glob.size() && (glob[g] == U'?' || upperAscii(glob[g]) == upperAscii(name[n]))) {
             ++n;
             ++g;
         } else if (g < glob.size() && glob[g] == U'*') {
@@ -77,26 +56,20 @@ FolderListing listFolder(const Text& folder) {
         out.error = err::PathNotFound;
         return out;
     }
-    std::unique_ptr<DIR, DirCloser> d(opendir(native->c_str()));
-    if (!d) {
-        out.error = errno == ENOENT || errno == ENOTDIR ? err::PathNotFound : err::PathFileAccess;
-        return out;
-    }
-    const int dirFd = dirfd(d.get());
-    while (const dirent* e = readdir(d.get())) {
-        const std::string entry = e->d_name;
-        if (entry.empty() || entry[0] == '.') {
+    for (FolderEntry& e : listDirectory(*native, EntryKinds::Read, &out.error)) {
+        if (e.native.empty() || e.native[0] == '.') {
             continue;
         }
-        struct stat st {};
-        if (fstatat(dirFd, entry.c_str(), &st, 0) != 0) {
-            continue; // a dangling link, or gone since the listing began
+        if (e.isFolder) {
+            out.folders.push_back(std::move(e.name));
+        } else if (e.isFile) {
+            out.files.push_back(std::move(e.name));
         }
-        if (S_ISDIR(st.st_mode)) {
-            out.folders.push_back(readableName(entry));
-        } else if (S_ISREG(st.st_mode)) {
-            out.files.push_back(readableName(entry));
-        }
+    }
+    if (out.error != 0) {
+        out.folders.clear();
+        out.files.clear();
+        return out;
     }
     std::sort(out.folders.begin(), out.folders.end(), lessFolded);
     std::sort(out.files.begin(), out.files.end(), lessFolded);

@@ -14,18 +14,6 @@ const std::array<const char32_t*, 5> kWindowExtensions = {U".BMP", U".GIF", U".J
                                                           U".PI"};
 const std::array<const char32_t*, 3> kIllustrationExtensions = {U".BMP", U".GIF", U".Pi"};
 
-char32_t upperAscii(char32_t c) {
-    return (c >= U'a' && c <= U'z') ? c - 32 : c;
-}
-
-Text upperAscii(TextView t) {
-    Text out(t);
-    for (auto& c : out) {
-        c = upperAscii(c);
-    }
-    return out;
-}
-
 } // namespace
 
 std::vector<Text> pictureCandidates(const Text& base, const Text& dataFolder, PictureSet set) {

@@ -130,40 +130,52 @@ void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox) {
     state.ResultCount = static_cast<std::int16_t>(n);
 }
 
-void FilterByName(AppState& state) {
-    const auto kept = SharedAliases(state);
-    const AliasTable& aliases = *kept;
-    const Text& key = state.NameKey;
-    const int count = state.PlantCount;
-    auto mark = [&state](int j) {
-        std::int16_t& s = state.MatchScore[j];
-        if (s == 0 || s == 1) {
-            s = static_cast<std::int16_t>(s - 9);
-        }
-    };
+std::vector<char> NamePassSet(const AppState& state, const Text& nameKey) {
+    const int count = std::max<int>(state.PlantCount, 0);
+    std::vector<char> pass(static_cast<std::size_t>(count) + 1, nameKey.empty() ? 1 : 0);
+    if (nameKey.empty()) {
+        return pass;
+    }
     for (int j = 1; j <= count; ++j) {
-        if (state.PlantName[j].find(key) != Text::npos) {
-            mark(j);
+        if (state.PlantName[static_cast<std::size_t>(j)].find(nameKey) != Text::npos) {
+            pass[static_cast<std::size_t>(j)] = 1;
         }
     }
+    const auto kept = SharedAliases(state);
+    const AliasTable& aliases = *kept;
     for (int e = 1; e <= aliases.count; ++e) {
-        if (aliases.Alias[e].find(key) == Text::npos) {
+        if (aliases.Alias[static_cast<std::size_t>(e)].find(nameKey) == Text::npos) {
             continue;
         }
-        const Text& plant = aliases.PlantName[e];
+        const Text& plant = aliases.PlantName[static_cast<std::size_t>(e)];
         for (int j = 1; j <= count; ++j) {
-            if (state.PlantName[j] == plant) {
-                mark(j);
+            if (state.PlantName[static_cast<std::size_t>(j)] == plant) {
+                pass[static_cast<std::size_t>(j)] = 1;
             }
+        }
+    }
+    return pass;
+}
+
+void FilterByName(AppState& state) {
+    const std::vector<char> pass = NamePassSet(state, state.NameKey);
+    for (int j = 1; j <= state.PlantCount; ++j) {
+        std::int16_t& s = state.MatchScore[j];
+        if (pass[static_cast<std::size_t>(j)] && (s == 0 || s == 1)) {
+            s = static_cast<std::int16_t>(s - 9);
         }
     }
 }
 
-CountLine ResultCountLine(int resultCount) {
+Text ResultCountWords(int resultCount) {
     if (resultCount != 0) {
-        return {CountLead + numberWithSign(resultCount) + U" " + CountTail, BasicBlue};
+        return CountLead + numberWithSign(resultCount) + U" " + CountTail;
     }
-    return {NoMatch, BasicRed};
+    return NoMatch;
+}
+
+CountLine ResultCountLine(int resultCount) {
+    return {ResultCountWords(resultCount), resultCount != 0 ? BasicBlue : BasicRed};
 }
 
 ResultListView ShowResultList(AppState& state, std::int16_t mode) {
@@ -270,11 +282,7 @@ std::optional<Text> ResultCaptionOfLine(const AppState& state, const Text& line)
 }
 
 Text KeyOfLine(const Text& line) {
-    Text key = mid(line, 7, 8);
-    while (!key.empty() && key.back() == U' ') {
-        key.pop_back();
-    }
-    return key;
+    return PlantKey(mid(line, 7, 8));
 }
 
 } // namespace kuyu

@@ -17,13 +17,22 @@ void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox);
 // The name filter, run by SearchPlants with NameKey set.
 void FilterByName(AppState& state);
 
+// The plants a name box lets through, as FilterByName marks them: rows
+// 1..PlantCount (row 0 unused). A plant passes when its name holds the key
+// or an alias holding the key names it. An empty key lets every plant
+// through. Reads the alias file.
+std::vector<char> NamePassSet(const AppState& state, const Text& nameKey);
+
 struct CountLine {
     Text text;
     Rgb colour;
     bool operator==(const CountLine&) const = default;
 };
 
-// "  以上  " + " 12 " + " 種類 です", or the red no-match line.
+// "  以上  " + " 12 " + " 種類 です", or the no-match words for 0. The name
+// search's count line uses the same words.
+Text ResultCountWords(int resultCount);
+// The same words in the search panel's colours (blue, or red for no match).
 CountLine ResultCountLine(int resultCount);
 
 struct ResultListView {

@@ -29,4 +29,14 @@ class PlantCode {
     TextView code_;
 };
 
+// A plant's key: the first eight characters of its name, trailing blanks
+// removed. Pictures, notes and list lines name a plant by it.
+inline Text PlantKey(TextView name) {
+    TextView key = name.substr(0, 8);
+    while (!key.empty() && key.back() == U' ') {
+        key.remove_suffix(1);
+    }
+    return Text(key);
+}
+
 } // namespace kuyu

@@ -265,4 +265,25 @@ Text numberWithSign(long value) {
     return U" " + decimal(value);
 }
 
+Text upperAscii(TextView text) {
+    Text out(text);
+    for (auto& c : out) {
+        c = upperAscii(c);
+    }
+    return out;
+}
+
+bool endsWithIgnoringAsciiCase(TextView text, TextView suffix) {
+    if (text.size() < suffix.size()) {
+        return false;
+    }
+    const TextView tail = text.substr(text.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        if (upperAscii(tail[i]) != upperAscii(suffix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace kuyu

@@ -38,6 +38,15 @@ Text numberWithSign(long value);
 // Plain decimal digits: 7 -> "7".
 Text decimal(long value);
 
+// ASCII letters in upper case, everything else as it is: names on Windows
+// media are found and sorted without regard to ASCII letter case.
+inline char32_t upperAscii(char32_t c) {
+    return (c >= U'a' && c <= U'z') ? c - 32 : c;
+}
+Text upperAscii(TextView text);
+// `text` ends with `suffix`, ASCII letters compared without regard to case.
+bool endsWithIgnoringAsciiCase(TextView text, TextView suffix);
+
 // A is half-width katakana (U+FF61..U+FF9F).
 inline bool isHalfWidthKatakana(char32_t c) {
     return c >= 0xFF61 && c <= 0xFF9F;

@@ -2,8 +2,8 @@
 #include "gui/app/App.h"
 #include "gui/app/Commands.h"
 #include "gui/browse/Browse.h"
+#include "gui/browse/ReportNoMatch.h"
 #include "gui/browse/ResultPagesWindow.h"
-#include "gui/finders/ReportNoMatch.h"
 #include "gui/finders/SearchPanel.h"
 #include "gui/platform/CursorGuard.h"
 
@@ -39,9 +39,9 @@ void OpenResultPages(App& app, std::int16_t mode) {
 
 void registerBrowseCommands(App& app) {
     // Toolbar ken04-ken06 run the same items.
-    app.registerCommand(cmd::Menu45, [&app] { IllustratedSearch(app, 0); });
-    app.registerCommand(cmd::Menu46, [&app] { IllustratedSearch(app, 2); });
-    app.registerCommand(cmd::Menu47, [&app] { IllustratedSearch(app, 1); });
+    app.registerCommand(cmd::Menu45, [&app] { IllustratedSearch(app, search::Plain); });
+    app.registerCommand(cmd::Menu46, [&app] { IllustratedSearch(app, search::Ai); });
+    app.registerCommand(cmd::Menu47, [&app] { IllustratedSearch(app, search::Fuzzy); });
     // The family window's 科 button, after it has made the family the result
     // list (PageSearchMode 0).
     app.registerCommand(hook::OpenResultPages,

@@ -13,7 +13,7 @@
 #include "gui/editor/EditorTexts.h"
 #include "gui/editor/PhotoImport.h"
 #include "gui/images/PictureLoader.h"
-#include "gui/plantview/Placement.h"
+#include "gui/widgets/WindowPlacement.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 
@@ -139,7 +139,7 @@ DataEditor::DataEditor(App& app, QWidget* parent) : FormWindow(app, Name, parent
         selectPlant(0);
     }
     resize(1180, 760);
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 DataEditor::~DataEditor() = default;

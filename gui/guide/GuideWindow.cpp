@@ -5,22 +5,21 @@
 #include "core/database/Database.h"
 #include "core/guide/KanaInput.h"
 #include "core/images/PictureLookup.h"
+#include "core/state/PlantCode.h"
 #include "gui/app/App.h"
 #include "gui/guide/GuideSession.h"
 #include "gui/guide/GuideTexts.h"
 #include "gui/images/PictureLoader.h"
-#include "gui/plantview/Placement.h"
 #include "gui/platform/QtText.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QCompleter>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -40,9 +39,9 @@ QString buttonText(const Text& label) {
 }
 
 QString modeText(int mode) {
-    return q(mode == 1   ? texts::GuideModeFuzzy
-             : mode == 2 ? texts::GuideModeAi
-                         : texts::GuideModePlain);
+    return q(mode == search::Fuzzy ? texts::GuideModeFuzzy
+             : mode == search::Ai  ? texts::GuideModeAi
+                                   : texts::GuideModePlain);
 }
 
 QString mark(bool kept) {
@@ -89,26 +88,7 @@ GuideWindow::GuideWindow(App& app, QWidget* parent) : FormWindow(app, Name, pare
     layout->addLayout(bottom);
 
     resize(760, 560);
-    fitToScreen();
-    placeOnScreen(this);
-}
-
-void GuideWindow::fitToScreen() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    // The frame the window manager adds counts too; before the first show
-    // allow for a usual one.
-    QSize frame = frameGeometry().size() - size();
-    if (!isVisible() || frame.isEmpty()) {
-        frame = frame.expandedTo(QSize(16, 40));
-    }
-    setMaximumSize(area.size() - frame);
-    if (width() > maximumWidth() || height() > maximumHeight()) {
-        resize(size().boundedTo(maximumSize()));
-    }
-    if (isVisible()) {
-        keepOnScreen(this);
-    }
+    placeWindow(this);
 }
 
 QWidget* GuideWindow::buildNextPage() {
@@ -309,7 +289,7 @@ void GuideWindow::fillNext(const GuideCounts& counts) {
         const int extra = content->sizeHint().width() - nextArea_->viewport()->width();
         if (extra > 0) {
             resize(qMin(width() + extra + 2, maximumWidth()), height());
-            fitToScreen();
+            fitOnScreen(this);
         }
     }
 }
@@ -346,10 +326,7 @@ void GuideWindow::showPicture(QLabel* label, int row) {
     if (row == 0) {
         return;
     }
-    Text key = left(app_.state.name(row), 8);
-    while (!key.empty() && key.back() == U' ') {
-        key.pop_back();
-    }
+    const Text key = PlantKey(app_.state.name(row));
     try {
         if (const auto file = findPicture(key, app_.state.DataFolder, PictureSet::Plant)) {
             const QImage image = LoadPicture(app_, *file);
@@ -394,7 +371,7 @@ void GuideWindow::showCompare() {
 void OpenGuideWindow(App& app) {
     auto& w = app.load<GuideWindow>();
     w.show();
-    w.fitToScreen();
+    fitOnScreen(&w);
     w.refresh();
     w.raise();
     w.activateWindow();

@@ -33,35 +33,39 @@ struct Case {
     std::string kind; // the problem expected ("" for none)
     int line;
     int field;
-    bool loads;
+    bool loadsAtStartUp;
+    bool loadsBySelection;
 };
 
 TEST(DataCheck, FindsEachProblemOnItsLineAndAgreesWithTheLoader) {
     const std::vector<Case> cases{
-        {"clean", Good1 + Good2, "", 0, 0, true},
-        {"blank line at the end", Good1 + Good2 + U"\r\n", "partial-record", 3, 2, false},
+        {"clean", Good1 + Good2, "", 0, 0, true, true},
+        {"blank line at the end", Good1 + Good2 + U"\r\n", "partial-record", 3, 2, false, false},
         {"record cut after its code", Good1 + U"ｽﾐﾚｻｲｼﾝ," + plantCode(U"3") + U"\r\n",
-         "partial-record", 2, 3, false},
-        {"short code", Good1 + record(U"ﾀﾝﾎﾟﾎﾟ", U"21652", U"ｷｸ"), "code-length", 2, 2, true},
-        {"short first code", record(U"ﾀﾝﾎﾟﾎﾟ", U"21652", U"ｷｸ") + Good1, "code-length", 1, 2,
+         "partial-record", 2, 3, false, false},
+        {"short code", Good1 + record(U"ﾀﾝﾎﾟﾎﾟ", U"21652", U"ｷｸ"), "code-length", 2, 2, true, true},
+        {"short first code", record(U"ﾀﾝﾎﾟﾎﾟ", U"21652", U"ｷｸ") + Good1, "code-length", 1, 2, true,
          false},
         {"option beyond the category", Good1 + record(U"ﾀﾝﾎﾟﾎﾟ", plantCode(U"9"), U"ｷｸ"),
-         "code-character", 2, 2, true},
+         "code-character", 2, 2, true, true},
         {"letter no category knows", Good1 + record(U"ﾀﾝﾎﾟﾎﾟ", plantCode(U"2Z"), U"ｷｸ"),
-         "code-character", 2, 2, true},
+         "code-character", 2, 2, true, true},
         {"same first eight characters",
          Good1 + record(U"ｱｲｳｴｵｶｷｸｹ", plantCode(U"1"), U"ｱ") +
              record(U"ｱｲｳｴｵｶｷｸｺ", plantCode(U"1"), U"ｱ"),
-         "duplicate-key", 3, 1, true},
+         "duplicate-key", 3, 1, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempFolder dir;
         dir.writeCp932("KUYU.DAT", c.database);
         const DataCheckReport r = CheckDataFiles(dir.file("KUYU.DAT"));
-        EXPECT_EQ(r.loadsAtStartUp && r.loadsBySelection, c.loads);
-        // The verdict is the loader's own: data file selection refuses what
-        // the check says it refuses.
+        EXPECT_EQ(r.loadsAtStartUp, c.loadsAtStartUp);
+        EXPECT_EQ(r.loadsBySelection, c.loadsBySelection);
+        // Each verdict is the loader's own: start-up and data file selection
+        // refuse what the check says they refuse.
+        AppState atStartUp;
+        EXPECT_EQ(!StartUpLoad(atStartUp, dir.file("KUYU.DAT")).has_value(), r.loadsAtStartUp);
         AppState state;
         const Message m = LoadDataFile(state, dir.file("KUYU.DAT"), dir.folder());
         EXPECT_EQ(m.title == U"お知らせ", r.loadsBySelection);
