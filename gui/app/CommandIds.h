@@ -58,6 +58,7 @@ inline constexpr CommandId Menu62{"MENU62"};
 inline constexpr CommandId Menu64A{"MENU64A"};
 inline constexpr CommandId Menu64B{"MENU64B"};
 inline constexpr CommandId Menu66{"MENU66"};
+inline constexpr CommandId Menu68{"MENU68"}; // ﾃﾞｰﾀ編集, the plant data editor
 
 // ｵﾌﾟｼｮﾝ
 inline constexpr CommandId Menu71{"MENU71"};

@@ -20,6 +20,7 @@ void registerImageBrowserCommands(App& app); // MENU72
 void registerBrowseCommands(App& app);       // MENU45..MENU47, OpenResultPages
 void registerPrintCommands(App& app);        // MENU64A, MENU64B, Form42.Print
 void registerGuideCommands(App& app);        // MENU4B, MENU75, MENU76 and the guide's hooks
+void registerEditorCommands(App& app);       // MENU68 (the plant data editor)
 
 inline void registerAllCommands(App& app) {
     registerShellCommands(app);
@@ -30,6 +31,7 @@ inline void registerAllCommands(App& app) {
     registerBrowseCommands(app);
     registerPrintCommands(app);
     registerGuideCommands(app);
+    registerEditorCommands(app);
 }
 
 } // namespace kuyu::gui

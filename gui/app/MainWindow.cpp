@@ -4,6 +4,8 @@
 #include "gui/app/ShellPictures.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/app/ToolbarCustomizeDialog.h"
+#include "gui/editor/DataEditor.h"
+#include "gui/editor/EditorTexts.h"
 #include "gui/guide/GuideSettings.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
@@ -147,6 +149,14 @@ void MDIForm1::buildMenus() {
         kana->setCheckable(true);
         kana->setChecked(KanaInputConverted(app_));
     }
+    // Our own addition at the end of ｼｽﾃﾑ: the plant data editor.
+    if (auto* menu6 = findChild<QMenu*>(QStringLiteral("MENU6"))) {
+        menu6->addSeparator()->setObjectName(QStringLiteral("MENU67"));
+        QAction* editor = menu6->addAction(q(texts::EditorMenuItem));
+        editor->setObjectName(QStringLiteral("MENU68"));
+        connect(editor, &QAction::triggered, this, [this] { app_.run(cmd::Menu68); });
+        items_.insert(QStringLiteral("MENU68"), editor);
+    }
     if (auto* menu7 = findChild<QMenu*>(QStringLiteral("MENU7"))) {
         connect(menu7, &QMenu::aboutToShow, this,
                 [this] { items_.value(QStringLiteral("MENU73"))->setChecked(toolbarShown()); });
@@ -194,6 +204,9 @@ void MDIForm1::disableUnwiredCommands() {
         if (QAction* a = buttons_.value(QString::fromLatin1(b.key))) {
             a->setEnabled(app_.hasCommand(CommandId{b.command}));
         }
+    }
+    if (QAction* a = items_.value(QStringLiteral("MENU68"))) {
+        a->setEnabled(app_.hasCommand(cmd::Menu68));
     }
 }
 
@@ -331,6 +344,10 @@ void MDIForm1::endProgram() {
     if (ending_) {
         return;
     }
+    // The data editor's unsaved changes are not given up without asking.
+    if (auto* editor = app_.loaded<DataEditor>(); editor && !editor->mayClose()) {
+        return;
+    }
     ending_ = true;
     closeEverything();
     hide();
@@ -347,9 +364,14 @@ bool MDIForm1::event(QEvent* e) {
 }
 
 void MDIForm1::closeEvent(QCloseEvent* e) {
-    // The close box ends the program without asking.
-    e->accept();
+    // The close box ends the program without asking (unless the data editor
+    // holds changes and the person keeps them).
     endProgram();
+    if (ending_) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
 }
 
 MDIForm1& ShowMainWindow(App& app, int heightTwips) {

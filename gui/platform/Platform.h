@@ -44,6 +44,21 @@ class Dialogs {
                                             const QStringList& filters) = 0;
     // The name chosen last (kept for the run), empty before the first choice.
     virtual QString lastFileName() const = 0;
+    // A folder (made in the dialog if need be); nullopt on cancel.
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title) {
+        (void)parent;
+        (void)title;
+        return std::nullopt;
+    }
+    // A file to write, `suggested` offered first; nullopt on cancel.
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& title,
+                                            const QStringList& filters, const QString& suggested) {
+        (void)parent;
+        (void)title;
+        (void)filters;
+        (void)suggested;
+        return std::nullopt;
+    }
 
     // The printer dialog over the program's one printer. False on cancel; the
     // printer keeps the choice (device, orientation, paper, copies) for the run.

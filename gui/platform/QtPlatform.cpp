@@ -186,6 +186,41 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title
     return last_;
 }
 
+std::optional<QString> QtDialogs::chooseFolder(QWidget* parent, const QString& title) {
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFont(QFont(QStringLiteral("ＭＳ 明朝")));
+    dialog.setDirectory(QDir::homePath());
+    showColumnsWhole(dialog);
+    placeDialog(&dialog, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title,
+                                           const QStringList& filters, const QString& suggested) {
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFont(QFont(QStringLiteral("ＭＳ 明朝")));
+    dialog.setNameFilters(filters);
+    const QFileInfo offered(suggested);
+    dialog.setDirectory(offered.absolutePath());
+    dialog.selectFile(offered.fileName());
+    showColumnsWhole(dialog);
+    placeDialog(&dialog, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+}
+
 QtDialogs::QtDialogs() : font_{QFont(QStringLiteral("ＭＳ 明朝"), 20), QColor(Qt::black)} {}
 
 QtDialogs::~QtDialogs() = default;

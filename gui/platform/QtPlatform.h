@@ -29,6 +29,9 @@ class QtDialogs : public Dialogs {
     std::optional<QString> openFile(QWidget* parent, const QString& title,
                                     const QStringList& filters) override;
     QString lastFileName() const override { return last_; }
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& title) override;
+    std::optional<QString> saveFile(QWidget* parent, const QString& title,
+                                    const QStringList& filters, const QString& suggested) override;
 
     bool choosePrinter(QWidget* parent) override;
     QPrinter* printer() override;

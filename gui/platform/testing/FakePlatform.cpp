@@ -15,6 +15,17 @@ std::optional<QString> FakeDialogs::openFile(QWidget*, const QString& title,
     return answer;
 }
 
+std::optional<QString> FakeDialogs::chooseFolder(QWidget*, const QString& title) {
+    calls.append({title, {}});
+    return queue_.isEmpty() ? std::nullopt : queue_.takeFirst();
+}
+
+std::optional<QString> FakeDialogs::saveFile(QWidget*, const QString& title,
+                                             const QStringList& filters, const QString&) {
+    calls.append({title, filters});
+    return queue_.isEmpty() ? std::nullopt : queue_.takeFirst();
+}
+
 bool FakeDialogs::choosePrinter(QWidget*) {
     ++printerCalls;
     if (printerAnswers_.isEmpty()) {

@@ -22,6 +22,10 @@ class FakeDialogs : public Dialogs {
     std::optional<QString> openFile(QWidget* parent, const QString& title,
                                     const QStringList& filters) override;
     QString lastFileName() const override { return last_; }
+    // The folder and save dialogs answer from the same queue, in turn.
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& title) override;
+    std::optional<QString> saveFile(QWidget* parent, const QString& title,
+                                    const QStringList& filters, const QString& suggested) override;
 
     // The printer dialog: queued answers in turn (an empty queue cancels).
     void queuePrinter(bool accept, int copies = 1) { printerAnswers_.append({accept, copies}); }
