@@ -200,8 +200,7 @@ struct FeaturesArgs {
 int runFeatures(const FeaturesArgs& a, AppState& state) {
     const int row = FindPlantByKey(state, fromUtf8(a.key));
     if (row == 0) {
-        return reportFailure(ExitNotFound, kuyu::err::FileNotFound,
-                             "no plant with the key " + a.key, a.common.json);
+        return reportNoPlant(a.key, a.common.json);
     }
     const PlantFeatures f = PlantPictureFeatures(state, row);
     const std::vector<Text> values(f.values.begin(), f.values.end());

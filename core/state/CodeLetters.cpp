@@ -115,4 +115,20 @@ DigitSet AiPassDigits(const PlantCode& code, int k) {
     return static_cast<DigitSet>(digitBit(p) | digitBit(q) | ListDigits(code, lists));
 }
 
+DigitMatcher::ListSets DigitMatcher::listSets(const PlantCode& code) {
+    const DigitSet l1 = listDigits(code.valueList(1));
+    const DigitSet l2 = listDigits(code.valueList(2));
+    const DigitSet l3 = listDigits(code.valueList(3));
+    return {AllOptionDigits, l1, l2, l3, static_cast<DigitSet>(l1 | l2), 0};
+}
+
+DigitMatcher::DigitMatcher(int digit) : digit_(digit) {
+    for (char32_t c = 0; c < 128; ++c) {
+        const CodeLetter l = ReadCodeLetter(c);
+        const bool outright = l.agreesWithAll() || (l.role == CodeRole::Digit && l.digit == digit);
+        primary_[c] = outright ? 0 : static_cast<std::uint8_t>(l.primaryLists);
+        secondary_[c] = outright ? 0 : static_cast<std::uint8_t>(l.secondaryLists);
+    }
+}
+
 } // namespace kuyu
