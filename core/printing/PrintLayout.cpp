@@ -1,5 +1,6 @@
 #include "core/printing/PrintLayout.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -105,18 +106,55 @@ double fieldValue(TextView text) {
     return std::isfinite(v) ? v : 0;
 }
 
-std::optional<double> committedValue(TextView text) {
+std::optional<double> committedValue(TextView text, double limit) {
     const double v = fieldValue(text);
-    if (v > 0) {
+    // A limit worked out in floating point may fall a hair short of the
+    // round number it stands for ("420" for a 420 mm limit).
+    if (v > 0 && v <= limit * (1 + 1e-9)) {
         return v;
     }
     return std::nullopt;
 }
 
 Text plainNumber(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.7g", value);
-    return fromUtf8(buffer);
+    if (!std::isfinite(value)) {
+        return U"0";
+    }
+    // Seven significant digits ("d.dddddde±x"), then written out without an
+    // exponent: the digits shifted by it, padded with zeros.
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.6e", value);
+    const std::string e(buffer);
+    const std::size_t mark = e.find('e');
+    const bool negative = e[0] == '-';
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < mark; ++i) {
+        if (e[i] != '.') {
+            digits += e[i];
+        }
+    }
+    const int exponent = std::atoi(e.c_str() + mark + 1);
+    std::string out;
+    if (exponent >= 6) {
+        out = digits + std::string(static_cast<std::size_t>(exponent - 6), '0');
+    } else if (exponent >= 0) {
+        out = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + '.' +
+              digits.substr(static_cast<std::size_t>(exponent) + 1);
+    } else {
+        out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    if (out.find('.') != std::string::npos) {
+        while (out.back() == '0') {
+            out.pop_back();
+        }
+        if (out.back() == '.') {
+            out.pop_back();
+        }
+    }
+    if (out == "0") {
+        return U"0";
+    }
+    return fromUtf8(negative ? "-" + out : out);
 }
 
 int dropMillimetres(double previewTwips, double previewScale) {
@@ -129,7 +167,7 @@ int dropMillimetres(double previewTwips, double previewScale) {
     if (!(mm >= 1)) {
         return 1;
     }
-    return mm > 100000 ? 100000 : static_cast<int>(mm);
+    return mm > LargestPaperMm ? static_cast<int>(LargestPaperMm) : static_cast<int>(mm);
 }
 
 PictureFields fieldsFromScale(double scale, double wTwips, double hTwips) {
@@ -150,8 +188,35 @@ std::optional<PictureFields> fieldsFromHeight(double heightMm, double wTwips, do
     return fieldsFromScale(heightMm / (hTwips / TwipsPerMm), wTwips, hTwips);
 }
 
+namespace {
+// The card's width at scale 1, twips; it is 2.2 times as high.
+constexpr double CardWidth = 1800;
+} // namespace
+
+PictureFields pictureLimits(double wTwips, double hTwips) {
+    // One pixel of the picture windows, twips.
+    constexpr double OnePixel = 15;
+    const double longer = std::max({wTwips, hTwips, OnePixel});
+    PictureFields most = fieldsFromScale(LargestPaperMm * TwipsPerMm / longer, wTwips, hTwips);
+    if (wTwips <= 0) {
+        most.widthMm = LargestPaperMm;
+    }
+    if (hTwips <= 0) {
+        most.heightMm = LargestPaperMm;
+    }
+    return most;
+}
+
 CardGeometry cardGeometry(double x0, double y0, double zoom) {
-    return {x0, y0, 1800 * zoom, 1800 * zoom * 2.2 / 11};
+    return {x0, y0, CardWidth * zoom, CardWidth * zoom * 2.2 / 11};
+}
+
+double cardZoomOfWidth(double width) {
+    return width / CardWidth;
+}
+
+double cardZoomLimit() {
+    return LargestPaperMm * TwipsPerMm / cardGeometry(0, 0, 1).height();
 }
 
 double cardFontPoints(double rowHeight) {

@@ -47,13 +47,18 @@ struct PaperLayout {
 };
 PaperLayout paperLayout(int paperCode, int orientation);
 
+// The largest paper laid out (A3) is 420 mm long: a position beyond it lies
+// on no paper, and an item larger than it fits on none.
+constexpr double LargestPaperMm = 420;
+
 // A field's text read as a decimal number: leading blanks, a sign, digits, a
 // decimal point and an exponent; 0 when it does not start with a number.
 double fieldValue(TextView text);
-// The value a numeric field commits: only numbers above 0 are taken.
-std::optional<double> committedValue(TextView text);
+// The value a numeric field commits: only numbers above 0 and at most
+// `limit` are taken.
+std::optional<double> committedValue(TextView text, double limit);
 // A number as the fields show it: up to seven significant digits, no
-// trailing zeros ("20", "52.91005").
+// trailing zeros, never an exponent ("20", "52.91005", "0.00001").
 Text plainNumber(double value);
 
 // Millimetres of a dropped preview position: whole millimetres + 1, never
@@ -71,6 +76,10 @@ PictureFields fieldsFromScale(double scale, double wTwips, double hTwips);
 // nullopt when the picture has no width (or height) to divide by.
 std::optional<PictureFields> fieldsFromWidth(double widthMm, double wTwips, double hTwips);
 std::optional<PictureFields> fieldsFromHeight(double heightMm, double wTwips, double hTwips);
+// The largest scale, printed width and height a picture takes: its longer
+// side as long as the largest paper. A picture with no size counts as one
+// pixel, so a scale kept for the next plant still prints.
+PictureFields pictureLimits(double wTwips, double hTwips);
 
 // The features card: a frame of 11 rows, the classification on top and one
 // row per category, captions left of the divider and values right of it.
@@ -87,6 +96,10 @@ struct CardGeometry {
 };
 // At (x0, y0) twips with scale z: 1800 z wide, 3960 z high.
 CardGeometry cardGeometry(double x0, double y0, double zoom);
+// The scale of a card `width` twips wide.
+double cardZoomOfWidth(double width);
+// The largest card scale: the card as high as the largest paper is long.
+double cardZoomLimit();
 // The card's font: half a row, in screen pixels of 15 twips, as points.
 double cardFontPoints(double rowHeight);
 

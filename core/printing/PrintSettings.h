@@ -29,9 +29,6 @@ struct PrintSettings {
     Text PrintNameText;
     // Preview twips per page twip, set when the dialog lays out its sheet.
     float PreviewScale = 0;
-    // Where inside a preview item the mouse was pressed, preview twips.
-    float DragOffsetX = 0;
-    float DragOffsetY = 0;
 };
 
 inline void resetPrintSettings(PrintSettings& s) {

@@ -2,8 +2,8 @@
 #include "gui/app/App.h"
 #include "gui/app/Commands.h"
 #include "gui/browse/Browse.h"
+#include "gui/browse/ReportNoMatch.h"
 #include "gui/browse/ResultPagesWindow.h"
-#include "gui/finders/ReportNoMatch.h"
 #include "gui/finders/SearchPanel.h"
 #include "gui/platform/CursorGuard.h"
 

@@ -6,20 +6,17 @@
 #include "gui/browse/Browse.h"
 #include "gui/browse/BrowseTexts.h"
 #include "gui/browse/ResultPagesWindow.h"
-#include "gui/finders/FinderSupport.h"
-#include "gui/plantview/Placement.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace kuyu::gui {
 
@@ -168,9 +165,10 @@ void placeFeatureView(App& app, Form46A& view) {
         const QRect frame = pages->frameGeometry();
         view.move(frame.right() + 8, frame.top());
     } else {
-        PlaceBelowMainWindow(&view, app.mainWindow());
+        view.adjustSize();
+        placeWindow(&view);
     }
-    keepOnScreen(&view);
+    fitOnScreen(&view);
 }
 
 } // namespace

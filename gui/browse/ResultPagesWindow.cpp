@@ -8,16 +8,14 @@
 #include "gui/browse/Browse.h"
 #include "gui/browse/BrowseTexts.h"
 #include "gui/browse/FeatureWindow.h"
-#include "gui/finders/FinderSupport.h"
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/CloseUpWindows.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +23,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <new>
 
 namespace kuyu::gui {
@@ -80,10 +77,8 @@ void tell(App& app, QWidget* parent, const Text& text, const Text& title) {
 // below the pages, else to their right (under the feature view when that is
 // open), else wherever it stays on the screen.
 void placeBesidePages(QWidget* w, const QWidget* pages, const QWidget* features) {
-    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    // A window not yet framed is given room for a title bar.
-    const QSize size = w->frameGeometry().size().expandedTo(w->size() + QSize(8, 32));
+    const QRect area = availableArea(w);
+    const QSize size = w->size() + frameExtra(w);
     const QRect p = pages->frameGeometry();
     const int rightTop =
         features && features->isVisible() ? features->frameGeometry().bottom() + 8 : p.top();
@@ -95,7 +90,7 @@ void placeBesidePages(QWidget* w, const QWidget* pages, const QWidget* features)
         }
     }
     w->move(p.left(), p.bottom() + 8);
-    keepOnScreen(w);
+    fitOnScreen(w);
 }
 
 } // namespace
@@ -140,8 +135,8 @@ Form45::Form45(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
             w->installEventFilter(this);
         }
     }
-    PlaceBelowMainWindow(this, app.mainWindow());
-    keepOnScreen(this);
+    placeWindow(this);
+    fitOnScreen(this);
 }
 
 const QPixmap& Form45::blankPicture() {
@@ -286,7 +281,7 @@ void Form45::openPages(std::int16_t mode) {
     show();
     raise();
     activateWindow();
-    keepOnScreen(this);
+    fitOnScreen(this);
 }
 
 void Form45::prepareResultPages() {

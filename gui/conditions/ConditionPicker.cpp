@@ -6,7 +6,6 @@
 #include "gui/app/App.h"
 #include "gui/conditions/ConditionTexts.h"
 #include "gui/conditions/Form11.h"
-#include "gui/finders/SearchPanel.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
 #include "gui/platform/CursorGuard.h"
@@ -67,7 +66,7 @@ void OpenPickerFromMenu(App& app, int category) {
     // Each failing step is reported and the next one still runs, so a broken
     // illustration leaves the picker open with what it held.
     try {
-        app.unload<SearchPanel>();
+        app.unload(QStringLiteral("Form41")); // the search panel
         auto& picker = app.load<Form11>();
         picker.setWindowTitle(qs(info.openerCaption));
         s.CurrentCategory = static_cast<std::int16_t>(category);

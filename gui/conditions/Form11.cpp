@@ -4,9 +4,9 @@
 #include "gui/app/App.h"
 #include "gui/conditions/ConditionTexts.h"
 #include "gui/images/ImageBox.h"
-#include "gui/plantview/Placement.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -141,7 +141,7 @@ Form11::Form11(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     confirm_->installEventFilter(this);
     cancel_->installEventFilter(this);
     image_->installEventFilter(this);
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 void Form11::setIllustration(const QImage& picture) {

@@ -5,11 +5,11 @@
 #include "gui/app/App.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -102,7 +102,7 @@ FamilySearch::FamilySearch(App& app, QWidget* parent) : FormWindow(app, Name, pa
     watch(list1_, RightClick | ActivateKeys);
     watch(list2_, RightClick | ActivateKeys);
     adjustSize();
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 void FamilySearch::listFamilies(std::int16_t mode) {

@@ -1,7 +1,7 @@
 #pragma once
-// Small pieces the finder windows share: printing a count line and the
-// usual place of a new window. (Faces, menus and cell widths are the window
-// base's.)
+// Small pieces the finder windows share: printing a count line. (Faces,
+// menus and cell widths are the window base's, places the window
+// placement's.)
 
 #include "core/search/Search.h"
 #include "core/text/Text.h"
@@ -21,9 +21,5 @@ class PrintBox;
 
 // Prints the core's count line in its colour.
 void PrintCountLine(PrintBox& box, const CountLine& line);
-
-// Places a new window at its usual spot below the main window (which sits at
-// the top), clear of the other windows where there is room.
-void PlaceBelowMainWindow(QWidget* w, const QWidget* mainWindow);
 
 } // namespace kuyu::gui

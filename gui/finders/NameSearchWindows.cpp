@@ -5,11 +5,11 @@
 #include "gui/app/App.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,7 +66,7 @@ NameSearchInput::NameSearchInput(App& app, QWidget* parent) : FormWindow(app, Na
         watch(w, RightClick);
     }
     adjustSize();
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 void NameSearchInput::search() {
@@ -159,7 +159,7 @@ NameSearchList::NameSearchList(App& app, QWidget* parent) : FormWindow(app, Name
         watch(w, RightClick);
     }
     adjustSize();
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 void NameSearchList::clearCountLine() {

@@ -14,6 +14,7 @@
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QFrame>
@@ -115,7 +116,8 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : FormWindow(app, Name, pare
                        static_cast<QWidget*>(picture11_), static_cast<QWidget*>(this)}) {
         watch(w, RightClick);
     }
-    PlaceBelowMainWindow(this, app_.mainWindow());
+    adjustSize();
+    placeWindow(this);
 }
 
 void SearchPanel::clearDisplays() {

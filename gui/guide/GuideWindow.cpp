@@ -10,18 +10,16 @@
 #include "gui/guide/GuideSession.h"
 #include "gui/guide/GuideTexts.h"
 #include "gui/images/PictureLoader.h"
-#include "gui/plantview/Placement.h"
 #include "gui/platform/QtText.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QCompleter>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -90,26 +88,7 @@ GuideWindow::GuideWindow(App& app, QWidget* parent) : FormWindow(app, Name, pare
     layout->addLayout(bottom);
 
     resize(760, 560);
-    fitToScreen();
-    placeOnScreen(this);
-}
-
-void GuideWindow::fitToScreen() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    // The frame the window manager adds counts too; before the first show
-    // allow for a usual one.
-    QSize frame = frameGeometry().size() - size();
-    if (!isVisible() || frame.isEmpty()) {
-        frame = frame.expandedTo(QSize(16, 40));
-    }
-    setMaximumSize(area.size() - frame);
-    if (width() > maximumWidth() || height() > maximumHeight()) {
-        resize(size().boundedTo(maximumSize()));
-    }
-    if (isVisible()) {
-        keepOnScreen(this);
-    }
+    placeWindow(this);
 }
 
 QWidget* GuideWindow::buildNextPage() {
@@ -310,7 +289,7 @@ void GuideWindow::fillNext(const GuideCounts& counts) {
         const int extra = content->sizeHint().width() - nextArea_->viewport()->width();
         if (extra > 0) {
             resize(qMin(width() + extra + 2, maximumWidth()), height());
-            fitToScreen();
+            fitOnScreen(this);
         }
     }
 }
@@ -392,7 +371,7 @@ void GuideWindow::showCompare() {
 void OpenGuideWindow(App& app) {
     auto& w = app.load<GuideWindow>();
     w.show();
-    w.fitToScreen();
+    fitOnScreen(&w);
     w.refresh();
     w.raise();
     w.activateWindow();

@@ -28,8 +28,6 @@ class GuideWindow : public FormWindow {
     // Everything again from the shared state: counts, ranking, the plant
     // shown on 外れた理由, the completion lists after a load.
     void refresh();
-    // Keeps the window, frame included, within the available screen area.
-    void fitToScreen();
 
     QTabWidget* pages() const { return pages_; }
     // The button of option v of category k on 次に見る特徴, when shown.

@@ -8,23 +8,21 @@
 #include "gui/images/ImageBox.h"
 #include "gui/images/ImageTexts.h"
 #include "gui/images/PictureLoader.h"
-#include "gui/plantview/Placement.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStorageInfo>
 #include <QStyle>
@@ -62,11 +60,6 @@ QString cleanFolder(const QString& folder) {
 
 bool under(const QString& path, const QString& root) {
     return root == QLatin1String("/") || path == root || path.startsWith(root + QLatin1Char('/'));
-}
-
-QRect availableArea(const QWidget* w) {
-    QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
 }
 
 Message cannotLoad(const QString& title) {
@@ -180,14 +173,10 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    menu_ = new QMenu(this);
-    menu_->setObjectName(QStringLiteral("MENU_72"));
-    auto* show = menu_->addAction(q(texts::ImageShowItem));
-    show->setObjectName(QStringLiteral("MENU721"));
-    auto* cancel = menu_->addAction(q(texts::ImageCancelItem));
-    cancel->setObjectName(QStringLiteral("MENU722"));
-    auto* close = menu_->addAction(q(texts::ImageCloseItem));
-    close->setObjectName(QStringLiteral("MENU724"));
+    menu_ = makeMenu("MENU_72", QString());
+    auto* show = addMenuItem(menu_, "MENU721", q(texts::ImageShowItem));
+    auto* cancel = addMenuItem(menu_, "MENU722", q(texts::ImageCancelItem));
+    auto* close = addMenuItem(menu_, "MENU724", q(texts::ImageCloseItem));
     menu_->setDefaultAction(show);
     connect(show, &QAction::triggered, command1_, &QPushButton::click);
     connect(cancel, &QAction::triggered, command2_, &QPushButton::click);
@@ -236,9 +225,8 @@ Form72::Form72(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
         setDirPath(QStringLiteral("/"));
     }
 
-    const QRect area = availableArea(this);
-    resize(QSize(px(9600), px(6000)).boundedTo(area.size() - QSize(16, 40)));
-    placeOnScreen(this);
+    resize(QSize(px(9600), px(6000)).boundedTo(availableArea(this).size() - frameExtra(this)));
+    placeWindow(this);
 }
 
 QString Form72::fileName() const {
@@ -257,7 +245,7 @@ void Form72::open() {
     show();
     raise();
     activateWindow();
-    keepOnScreen(this);
+    fitOnScreen(this);
     text1_->setFocus();
 }
 
@@ -427,10 +415,8 @@ Form72A::Form72A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setCancelButton(command1_);
     connect(command1_, &QPushButton::clicked, this, [this] { unload(); });
 
-    menu_ = new QMenu(this);
-    menu_->setObjectName(QStringLiteral("MENU_72A"));
-    auto* item = menu_->addAction(q(texts::ImageViewerCloseItem));
-    item->setObjectName(QStringLiteral("MENU721A"));
+    menu_ = makeMenu("MENU_72A", QString());
+    auto* item = addMenuItem(menu_, "MENU721A", q(texts::ImageViewerCloseItem));
     connect(item, &QAction::triggered, command1_, &QPushButton::click);
     watch(this, RightClick);
     watch(image1_, RightClick);
@@ -448,22 +434,19 @@ void Form72A::showPicture(const QImage& picture, const QString& caption) {
         picture.height() + px(BelowTwips));
     // Natural size, but never a window that runs off the screen: the
     // picture scrolls instead.
-    const QRect area = availableArea(this);
-    QSize frame = frameGeometry().size() - size();
-    frame = frame.expandedTo(QSize(16, 40));
-    wanted = wanted.boundedTo(area.size() - frame);
+    wanted = wanted.boundedTo(availableArea(this).size() - frameExtra(this));
     setWindowTitle(caption);
     resize(wanted);
     layOut();
     if (!placed_) {
         // First time: under the main window, clear of the chooser's middle.
-        placeBelow(this, app_.mainWindow(), 0.0);
+        placeWindow(this);
         placed_ = true;
     }
     show();
     raise();
     activateWindow();
-    keepOnScreen(this);
+    fitOnScreen(this);
 }
 
 void Form72A::layOut() {

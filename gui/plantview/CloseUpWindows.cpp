@@ -4,9 +4,9 @@
 #include "gui/app/App.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/PictureLoader.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantViewTexts.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -40,7 +40,7 @@ CloseUpWindow::CloseUpWindow(App& app, QWidget* parent, const char* name,
             [this](QPoint) { menu_->popup(QCursor::pos()); });
 
     resize(px(4800), px(3600));
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 int CloseUpWindow::widthTwips() const {
@@ -142,7 +142,7 @@ bool FillCloseUp(App& app, CloseUpWindow& window, const std::vector<Text>& candi
     window.setWindowTitle(caption);
     window.show();
     window.raise();
-    keepOnScreen(&window);
+    fitOnScreen(&window);
     return true;
 }
 

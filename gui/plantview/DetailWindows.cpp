@@ -2,9 +2,9 @@
 
 #include "core/Errors.h"
 #include "gui/app/App.h"
-#include "gui/plantview/MediaPlayer.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantViewTexts.h"
+#include "gui/platform/MediaPlayer.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,7 +43,7 @@ Form43T::Form43T(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     row->addWidget(command1_);
     layout->addLayout(row);
     resize(480, 360);
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 void Form43T::setNote(const QString& text) {
@@ -147,7 +147,7 @@ Form43V::Form43V(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
         }
     });
     setControlsEnabled(false);
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 Form43V::~Form43V() {

@@ -10,13 +10,13 @@
 #include "gui/images/PictureLoader.h"
 #include "gui/plantview/CloseUpWindows.h"
 #include "gui/plantview/DetailWindows.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantViewTexts.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -167,6 +167,20 @@ void Form42::showCloseUp(char32_t letter) {
     }
 }
 
+Form42::PrintSources Form42::printSources() const {
+    PrintSources out;
+    out.caption = windowTitle();
+    out.picture = image_->picture();
+    out.classification = label12_->text();
+    auto* closeUp = app_.loaded<Form43>();
+    if (closeUp && closeUp->windowTitle() == out.caption) {
+        out.closeUpSame = true;
+        out.closeUp = closeUp->image()->picture();
+        out.closeUpSize = closeUp->image()->size();
+    }
+    return out;
+}
+
 // A note is a few kilobytes; a file far larger than any note is refused
 // before it is read (error 7) rather than pulled into memory and the box.
 constexpr std::size_t MaxNoteBytes = std::size_t{4} << 20;
@@ -186,7 +200,7 @@ void Form42::showNote() {
         note.setWindowTitle(windowTitle());
         note.show();
         note.raise();
-        keepOnScreen(&note);
+        fitOnScreen(&note);
     } catch (const RunTimeError& e) {
         hourglass.restore();
         reportError(e.number(), texts::NoteMissing, texts::NoteTitle);
@@ -207,7 +221,7 @@ void Form42::showVideo() {
     video.setWindowTitle(windowTitle());
     video.show();
     video.raise();
-    keepOnScreen(&video);
+    fitOnScreen(&video);
     try {
         video.openVideo(QFile::decodeName(QByteArray::fromStdString(*native)));
     } catch (const RunTimeError& e) {
@@ -261,12 +275,12 @@ void OpenPlantPicture(App& app) {
         // First showing: below the main window, clear of the search panel
         // that usually sits at the left edge.
         w.adjustSize();
-        placeBelow(&w, app.mainWindow(), 0.4);
+        placeWindow(&w);
     }
     w.show();
     w.raise();
     w.activateWindow();
-    keepOnScreen(&w);
+    fitOnScreen(&w);
 }
 
 } // namespace kuyu::gui

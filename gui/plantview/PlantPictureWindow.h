@@ -5,6 +5,9 @@
 
 #include "gui/widgets/FormWindow.h"
 
+#include <QImage>
+#include <QSize>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -31,6 +34,19 @@ class Form42 : public FormWindow {
     void showCloseUp(char32_t letter); // ＵＰ ("Q") and UP2 ("R")
     void showNote();
     void showVideo();
+
+    // What a printed page of this plant takes from the windows: the picture
+    // and classification shown here, and the close-up while the close-up
+    // window shows this same plant.
+    struct PrintSources {
+        QString caption;
+        QImage picture;
+        QString classification;
+        bool closeUpSame = false;
+        QImage closeUp;
+        QSize closeUpSize; // as the close-up window shows it, pixels
+    };
+    PrintSources printSources() const;
 
   protected:
     void onRightClick(QWidget* control, const QPoint& globalPos) override;

@@ -1,8 +1,8 @@
 #include "gui/app/App.h"
 #include "gui/app/Commands.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/RegisteredListWindow.h"
 #include "gui/platform/CursorGuard.h"
+#include "gui/widgets/WindowPlacement.h"
 
 namespace kuyu::gui {
 
@@ -14,7 +14,7 @@ void listAll(App& app, int mode) {
     w.show();
     w.raise();
     w.activateWindow();
-    keepOnScreen(&w);
+    fitOnScreen(&w);
 }
 } // namespace
 

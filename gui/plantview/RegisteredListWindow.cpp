@@ -2,12 +2,12 @@
 
 #include "core/search/Search.h"
 #include "gui/app/App.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantViewTexts.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/PrintBox.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,7 +76,7 @@ Form53::Form53(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
         watch(w, RightClick);
     }
     list1_->setContextMenuPolicy(Qt::NoContextMenu);
-    placeOnScreen(this);
+    placeWindow(this);
 }
 
 void Form53::fill(int mode) {

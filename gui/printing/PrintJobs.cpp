@@ -6,6 +6,7 @@
 #include "gui/app/App.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
+#include "gui/printing/PrintSettingsDialog.h"
 #include "gui/printing/PrintTexts.h"
 #include "gui/printing/QtPrinterSurface.h"
 
@@ -17,9 +18,6 @@ namespace kuyu::gui {
 using namespace printing;
 
 namespace {
-
-// Out of memory reads as the old error number for it.
-constexpr int OutOfMemory = 7;
 
 QColor colourOf(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -36,7 +34,7 @@ template <class Step> bool retrying(App& app, Step&& step) {
         } catch (const RunTimeError& e) {
             number = e.number();
         } catch (const std::bad_alloc&) {
-            number = OutOfMemory;
+            number = err::OutOfMemory;
         }
         if (!ReportPrintError(app, number, true)) {
             return false;
@@ -170,27 +168,36 @@ void PrintCardValues(PrinterSurface& surface, const AppState& state, const CardG
     }
 }
 
+PageItems::PageItems(const PlantPage& page) {
+    const PrintSettings& s = page.settings;
+    picture = s.PrintPictureOn == 1 && s.PrintPictureZoom > 0;
+    closeUp = page.closeUpSamePlant && s.PrintCloseUpOn == 1 && s.PrintCloseUpZoom > 0;
+    name = s.PrintNameOn == 1;
+    card = s.PrintCardOn == 1 && s.PrintCardZoom > 0;
+}
+
 void PrintPlantPage(PrinterSurface& surface, const AppState& state, const PlantPage& page) {
     const PrintSettings& s = page.settings;
-    if (s.PrintPictureOn == 1) {
+    const PageItems items(page);
+    if (items.picture) {
         surface.drawPicture(page.picture,
                             QRectF(s.PrintPictureLeft * TwipsPerMm, s.PrintPictureTop * TwipsPerMm,
                                    page.pictureTwips.width() * s.PrintPictureZoom,
                                    page.pictureTwips.height() * s.PrintPictureZoom));
     }
-    if (page.closeUpSamePlant && s.PrintCloseUpOn == 1) {
+    if (items.closeUp) {
         surface.drawPicture(page.closeUp,
                             QRectF(s.PrintCloseUpLeft * TwipsPerMm, s.PrintCloseUpTop * TwipsPerMm,
                                    page.closeUpTwips.width() * s.PrintCloseUpZoom,
                                    page.closeUpTwips.height() * s.PrintCloseUpZoom));
     }
-    if (s.PrintNameOn == 1) {
+    if (items.name) {
         surface.setPosition(s.PrintNameLeft * TwipsPerMm, s.PrintNameTop * TwipsPerMm);
         surface.setFont(page.nameFont.font);
         surface.setColour(page.nameFont.colour);
         surface.printLine({{0, s.PrintNameText}});
     }
-    if (s.PrintCardOn == 1) {
+    if (items.card) {
         const CardGeometry card = cardGeometry(s.PrintCardLeft * TwipsPerMm,
                                                s.PrintCardTop * TwipsPerMm, s.PrintCardZoom);
         const double right = card.x0 + card.width;
@@ -216,6 +223,42 @@ void PrintPlantPage(PrinterSurface& surface, const AppState& state, const PlantP
         PrintCardValues(surface, state, card, page.classification);
     }
     surface.endDocument();
+}
+
+void PrintPlantPageCommand(App& app, const PlantPage& page) {
+    Dialogs& dialogs = *app.platform.dialogs;
+    QString suggested = qs(page.settings.PrintNameText).section(QLatin1Char('('), 0, 0).trimmed();
+    if (suggested.isEmpty()) {
+        suggested = q(texts::PrintPictureCheck);
+    }
+    QStringList written;
+    if (dialogs.prepareOutput(app.mainWindow(), suggested + QStringLiteral(".pdf"))) {
+        std::unique_ptr<PrinterSurface> surface = openPrinterSurface(app);
+        int failed = 0;
+        {
+            CursorGuard hourglass;
+            for (int copy = 1; copy <= dialogs.copies() && failed == 0; ++copy) {
+                try {
+                    PrintPlantPage(*surface, app.state, page);
+                } catch (const RunTimeError& e) {
+                    failed = e.number();
+                } catch (const std::bad_alloc&) {
+                    failed = err::OutOfMemory;
+                }
+            }
+            if (failed != 0) {
+                surface->abortDocument();
+            }
+        }
+        // A failed printout ends, and says so; the pages already sent stay sent.
+        if (failed != 0) {
+            ReportPrintError(app, failed, false);
+        }
+        written = surface->writtenFiles();
+    }
+    app.unload(QString::fromLatin1(Form42PB::Name));
+    app.unload(QString::fromLatin1(Form42P::Name));
+    ReportWrittenFiles(app, written);
 }
 
 } // namespace kuyu::gui

@@ -44,9 +44,25 @@ struct PlantPage {
     QString classification; // Label12 of the plant picture window
 };
 
+// The items a page prints: those ticked, the close-up only while its window
+// shows the same plant, and a picture or the card only at a scale above 0
+// (at 0 it is no item rather than a blot).
+struct PageItems {
+    explicit PageItems(const PlantPage& page);
+    bool picture = false;
+    bool closeUp = false;
+    bool name = false;
+    bool card = false;
+    bool any() const { return picture || closeUp || name || card; }
+};
+
 // Draws one page (picture, close-up, name, card, in that order) and ends
 // the document.
 void PrintPlantPage(PrinterSurface& surface, const AppState& state, const PlantPage& page);
+
+// The print job of the print settings dialog: asks for the output, prints
+// one job per copy and closes the dialog and the name image window.
+void PrintPlantPageCommand(App& app, const PlantPage& page);
 
 // The classification row and the ten values of the card at `card`, for the
 // plant named by NameKey. A step that fails is skipped.

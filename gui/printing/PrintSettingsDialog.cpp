@@ -1,23 +1,18 @@
 #include "gui/printing/PrintSettingsDialog.h"
 
-#include "core/Errors.h"
 #include "core/features/Features.h"
 #include "core/printing/PrintLayout.h"
 #include "gui/app/App.h"
-#include "gui/images/ImageBox.h"
-#include "gui/plantview/CloseUpWindows.h"
-#include "gui/plantview/Placement.h"
 #include "gui/plantview/PlantPictureWindow.h"
-#include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
 #include "gui/printing/PrintJobs.h"
 #include "gui/printing/PrintTexts.h"
 #include "gui/widgets/Twips.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -32,7 +27,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <new>
 
 namespace kuyu::gui {
 
@@ -51,14 +45,39 @@ double bounded(double twipsValue, double low) {
     return std::clamp(twipsValue, low, PreviewLimit);
 }
 
-// Which fields each check box enables.
-const std::array<std::initializer_list<int>, 5> GroupFields{{
-    {},
-    {11, 14, 15},
-    {12, 13, 16},
-    {1, 2, 3, 4, 5},
-    {6, 7, 8, 9, 10},
-}};
+using Field = Form42PB::Field;
+using Item = Form42PB::Item;
+
+// The card preview is this much larger than the card, preview twips.
+constexpr double CardPreviewMargin = 30;
+
+// The saved settings and the fields and check boxes that show them.
+constexpr std::pair<Field, float PrintSettings::*> SavedFields[] = {
+    {Field::PictureZoom, &PrintSettings::PrintPictureZoom},
+    {Field::PictureLeft, &PrintSettings::PrintPictureLeft},
+    {Field::PictureTop, &PrintSettings::PrintPictureTop},
+    {Field::CloseUpZoom, &PrintSettings::PrintCloseUpZoom},
+    {Field::CloseUpLeft, &PrintSettings::PrintCloseUpLeft},
+    {Field::CloseUpTop, &PrintSettings::PrintCloseUpTop},
+    {Field::CardLeft, &PrintSettings::PrintCardLeft},
+    {Field::CardTop, &PrintSettings::PrintCardTop},
+    {Field::CardZoom, &PrintSettings::PrintCardZoom},
+    {Field::NameLeft, &PrintSettings::PrintNameLeft},
+    {Field::NameTop, &PrintSettings::PrintNameTop},
+};
+constexpr std::pair<Item, std::int16_t PrintSettings::*> SavedFlags[] = {
+    {Item::Name, &PrintSettings::PrintNameOn},
+    {Item::Card, &PrintSettings::PrintCardOn},
+    {Item::Picture, &PrintSettings::PrintPictureOn},
+    {Item::CloseUp, &PrintSettings::PrintCloseUpOn},
+};
+
+std::size_t at(Field f) {
+    return static_cast<std::size_t>(f);
+}
+std::size_t at(Item i) {
+    return static_cast<std::size_t>(i);
+}
 
 } // namespace
 
@@ -114,22 +133,25 @@ void SheetItem::paintEvent(QPaintEvent*) {
         p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, name_);
         break;
     case Card: {
-        // Drawn in preview twips: 15 to a pixel.
-        const double w = 1800 * zoom_ / TwipsPerPixel;
-        const double rh = 1800 * zoom_ * 2.2 / 11 / TwipsPerPixel;
+        // The card as it prints, in preview twips, drawn 15 to a pixel.
+        const CardGeometry card = cardGeometry(0, 0, zoom_);
+        const auto toPx = [](double t) { return t / TwipsPerPixel; };
+        const double w = toPx(card.width);
+        const double rh = toPx(card.rowHeight);
         p.setPen(QPen(Qt::black, 0));
-        p.drawRect(QRectF(0, 0, w, 11 * rh));
+        p.drawRect(QRectF(0, 0, w, toPx(card.height())));
         for (int i = 1; i <= 10; ++i) {
             p.drawLine(QPointF(0, i * rh), QPointF(w, i * rh));
         }
-        p.drawLine(QPointF(w * 2.3 / 5, rh), QPointF(w * 2.3 / 5, 11 * rh));
+        p.drawLine(QPointF(toPx(card.dividerX()), rh),
+                   QPointF(toPx(card.dividerX()), toPx(card.height())));
         QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-        f.setPointSizeF(std::max(1.0, rh / 2));
+        f.setPointSizeF(std::max(1.0, cardFontPoints(card.rowHeight)));
         p.setFont(f);
         const int ascent = QFontMetrics(f).ascent();
         int r = 1;
         for (const Text& c : CardCaptions()) {
-            p.drawText(QPointF(w * 0.03, rh * (r + 0.2) + ascent), qs(c));
+            p.drawText(QPointF(toPx(card.captionX()), toPx(card.textY(r)) + ascent), qs(c));
             ++r;
         }
         break;
@@ -170,30 +192,30 @@ Form42PB::Form42PB(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     build();
 }
 
-QWidget* Form42PB::buildGroup(int check, const char32_t* caption,
-                              std::initializer_list<std::initializer_list<int>> rows,
+QWidget* Form42PB::buildGroup(Item item, const char32_t* caption,
+                              std::initializer_list<std::initializer_list<Field>> rows,
                               QWidget* extra) {
     auto* group = new QFrame(this);
-    group->setObjectName(QStringLiteral("Group%1").arg(check));
+    group->setObjectName(QStringLiteral("Group%1").arg(at(item)));
     group->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(8, 4, 8, 6);
     grid->setVerticalSpacing(4);
     auto* box = new QCheckBox(q(caption), group);
-    box->setObjectName(QStringLiteral("Che%1").arg(check));
-    checks_[static_cast<std::size_t>(check)] = box;
+    box->setObjectName(QStringLiteral("Che%1").arg(at(item)));
+    checks_[at(item)] = box;
     watch(box, RightClick);
     grid->addWidget(box, 0, 0, 1, 4);
     int row = 1;
     for (const auto& fieldsOfRow : rows) {
         int col = 0;
-        for (int n : fieldsOfRow) {
-            const auto& text = texts::PrintFields[n - 1];
+        for (Field f : fieldsOfRow) {
+            const auto& text = texts::PrintFields[at(f) - 1];
             auto* edit = new QLineEdit(qs(Text(text.design)), group);
             edit->setObjectName(QString::fromLatin1(text.name));
             edit->installEventFilter(this);
-            fields_[static_cast<std::size_t>(n)] = edit;
-            if (n == 11) {
+            fields_[at(f)] = edit;
+            if (f == Field::NameText) {
                 grid->addWidget(edit, row, 0, 1, 4);
                 continue;
             }
@@ -215,8 +237,8 @@ QWidget* Form42PB::buildGroup(int check, const char32_t* caption,
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    groups_[static_cast<std::size_t>(check)] = group;
-    connect(box, &QCheckBox::toggled, this, [this, check](bool on) { setGroupEnabled(check, on); });
+    groups_[at(item)] = group;
+    connect(box, &QCheckBox::toggled, this, [this, item](bool on) { setGroupEnabled(item, on); });
     return group;
 }
 
@@ -225,7 +247,7 @@ void Form42PB::build() {
     command2_ = makeButton("Command2", q(texts::PrintButton));
     command3_ = makeButton("Command3", q(texts::PrinterButton));
     command4_ = makeButton("Command4", q(texts::PrintFontButton));
-    auto* command5 = makeButton("Command5", q(texts::PrintImageButton));
+    command5_ = makeButton("Command5", q(texts::PrintImageButton));
     setCancelButton(command1_);
 
     // Printer and paper.
@@ -248,15 +270,22 @@ void Form42PB::build() {
     auto* nameRow = new QHBoxLayout(nameButtons);
     nameRow->setContentsMargins(0, 0, 0, 0);
     nameRow->addWidget(command4_);
-    nameRow->addWidget(command5);
+    nameRow->addWidget(command5_);
     nameRow->addStretch();
 
     auto* left = new QVBoxLayout;
     left->addLayout(printerGrid);
-    left->addWidget(buildGroup(1, texts::PrintNameCheck, {{11}, {14, 15}}, nameButtons));
-    left->addWidget(buildGroup(2, texts::PrintCardCheck, {{12, 13}, {16}}));
-    left->addWidget(buildGroup(3, texts::PrintPictureCheck, {{1}, {2, 3}, {4, 5}}));
-    left->addWidget(buildGroup(4, texts::PrintCloseUpCheck, {{6}, {7, 8}, {9, 10}}));
+    left->addWidget(buildGroup(Item::Name, texts::PrintNameCheck,
+                               {{Field::NameText}, {Field::NameLeft, Field::NameTop}},
+                               nameButtons));
+    left->addWidget(buildGroup(Item::Card, texts::PrintCardCheck,
+                               {{Field::CardLeft, Field::CardTop}, {Field::CardZoom}}));
+    for (PictureGroup* g : {&picture_, &closeUp_}) {
+        const char32_t* caption =
+            g == &picture_ ? texts::PrintPictureCheck : texts::PrintCloseUpCheck;
+        left->addWidget(
+            buildGroup(g->item, caption, {{g->zoom}, {g->left, g->top}, {g->width, g->height}}));
+    }
     left->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -282,11 +311,11 @@ void Form42PB::build() {
     sheet_->setPalette(paper);
     watch(sheet_, RightClick);
     watch(previewArea_, RightClick);
-    image1_ = new SheetItem(SheetItem::Picture, "Image1", sheet_);
-    image2_ = new SheetItem(SheetItem::Picture, "Image2", sheet_);
+    picture_.preview = new SheetItem(SheetItem::Picture, "Image1", sheet_);
+    closeUp_.preview = new SheetItem(SheetItem::Picture, "Image2", sheet_);
     picture3_ = new SheetItem(SheetItem::Name, "Picture3", sheet_);
     picture4_ = new SheetItem(SheetItem::Card, "Picture4", sheet_);
-    for (SheetItem* i : {image1_, image2_, picture3_, picture4_}) {
+    for (SheetItem* i : {picture_.preview, closeUp_.preview, picture3_, picture4_}) {
         i->installEventFilter(this);
         watch(i, RightClick);
     }
@@ -301,55 +330,106 @@ void Form42PB::build() {
     root->addWidget(previewArea_, 0, Qt::AlignTop);
     root->setSizeConstraint(QLayout::SetFixedSize);
     watch(this, RightClick);
-
-    menu_ = new QMenu(this);
-    menu_->setObjectName(QStringLiteral("MENU42PB"));
-    const std::pair<const char*, const char32_t*> items[] = {
-        {"MENU42PB1", texts::PrintMenuPrinter},
-        {"MENU42PB2", texts::PrintMenuCancel},
-        {"MENU42PB3", texts::PrintMenuPrint},
-    };
-    QPushButton* pressed[] = {command3_, command1_, command2_};
-    for (int i = 0; i < 3; ++i) {
-        QAction* a = menu_->addAction(q(items[i].second));
-        a->setObjectName(QString::fromLatin1(items[i].first));
-        connect(a, &QAction::triggered, pressed[i], &QPushButton::click);
-        if (i == 2) {
-            menu_->setDefaultAction(a);
-        }
-    }
+    buildMenu();
 
     connect(command1_, &QPushButton::clicked, this, &Form42PB::cancel);
     connect(command2_, &QPushButton::clicked, this, &Form42PB::printPage);
     connect(command3_, &QPushButton::clicked, this, &Form42PB::choosePrinterAndPaper);
     connect(command4_, &QPushButton::clicked, this, &Form42PB::ChooseNameFont);
-    connect(command5, &QPushButton::clicked, this, &Form42PB::showNameImage);
+    connect(command5_, &QPushButton::clicked, this, &Form42PB::showNameImage);
+}
+
+void Form42PB::buildMenu() {
+    // Each item presses the button of the same meaning.
+    menu_ = makeMenu("MENU42PB", QString());
+    const auto item = [this](const char* name, const char32_t* caption, QPushButton* button) {
+        QAction* a = addMenuItem(menu_, name, q(caption));
+        connect(a, &QAction::triggered, button, &QPushButton::click);
+        return a;
+    };
+    item("MENU42PB1", texts::PrintMenuPrinter, command3_);
+    item("MENU42PB2", texts::PrintMenuCancel, command1_);
+    printItem_ = item("MENU42PB3", texts::PrintMenuPrint, command2_);
+    menu_->setDefaultAction(printItem_);
 }
 
 SheetItem* Form42PB::item(const char* name) const {
     return sheet_->findChild<SheetItem*>(QString::fromLatin1(name));
 }
 
-void Form42PB::setGroupEnabled(int check, bool on) {
-    for (QObject* child : groups_[static_cast<std::size_t>(check)]->children()) {
+void Form42PB::setGroupEnabled(Item item, bool on) {
+    for (QObject* child : groups_[at(item)]->children()) {
         auto* w = qobject_cast<QWidget*>(child);
-        if (w && w != checks_[static_cast<std::size_t>(check)]) {
+        if (w && w != check(item)) {
             w->setEnabled(on);
         }
     }
     // The preview shows what will print.
-    SheetItem* shown[] = {nullptr, picture3_, picture4_, image1_, image2_};
-    if (SheetItem* i = shown[check]) {
-        i->setVisible(on && (i != image2_ || closeUpSame_));
+    switch (item) {
+    case Item::Name:
+        picture3_->setVisible(on);
+        break;
+    case Item::Card:
+        picture4_->setVisible(on);
+        break;
+    case Item::Picture:
+        picture_.preview->setVisible(on);
+        break;
+    case Item::CloseUp:
+        closeUp_.preview->setVisible(on && closeUpSame_);
+        break;
     }
 }
 
-double Form42PB::value(int n) const {
-    return fieldValue(ts(field(n)->text()));
+double Form42PB::value(Field f) const {
+    return fieldValue(ts(field(f)->text()));
 }
 
-void Form42PB::setValue(int n, double v) {
-    field(n)->setText(qs(plainNumber(v)));
+void Form42PB::setValue(Field f, double v) {
+    field(f)->setText(qs(plainNumber(v)));
+    lastGood_[at(f)] = v;
+}
+
+const Form42PB::PictureGroup* Form42PB::groupOf(Field f) const {
+    for (const PictureGroup* g : {&picture_, &closeUp_}) {
+        if (f == g->zoom || f == g->left || f == g->top || f == g->width || f == g->height) {
+            return g;
+        }
+    }
+    return nullptr;
+}
+
+const Form42PB::PictureGroup* Form42PB::groupOf(const SheetItem* preview) const {
+    for (const PictureGroup* g : {&picture_, &closeUp_}) {
+        if (g->preview == preview) {
+            return g;
+        }
+    }
+    return nullptr;
+}
+
+double Form42PB::limit(Field f) const {
+    if (const PictureGroup* g = groupOf(f)) {
+        const PictureFields most = pictureLimits(g->twips.width(), g->twips.height());
+        if (f == g->zoom) {
+            return most.scale;
+        }
+        if (f == g->width) {
+            return most.widthMm;
+        }
+        if (f == g->height) {
+            return most.heightMm;
+        }
+    }
+    return f == Field::CardZoom ? cardZoomLimit() : LargestPaperMm;
+}
+
+std::optional<double> Form42PB::committed(Field f) const {
+    return committedValue(ts(field(f)->text()), limit(f));
+}
+
+bool Form42PB::showsCloseUp() const {
+    return closeUpSame_ && app_.state.Print.PrintCloseUpOn == 1;
 }
 
 QRect Form42PB::previewRect(double left, double top, double width, double height) const {
@@ -363,57 +443,52 @@ QRect Form42PB::previewRect(double left, double top, double width, double height
                  std::max(1, static_cast<int>(std::lround(h / TwipsPerPixel))));
 }
 
+QPoint Form42PB::previewPos(Field left, Field top) const {
+    const double scale = app_.state.Print.PreviewScale;
+    return previewRect(value(left) * TwipsPerMm * scale, value(top) * TwipsPerMm * scale, 1, 1)
+        .topLeft();
+}
+
 void Form42PB::open() {
     PrintSettings& s = app_.state.Print;
     auto* plant = app_.loaded<Form42>();
     const std::unique_ptr<PrinterSurface> printer = openPrinterSurface(app_);
     label12_->setText(printer->deviceName());
 
-    const QString caption = plant ? plant->windowTitle() : QString();
-    field(11)->setText(caption);
-    s.PrintNameText = ts(caption);
-    if (plant) {
-        picture_ = plant->image()->picture();
-        pictureTwips_ = QSizeF(twips(picture_.width()), twips(picture_.height()));
-        classification_ = plant->classification()->text();
-    }
+    const Form42::PrintSources from = plant ? plant->printSources() : Form42::PrintSources{};
+    field(Field::NameText)->setText(from.caption);
+    s.PrintNameText = ts(from.caption);
+    picture_.image = from.picture;
+    picture_.twips = QSizeF(twips(from.picture.width()), twips(from.picture.height()));
+    classification_ = from.classification;
     // The close-up prints only while its window shows this same plant.
-    s.PrintCloseUpOn = 0;
-    auto* closeUp = app_.loaded<Form43>();
-    closeUpSame_ = plant && closeUp && closeUp->windowTitle() == caption;
+    closeUpSame_ = from.closeUpSame;
+    s.PrintCloseUpOn = closeUpSame_ ? 1 : 0;
     if (closeUpSame_) {
-        s.PrintCloseUpOn = 1;
-        closeUp_ = closeUp->image()->picture();
-        closeUpTwips_ = QSizeF(twips(closeUp->image()->width()), twips(closeUp->image()->height()));
+        closeUp_.image = from.closeUp;
+        closeUp_.twips = QSizeF(twips(from.closeUpSize.width()), twips(from.closeUpSize.height()));
     }
 
-    setValue(1, s.PrintPictureZoom);
-    setValue(2, s.PrintPictureLeft);
-    setValue(3, s.PrintPictureTop);
-    setValue(6, s.PrintCloseUpZoom);
-    setValue(7, s.PrintCloseUpLeft);
-    setValue(8, s.PrintCloseUpTop);
-    setValue(12, s.PrintCardLeft);
-    setValue(13, s.PrintCardTop);
-    setValue(14, s.PrintNameLeft);
-    setValue(15, s.PrintNameTop);
-    setValue(16, s.PrintCardZoom);
-    const std::int16_t flags[] = {0, s.PrintNameOn, s.PrintCardOn, s.PrintPictureOn,
-                                  s.PrintCloseUpOn};
-    for (int c = 1; c <= 4; ++c) {
-        check(c)->setChecked(flags[c] == 1);
-        setGroupEnabled(c, flags[c] == 1);
+    for (const auto& [f, saved] : SavedFields) {
+        setValue(f, s.*saved);
     }
-    checks_[4]->setEnabled(closeUpSame_);
+    for (const auto& [i, flag] : SavedFlags) {
+        check(i)->setChecked(s.*flag == 1);
+        setGroupEnabled(i, s.*flag == 1);
+    }
+    check(Item::CloseUp)->setEnabled(closeUpSame_);
 
     layOutSheet();
-    fillPictureSizes(s.PrintCloseUpOn == 1);
-    image1_->setPicture(picture_);
-    image2_->setPicture(closeUp_);
+    fillFromField(picture_, picture_.zoom, s.PrintPictureZoom);
+    if (showsCloseUp()) {
+        fillFromField(closeUp_, closeUp_.zoom, s.PrintCloseUpZoom);
+    }
+    picture_.preview->setPicture(picture_.image);
+    closeUp_.preview->setPicture(closeUp_.image);
 
-    placeOnScreen(this);
+    placeWindow(this);
     show();
-    keepOnScreen(this);
+    fitOnScreen(this);
     raise();
     activateWindow();
     drawNamePreview();
@@ -432,16 +507,23 @@ void Form42PB::layOutSheet() {
     label14_->setText(qs(paper.text));
 }
 
-void Form42PB::fillPictureSizes(bool closeUpToo) {
-    const PictureFields p = fieldsFromScale(app_.state.Print.PrintPictureZoom,
-                                            pictureTwips_.width(), pictureTwips_.height());
-    setValue(4, p.widthMm);
-    setValue(5, p.heightMm);
-    if (closeUpToo) {
-        const PictureFields c = fieldsFromScale(app_.state.Print.PrintCloseUpZoom,
-                                                closeUpTwips_.width(), closeUpTwips_.height());
-        setValue(9, c.widthMm);
-        setValue(10, c.heightMm);
+void Form42PB::fillFromField(const PictureGroup& g, Field f, double v) {
+    const double w = g.twips.width();
+    const double h = g.twips.height();
+    const std::optional<PictureFields> p = f == g.zoom    ? fieldsFromScale(v, w, h)
+                                           : f == g.width ? fieldsFromWidth(v, w, h)
+                                                          : fieldsFromHeight(v, w, h);
+    if (!p) {
+        return; // a picture with no size: nothing to work the others out from
+    }
+    if (f != g.zoom) {
+        setValue(g.zoom, p->scale);
+    }
+    if (f != g.width) {
+        setValue(g.width, p->widthMm);
+    }
+    if (f != g.height) {
+        setValue(g.height, p->heightMm);
     }
 }
 
@@ -452,9 +534,10 @@ void Form42PB::choosePrinterAndPaper() {
     PrintSettings& s = app_.state.Print;
     label12_->setText(openPrinterSurface(app_)->deviceName());
     layOutSheet();
-    s.PrintPictureZoom = static_cast<float>(value(1));
-    s.PrintCloseUpZoom = static_cast<float>(value(6));
-    fillPictureSizes(true);
+    s.PrintPictureZoom = static_cast<float>(value(picture_.zoom));
+    s.PrintCloseUpZoom = static_cast<float>(value(closeUp_.zoom));
+    fillFromField(picture_, picture_.zoom, s.PrintPictureZoom);
+    fillFromField(closeUp_, closeUp_.zoom, s.PrintCloseUpZoom);
     drawNamePreview();
     PrintSettingsRefresh();
     placeCard();
@@ -463,22 +546,19 @@ void Form42PB::choosePrinterAndPaper() {
 
 void Form42PB::PrintSettingsRefresh() {
     const double scale = app_.state.Print.PreviewScale;
-    image1_->setGeometry(previewRect(value(2) * TwipsPerMm * scale, value(3) * TwipsPerMm * scale,
-                                     pictureTwips_.width() * value(1) * scale,
-                                     pictureTwips_.height() * value(1) * scale));
-    if (closeUpSame_ && app_.state.Print.PrintCloseUpOn == 1) {
-        image2_->setGeometry(previewRect(
-            value(7) * TwipsPerMm * scale, value(8) * TwipsPerMm * scale,
-            closeUpTwips_.width() * value(6) * scale, closeUpTwips_.height() * value(6) * scale));
+    for (const PictureGroup* g : {&picture_, &closeUp_}) {
+        if (g == &closeUp_ && !showsCloseUp()) {
+            continue;
+        }
+        g->preview->setGeometry(previewRect(
+            value(g->left) * TwipsPerMm * scale, value(g->top) * TwipsPerMm * scale,
+            g->twips.width() * value(g->zoom) * scale, g->twips.height() * value(g->zoom) * scale));
     }
-    image2_->setVisible(closeUpSame_ && check(4)->isChecked());
+    closeUp_.preview->setVisible(closeUpSame_ && check(Item::CloseUp)->isChecked());
 }
 
 void Form42PB::PlaceNamePreview() {
-    const double scale = app_.state.Print.PreviewScale;
-    const QRect r =
-        previewRect(value(14) * TwipsPerMm * scale, value(15) * TwipsPerMm * scale, 1, 1);
-    picture3_->move(r.topLeft());
+    picture3_->move(previewPos(Field::NameLeft, Field::NameTop));
 }
 
 void Form42PB::drawNamePreview() {
@@ -486,29 +566,28 @@ void Form42PB::drawNamePreview() {
     auto& image = app_.load<Form42P>();
     const FontChoice font = app_.platform.dialogs->lastFont();
     if (image.label1()->text().isEmpty()) {
-        image.setName(field(11)->text(), font);
+        image.setName(field(Field::NameText)->text(), font);
     }
     const double scale = app_.state.Print.PreviewScale;
     const QSize label = image.label1()->sizeHint();
     QFont small = font.font;
     small.setPointSize(std::max(1, static_cast<int>(std::lround(font.font.pointSizeF() * scale))));
-    const QRect r = previewRect(value(14) * TwipsPerMm * scale, value(15) * TwipsPerMm * scale,
-                                twips(label.width()) * scale, twips(label.height()) * scale);
-    picture3_->setGeometry(r);
+    picture3_->setGeometry(QRect(
+        previewPos(Field::NameLeft, Field::NameTop),
+        previewRect(0, 0, twips(label.width()) * scale, twips(label.height()) * scale).size()));
     picture3_->setName(image.label1()->text(), small, font.colour);
 }
 
 void Form42PB::placeCard() {
-    const double scale = app_.state.Print.PreviewScale;
-    const QRect r =
-        previewRect(value(12) * TwipsPerMm * scale, value(13) * TwipsPerMm * scale, 1, 1);
-    picture4_->move(r.topLeft());
+    picture4_->move(previewPos(Field::CardLeft, Field::CardTop));
 }
 
 void Form42PB::DrawCardPreview() {
-    const double z = value(16) * app_.state.Print.PreviewScale;
-    const QRect r = previewRect(0, 0, 1800 * z + 30, 3960 * z + 30);
-    picture4_->resize(r.size());
+    const double z = value(Field::CardZoom) * app_.state.Print.PreviewScale;
+    const CardGeometry card = cardGeometry(0, 0, z);
+    picture4_->resize(
+        previewRect(0, 0, card.width + CardPreviewMargin, card.height() + CardPreviewMargin)
+            .size());
     picture4_->setCardZoom(z);
 }
 
@@ -517,24 +596,25 @@ void Form42PB::ChooseNameFont() {
     if (!chosen) {
         return;
     }
+    QLineEdit* name = field(Field::NameText);
     auto& image = app_.load<Form42P>();
-    image.setName(field(11)->text(), *chosen);
+    image.setName(name->text(), *chosen);
     // The name field shows the face and its effects; its size stays.
     QFont f = chosen->font;
-    f.setPointSizeF(field(11)->font().pointSizeF());
-    field(11)->setFont(f);
-    QPalette pal = field(11)->palette();
+    f.setPointSizeF(name->font().pointSizeF());
+    name->setFont(f);
+    QPalette pal = name->palette();
     pal.setColor(QPalette::Text, chosen->colour);
-    field(11)->setPalette(pal);
+    name->setPalette(pal);
     drawNamePreview();
 }
 
 void Form42PB::showNameImage() {
     auto& image = app_.load<Form42P>();
-    image.setName(field(11)->text(), app_.platform.dialogs->lastFont());
-    placeBelow(&image, app_.mainWindow(), 0.05);
+    image.setName(field(Field::NameText)->text(), app_.platform.dialogs->lastFont());
+    placeWindow(&image);
     image.show();
-    keepOnScreen(&image);
+    fitOnScreen(&image);
     image.raise();
 }
 
@@ -545,102 +625,66 @@ void Form42PB::cancel() {
 }
 
 void Form42PB::printPage() {
-    PrintSettings& s = app_.state.Print;
-    s.PrintPictureZoom = static_cast<float>(value(1));
-    s.PrintCloseUpZoom = static_cast<float>(value(6));
-    s.PrintPictureLeft = static_cast<float>(value(2));
-    s.PrintCloseUpLeft = static_cast<float>(value(7));
-    s.PrintPictureTop = static_cast<float>(value(3));
-    s.PrintCloseUpTop = static_cast<float>(value(8));
-    s.PrintCardLeft = static_cast<float>(value(12));
-    s.PrintCardTop = static_cast<float>(value(13));
-    s.PrintCardZoom = static_cast<float>(value(16));
-    s.PrintNameLeft = static_cast<float>(value(14));
-    s.PrintNameTop = static_cast<float>(value(15));
-    s.PrintNameOn = check(1)->isChecked() ? 1 : 0;
-    s.PrintCardOn = check(2)->isChecked() ? 1 : 0;
-    s.PrintPictureOn = check(3)->isChecked() ? 1 : 0;
-    s.PrintCloseUpOn = check(4)->isChecked() ? 1 : 0;
-    s.PrintNameText = ts(field(11)->text());
-
+    // A field whose text the commit rule refuses prints as its last good
+    // value, where the preview still shows the item.
     PlantPage page;
-    page.settings = s;
-    page.picture = picture_;
-    page.pictureTwips = pictureTwips_;
+    PrintSettings& s = page.settings;
+    s = app_.state.Print;
+    for (const auto& [f, saved] : SavedFields) {
+        s.*saved = static_cast<float>(committed(f).value_or(lastGood_[at(f)]));
+    }
+    for (const auto& [i, flag] : SavedFlags) {
+        s.*flag = check(i)->isChecked() ? 1 : 0;
+    }
+    s.PrintNameText = ts(field(Field::NameText)->text());
+    page.picture = picture_.image;
+    page.pictureTwips = picture_.twips;
     page.closeUpSamePlant = closeUpSame_;
-    page.closeUp = closeUp_;
-    page.closeUpTwips = closeUpTwips_;
+    page.closeUp = closeUp_.image;
+    page.closeUpTwips = closeUp_.twips;
     page.nameFont = app_.platform.dialogs->lastFont();
     page.classification = classification_;
+    // Nothing ticked: say so, and leave the dialog open to tick something.
+    if (!PageItems(page).any()) {
+        Message m;
+        m.title = texts::PrintNoticeTitle;
+        m.text = Text(texts::PrintNothingChosenText) + U"\n" + texts::PrintChooseItemText;
+        m.icon = MessageIcon::Exclamation;
+        app_.platform.messages->show(this, m);
+        return;
+    }
+    app_.state.Print = s;
     App& app = app_;
     closing_ = true;
     unload();
     PrintPlantPageCommand(app, page);
 }
 
-bool Form42PB::commit(int n) {
-    const std::optional<double> v = committedValue(ts(field(n)->text()));
+bool Form42PB::commit(Field f) {
+    const std::optional<double> v = committed(f);
     if (!v) {
-        field(n)->setText(QStringLiteral("0"));
+        field(f)->setText(QStringLiteral("0"));
         app_.platform.beeper->beep();
         return false;
     }
-    const double scale = app_.state.Print.PreviewScale;
-    const auto fromSize = [this](const std::optional<PictureFields>& f, int scaleField,
-                                 int otherField, bool otherIsHeight) {
-        if (f) {
-            setValue(scaleField, f->scale);
-            setValue(otherField, otherIsHeight ? f->heightMm : f->widthMm);
+    lastGood_[at(f)] = *v;
+    if (const PictureGroup* g = groupOf(f)) {
+        if (f != g->left && f != g->top) {
+            fillFromField(*g, f, *v);
         }
-    };
-    switch (n) {
-    case 1: {
         PrintSettingsRefresh();
-        const PictureFields f = fieldsFromScale(*v, pictureTwips_.width(), pictureTwips_.height());
-        setValue(4, f.widthMm);
-        setValue(5, f.heightMm);
-        break;
+        return true;
     }
-    case 4:
-        fromSize(fieldsFromWidth(*v, pictureTwips_.width(), pictureTwips_.height()), 1, 5, true);
-        PrintSettingsRefresh();
+    switch (f) {
+    case Field::CardLeft:
+    case Field::CardTop:
+        placeCard();
         break;
-    case 5:
-        fromSize(fieldsFromHeight(*v, pictureTwips_.width(), pictureTwips_.height()), 1, 4, false);
-        PrintSettingsRefresh();
-        break;
-    case 6: {
-        const PictureFields f = fieldsFromScale(*v, closeUpTwips_.width(), closeUpTwips_.height());
-        setValue(9, f.widthMm);
-        setValue(10, f.heightMm);
-        PrintSettingsRefresh();
-        break;
-    }
-    case 9:
-        fromSize(fieldsFromWidth(*v, closeUpTwips_.width(), closeUpTwips_.height()), 6, 10, true);
-        PrintSettingsRefresh();
-        break;
-    case 10:
-        fromSize(fieldsFromHeight(*v, closeUpTwips_.width(), closeUpTwips_.height()), 6, 9, false);
-        PrintSettingsRefresh();
-        break;
-    case 2:
-    case 3:
-    case 7:
-    case 8:
-        PrintSettingsRefresh();
-        break;
-    case 12:
-    case 13:
-        picture4_->move(
-            previewRect(value(12) * scale * TwipsPerMm, value(13) * scale * TwipsPerMm, 1, 1)
-                .topLeft());
-        break;
-    case 14:
-    case 15:
+    case Field::NameLeft:
+    case Field::NameTop:
         PlaceNamePreview();
         break;
-    case 16:
+    case Field::CardZoom:
         DrawCardPreview();
         break;
     default:
@@ -662,16 +706,13 @@ void Form42PB::drop(SheetItem* item, QPoint posInItem) {
     if (!sheet_->rect().contains(onSheet)) {
         return; // dropped off the sheet: the item stays where it was
     }
-    const PrintSettings& s = app_.state.Print;
-    const int mmX = dropMillimetres(twips(onSheet.x()) - s.DragOffsetX, s.PreviewScale);
-    const int mmY = dropMillimetres(twips(onSheet.y()) - s.DragOffsetY, s.PreviewScale);
-    const std::pair<int, int> fieldsOf = item == image1_     ? std::pair{2, 3}
-                                         : item == image2_   ? std::pair{7, 8}
-                                         : item == picture3_ ? std::pair{14, 15}
-                                                             : std::pair{12, 13};
-    setValue(fieldsOf.first, mmX);
-    setValue(fieldsOf.second, mmY);
-    commit(fieldsOf.first);
+    const double scale = app_.state.Print.PreviewScale;
+    const PictureGroup* g = groupOf(item);
+    const Field left = g ? g->left : item == picture3_ ? Field::NameLeft : Field::CardLeft;
+    const Field top = g ? g->top : item == picture3_ ? Field::NameTop : Field::CardTop;
+    setValue(left, dropMillimetres(twips(onSheet.x()) - dragOffsetX_, scale));
+    setValue(top, dropMillimetres(twips(onSheet.y()) - dragOffsetY_, scale));
+    commit(left);
 }
 
 void Form42PB::resizeItem(SheetItem* item, QPoint posInItem) {
@@ -681,31 +722,25 @@ void Form42PB::resizeItem(SheetItem* item, QPoint posInItem) {
     if (scale <= 0) {
         return;
     }
-    if (item == image1_) {
-        const PreviewSize size = sizePicturePreview(x, y);
-        item->resize(previewRect(0, 0, size.width, size.height).size());
-        const double widthMm = size.width / TwipsPerMm / scale;
-        setValue(4, widthMm);
-        if (const auto f =
-                fieldsFromWidth(widthMm, pictureTwips_.width(), pictureTwips_.height())) {
-            setValue(1, f->scale);
-            setValue(5, f->heightMm);
+    if (const PictureGroup* g = groupOf(item)) {
+        // The plant picture keeps the preview's fixed ratio, the close-up its own.
+        const double h = g->twips.height();
+        PreviewSize size = g == &picture_
+                               ? sizePicturePreview(x, y)
+                               : sizeCloseUpPreview(x, y, h > 0 ? g->twips.width() / h : 1);
+        double widthMm = size.width / TwipsPerMm / scale;
+        // Pulled beyond what fits the largest paper, it stops there.
+        if (const double most = limit(g->width); widthMm > most) {
+            size.width *= most / widthMm;
+            size.height *= most / widthMm;
+            widthMm = most;
         }
-    } else if (item == image2_) {
-        const double ratio =
-            closeUpTwips_.height() > 0 ? closeUpTwips_.width() / closeUpTwips_.height() : 1;
-        const PreviewSize size = sizeCloseUpPreview(x, y, ratio);
         item->resize(previewRect(0, 0, size.width, size.height).size());
-        const double widthMm = size.width / TwipsPerMm / scale;
-        setValue(9, widthMm);
-        if (const auto f =
-                fieldsFromWidth(widthMm, closeUpTwips_.width(), closeUpTwips_.height())) {
-            setValue(6, f->scale);
-            setValue(10, f->heightMm);
-        }
+        setValue(g->width, widthMm);
+        fillFromField(*g, g->width, widthMm);
     } else if (item == picture4_) {
         const PreviewSize size = sizeCardPreview(x, y);
-        setValue(16, size.width / scale / 1800);
+        setValue(Field::CardZoom, std::min(cardZoomOfWidth(size.width / scale), cardZoomLimit()));
         DrawCardPreview();
     }
 }
@@ -714,20 +749,19 @@ bool Form42PB::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     // Numeric fields commit on Enter and on losing the focus.
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-        const auto at = std::find(fields_.begin(), fields_.end(), edit);
-        const int n = at == fields_.end() ? 0 : static_cast<int>(at - fields_.begin());
+        const auto found = std::find(fields_.begin(), fields_.end(), edit);
+        const int n = found == fields_.end() ? 0 : static_cast<int>(found - fields_.begin());
+        const Field f = static_cast<Field>(n);
         if (n > 0 && type == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                if (n == 11) {
-                    return true;
-                }
-                return commit(n);
+                // Enter in the name is consumed and does nothing else.
+                return f == Field::NameText || commit(f);
             }
-        } else if (n > 0 && n != 11 && type == QEvent::FocusOut && !closing_) {
+        } else if (n > 0 && f != Field::NameText && type == QEvent::FocusOut && !closing_) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                commit(n);
+                commit(f);
             }
         }
         return FormWindow::eventFilter(watched, event);
@@ -746,8 +780,8 @@ bool Form42PB::eventFilter(QObject* watched, QEvent* event) {
             sizing_ = item;
         } else {
             dragging_ = item;
-            app_.state.Print.DragOffsetX = static_cast<float>(twips(pressPos_.x()));
-            app_.state.Print.DragOffsetY = static_cast<float>(twips(pressPos_.y()));
+            dragOffsetX_ = twips(pressPos_.x());
+            dragOffsetY_ = twips(pressPos_.y());
         }
         outline_->setGeometry(item->geometry());
         return true;
@@ -792,7 +826,7 @@ bool Form42PB::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form42PB::onRightClick(QWidget*, const QPoint& globalPos) {
-    menu_->popup(globalPos, menu_->defaultAction());
+    popUp(menu_, printItem_, globalPos);
 }
 
 // --- commands --------------------------------------------------------------------
@@ -804,42 +838,6 @@ void OpenPrintSettings(App& app) {
     // Every print button press starts the dialog afresh.
     app.unload(QString::fromLatin1(Form42PB::Name));
     app.load<Form42PB>().open();
-}
-
-void PrintPlantPageCommand(App& app, const PlantPage& page) {
-    Dialogs& dialogs = *app.platform.dialogs;
-    QString suggested = qs(page.settings.PrintNameText).section(QLatin1Char('('), 0, 0).trimmed();
-    if (suggested.isEmpty()) {
-        suggested = q(texts::PrintPictureCheck);
-    }
-    QStringList written;
-    if (dialogs.prepareOutput(app.mainWindow(), suggested + QStringLiteral(".pdf"))) {
-        std::unique_ptr<PrinterSurface> surface = openPrinterSurface(app);
-        int failed = 0;
-        {
-            CursorGuard hourglass;
-            for (int copy = 1; copy <= dialogs.copies() && failed == 0; ++copy) {
-                try {
-                    PrintPlantPage(*surface, app.state, page);
-                } catch (const RunTimeError& e) {
-                    failed = e.number();
-                } catch (const std::bad_alloc&) {
-                    failed = 7;
-                }
-            }
-            if (failed != 0) {
-                surface->abortDocument();
-            }
-        }
-        // A failed printout ends, and says so; the pages already sent stay sent.
-        if (failed != 0) {
-            ReportPrintError(app, failed, false);
-        }
-        written = surface->writtenFiles();
-    }
-    app.unload(QString::fromLatin1(Form42PB::Name));
-    app.unload(QString::fromLatin1(Form42P::Name));
-    ReportWrittenFiles(app, written);
 }
 
 } // namespace kuyu::gui

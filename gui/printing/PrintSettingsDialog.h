@@ -13,7 +13,9 @@
 #include <QImage>
 #include <QSizeF>
 #include <array>
+#include <optional>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -70,11 +72,38 @@ class Form42PB : public FormWindow {
     static constexpr const char* Name = "Form42PB";
     Form42PB(App& app, QWidget* parent);
 
+    // The fields by role; the numbers are those of their controls Text1..Text16.
+    enum class Field {
+        PictureZoom = 1,
+        PictureLeft,
+        PictureTop,
+        PictureWidth,
+        PictureHeight,
+        CloseUpZoom,
+        CloseUpLeft,
+        CloseUpTop,
+        CloseUpWidth,
+        CloseUpHeight,
+        NameText,
+        CardLeft,
+        CardTop,
+        NameLeft,
+        NameTop,
+        CardZoom,
+    };
+    static constexpr int FieldCount = 16;
+    // The four items and their check boxes Che1..Che4.
+    enum class Item { Name = 1, Card, Picture, CloseUp };
+    static constexpr int ItemCount = 4;
+
     // Fills the dialog for the plant of the plant picture window and shows it.
     void open();
 
-    QLineEdit* field(int n) const { return fields_.at(static_cast<std::size_t>(n)); }
-    QCheckBox* check(int n) const { return checks_.at(static_cast<std::size_t>(n)); }
+    // Text1..Text16 and Che1..Che4 by their control number.
+    QLineEdit* field(int n) const { return field(static_cast<Field>(n)); }
+    QLineEdit* field(Field f) const { return fields_.at(static_cast<std::size_t>(f)); }
+    QCheckBox* check(int n) const { return check(static_cast<Item>(n)); }
+    QCheckBox* check(Item i) const { return checks_.at(static_cast<std::size_t>(i)); }
     SheetItem* item(const char* name) const;
     QWidget* sheet() const { return sheet_; }
     QMenu* popupMenu() const { return menu_; }
@@ -90,68 +119,103 @@ class Form42PB : public FormWindow {
     void onRightClick(QWidget* control, const QPoint& globalPos) override;
 
   private:
+    // The plant picture and the close-up: the same five fields, a preview
+    // and what the windows showed when the dialog opened.
+    struct PictureGroup {
+        Field zoom, left, top, width, height;
+        Item item;
+        SheetItem* preview = nullptr;
+        QImage image;
+        QSizeF twips;
+    };
+
     void build();
-    QWidget* buildGroup(int check, const char32_t* caption,
-                        std::initializer_list<std::initializer_list<int>> rows,
+    QWidget* buildGroup(Item item, const char32_t* caption,
+                        std::initializer_list<std::initializer_list<Field>> rows,
                         QWidget* extra = nullptr);
-    void setGroupEnabled(int check, bool on);
+    void buildMenu();
+    void setGroupEnabled(Item item, bool on);
     void choosePrinterAndPaper(); // Command3
     void layOutSheet();           // its steps 3 to 5
-    void fillPictureSizes(bool closeUpToo);
+    // The other two of a picture's scale, width and height from field f.
+    void fillFromField(const PictureGroup& g, Field f, double v);
     void drawNamePreview();
     void placeCard();
     void showNameImage(); // Command5
     void cancel();        // Command1
     void printPage();     // Command2
     // Numeric fields commit on Enter and on losing the focus.
-    bool commit(int n);
-    double value(int n) const;
-    void setValue(int n, double v);
+    bool commit(Field f);
+    double value(Field f) const;
+    void setValue(Field f, double v);
+    const PictureGroup* groupOf(Field f) const;
+    const PictureGroup* groupOf(const SheetItem* preview) const;
+    // The largest value a field takes, and its text read by the commit rule
+    // (nullopt for text the rule refuses).
+    double limit(Field f) const;
+    std::optional<double> committed(Field f) const;
+    bool showsCloseUp() const;
     // Preview twips to the item's pixel rectangle on the sheet.
     QRect previewRect(double left, double top, double width, double height) const;
+    QPoint previewPos(Field left, Field top) const;
     bool inSizingCorner(const QWidget* item, QPoint pos) const;
     void drop(SheetItem* item, QPoint posInItem);
     void resizeItem(SheetItem* item, QPoint posInItem);
 
-    std::array<QLineEdit*, 17> fields_{}; // Text1..Text16 at 1..16
-    std::array<QCheckBox*, 5> checks_{};  // Che1..Che4 at 1..4
-    std::array<QWidget*, 5> groups_{};
+    std::array<QLineEdit*, FieldCount + 1> fields_{}; // at their control numbers
+    std::array<QCheckBox*, ItemCount + 1> checks_{};
+    std::array<QWidget*, ItemCount + 1> groups_{};
+    // The last good value of each field: what prints while its text is one
+    // the commit rule refuses, as the preview still shows it.
+    std::array<double, FieldCount + 1> lastGood_{};
     QLabel* label12_ = nullptr;
     QLabel* label14_ = nullptr;
     QFrame* previewArea_ = nullptr;
     QFrame* sheet_ = nullptr;   // Picture2
     QFrame* outline_ = nullptr; // Image3
-    SheetItem* image1_ = nullptr;
-    SheetItem* image2_ = nullptr;
     SheetItem* picture3_ = nullptr;
     SheetItem* picture4_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
     QPushButton* command4_ = nullptr;
+    QPushButton* command5_ = nullptr;
     QMenu* menu_ = nullptr;
+    QAction* printItem_ = nullptr;
 
-    // What the plant picture and close-up windows showed on opening.
-    QImage picture_;
-    QSizeF pictureTwips_;
+    PictureGroup picture_{Field::PictureZoom,
+                          Field::PictureLeft,
+                          Field::PictureTop,
+                          Field::PictureWidth,
+                          Field::PictureHeight,
+                          Item::Picture,
+                          nullptr,
+                          {},
+                          {}};
+    PictureGroup closeUp_{Field::CloseUpZoom,
+                          Field::CloseUpLeft,
+                          Field::CloseUpTop,
+                          Field::CloseUpWidth,
+                          Field::CloseUpHeight,
+                          Item::CloseUp,
+                          nullptr,
+                          {},
+                          {}};
     bool closeUpSame_ = false;
-    QImage closeUp_;
-    QSizeF closeUpTwips_;
     QString classification_;
 
-    // A drag or a sizing in progress.
+    // A drag or a sizing in progress; where inside the item the mouse was
+    // pressed, preview twips.
     SheetItem* dragging_ = nullptr;
     SheetItem* sizing_ = nullptr;
     QPoint pressPos_;
+    double dragOffsetX_ = 0;
+    double dragOffsetY_ = 0;
     bool moved_ = false;
     bool closing_ = false;
 };
 
 // The print button of the plant picture window: opens Form42PB afresh.
 void OpenPrintSettings(App& app);
-
-// Prints the plant page as the dialog set it up, one job per copy.
-struct PlantPage;
-void PrintPlantPageCommand(App& app, const PlantPage& page);
 
 } // namespace kuyu::gui

@@ -59,6 +59,10 @@ inline constexpr const char32_t* PrintNoticeTitle = U"お知らせ";
 inline constexpr const char32_t* PrintWrittenToFileText =
     U"印刷結果をPDFファイルに書き出しました。";
 inline constexpr const char32_t* PdfDevice = U"PDFファイル";
+// 印刷実行 with none of the four items ticked.
+inline constexpr const char32_t* PrintNothingChosenText = U"印刷する項目が選ばれていません。";
+inline constexpr const char32_t* PrintChooseItemText =
+    U"植物名、植物の特徴、植物図、UP画像のどれかにチェックを付けてください。";
 
 inline QString PdfDeviceName() {
     return q(PdfDevice);

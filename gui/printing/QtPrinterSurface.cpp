@@ -5,11 +5,18 @@
 #include "gui/platform/QtText.h"
 #include "gui/printing/PrintTexts.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPen>
 #include <QPrinter>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace kuyu::gui {
 
@@ -19,8 +26,56 @@ namespace {
 // frame is as heavy on a fine printer or a PDF file as on an office one.
 constexpr double DotsPerInchOfLineWidth = 300;
 
+// Nothing of a page lies further than twice the largest paper from its
+// corner, and no letter is taller than that paper: a number beyond (or not a
+// number at all) is held there, so the painter never writes a page that
+// cannot be read.
+constexpr double ReachTwips = 2 * printing::LargestPaperMm * printing::TwipsPerMm;
+constexpr double LargestPoints = printing::LargestPaperMm / 25.4 * 72;
+
+double held(double twips) {
+    return std::isfinite(twips) ? std::clamp(twips, -ReachTwips, ReachTwips) : 0;
+}
+
 [[noreturn]] void printerError() {
     throw RunTimeError(err::PrinterError);
+}
+
+// A PDF file the engine finished: it ends in its trailer. A short write (a
+// full disk) leaves the file cut off before it, and the engine does not say.
+bool completePdf(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 64) {
+        return false;
+    }
+    // The data must be on the disk, not only in its cache, before the file
+    // takes the name of one that may be there.
+    if (::fsync(f.handle()) != 0) {
+        return false;
+    }
+    f.seek(std::max<qint64>(0, f.size() - 1024));
+    const QByteArray tail = f.readAll();
+    return tail.contains("startxref") && tail.trimmed().endsWith("%%EOF");
+}
+
+// A new, empty file beside `target` for the job to be written to; the
+// program's own umask sets its permissions, as for the file it replaces.
+QString createBeside(const QString& target) {
+    const QFileInfo info(target);
+    for (int n = 0; n < 100; ++n) {
+        const QString name = info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                             QStringLiteral(".%1-%2.part.pdf").arg(::getpid()).arg(n);
+        const int fd = ::open(QFile::encodeName(name).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return name;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -62,6 +117,8 @@ int QtPrinterSurface::paperCode(int id) {
         return printing::PaperA3;
     case QPageSize::A4:
         return printing::PaperA4;
+    case QPageSize::A4Small:
+        return printing::PaperA4Small;
     case QPageSize::A5:
         return printing::PaperA5;
     case QPageSize::B4:
@@ -95,19 +152,26 @@ void QtPrinterSurface::begin() {
         if (firstFile_.isEmpty()) {
             printerError();
         }
-        QString file = firstFile_;
+        target_ = firstFile_;
         if (jobs_ > 0) {
             const QFileInfo info(firstFile_);
-            file = info.path() + QLatin1Char('/') + info.completeBaseName() +
-                   QStringLiteral("-%1.").arg(jobs_ + 1) + info.suffix();
+            target_ = info.path() + QLatin1Char('/') + info.completeBaseName() +
+                      QStringLiteral("-%1.").arg(jobs_ + 1) + info.suffix();
         }
-        printer_->setOutputFileName(file);
+        // The job is written beside its file and takes its name only when
+        // whole, so a failed printout leaves a file of that name as it was.
+        partial_ = createBeside(target_);
+        if (partial_.isEmpty()) {
+            printerError();
+        }
+        printer_->setOutputFileName(partial_);
     }
     // Each job is sent as one copy: the jobs themselves are the copies.
     printer_->setCopyCount(1);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_)) {
         painter_.reset();
+        dropPartial();
         printerError();
     }
     ++jobs_;
@@ -118,11 +182,16 @@ void QtPrinterSurface::begin() {
 }
 
 double QtPrinterSurface::dots(double twips) const {
-    return twips * printer_->resolution() / 1440.0;
+    return held(twips) * printer_->resolution() / 1440.0;
 }
 
 QFont QtPrinterSurface::deviceFont() const {
-    return QFont(font_, printer_);
+    QFont font(font_, printer_);
+    const double points = font.pointSizeF();
+    if (points > LargestPoints) {
+        font.setPointSizeF(LargestPoints);
+    }
+    return font;
 }
 
 void QtPrinterSurface::applyPen() {
@@ -211,11 +280,18 @@ void QtPrinterSurface::drawRectangle(QPointF from, QPointF to) {
 
 void QtPrinterSurface::drawPicture(const QImage& picture, const QRectF& rect) {
     begin();
-    if (picture.isNull() || rect.isEmpty()) {
+    if (picture.isNull() || !(rect.width() > 0 && rect.height() > 0)) {
         return;
     }
     const QRectF target(dots(rect.x()), dots(rect.y()), dots(rect.width()), dots(rect.height()));
     painter_->drawImage(target, picture);
+}
+
+void QtPrinterSurface::dropPartial() {
+    if (!partial_.isEmpty()) {
+        QFile::remove(partial_);
+        partial_.clear();
+    }
 }
 
 void QtPrinterSurface::abortDocument() {
@@ -224,6 +300,7 @@ void QtPrinterSurface::abortDocument() {
         painter_->end();
     }
     painter_.reset();
+    dropPartial();
 }
 
 void QtPrinterSurface::endDocument() {
@@ -233,10 +310,19 @@ void QtPrinterSurface::endDocument() {
     const bool ended = painter_->end();
     painter_.reset();
     if (!ended || printer_->printerState() == QPrinter::Error) {
+        dropPartial();
         printerError();
     }
     if (printer_->outputFormat() == QPrinter::PdfFormat) {
-        written_ << QFileInfo(printer_->outputFileName()).absoluteFilePath();
+        const bool whole =
+            completePdf(partial_) && std::rename(QFile::encodeName(partial_).constData(),
+                                                 QFile::encodeName(target_).constData()) == 0;
+        if (!whole) {
+            dropPartial();
+            printerError();
+        }
+        partial_.clear();
+        written_ << QFileInfo(target_).absoluteFilePath();
     }
 }
 

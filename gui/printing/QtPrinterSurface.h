@@ -42,10 +42,14 @@ class QtPrinterSurface : public PrinterSurface {
     QFont deviceFont() const;
     void applyPen();
     void breakLine(double lineHeight);
+    void dropPartial();
 
     QPrinter* printer_;
     std::unique_ptr<QPainter> painter_;
     QString firstFile_;
+    // The PDF file of the job in progress, and the file it becomes when whole.
+    QString target_;
+    QString partial_;
     int jobs_ = 0;
     QStringList written_;
     QFont font_;

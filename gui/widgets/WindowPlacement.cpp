@@ -46,23 +46,6 @@ const QHash<QString, Spot>& usualSpots() {
     return spots;
 }
 
-// A window is known by its object name, which the application gives it once
-// it is built; while its constructor runs, by its class.
-QString windowName(const QWidget* w) {
-    if (!w->objectName().isEmpty()) {
-        return w->objectName();
-    }
-    static const QHash<QString, QString> byClass = {
-        {QStringLiteral("SearchPanel"), QStringLiteral("Form41")},
-        {QStringLiteral("FamilySearch"), QStringLiteral("Form51")},
-        {QStringLiteral("NameSearchInput"), QStringLiteral("Form54")},
-        {QStringLiteral("NameSearchList"), QStringLiteral("Form54A")},
-    };
-    QString name =
-        QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1);
-    return byClass.value(name, name);
-}
-
 const QWidget* mainWindowOf(const QWidget* w) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top != w && qobject_cast<const QMainWindow*>(top) && top->isVisible()) {
@@ -286,7 +269,7 @@ void PlaceOnShow::placeNow(QWidget* w, const QWidget*) {
     // The main window's strip stays clear unless the window is too tall for
     // the rest of the screen.
     const QRect room = size.height() <= free.height() ? free : area;
-    const Spot spot = usualSpots().value(windowName(w), Spot{0.5, 0.5});
+    const Spot spot = usualSpots().value(w->objectName(), Spot{0.5, 0.5});
     const QPoint usual =
         clampInto(QPoint(free.left() + static_cast<int>((free.width() - size.width()) * spot.x),
                          free.top() + static_cast<int>((free.height() - size.height()) * spot.y)),

@@ -4,6 +4,7 @@
 #include "core/printing/ResultTable.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace kuyu::printing {
 namespace {
@@ -49,17 +50,65 @@ TEST(FieldValue, ReadsTheLeadingNumber) {
     for (const auto& [text, value] : rows) {
         EXPECT_DOUBLE_EQ(fieldValue(text), value) << toUtf8(text);
     }
-    EXPECT_EQ(committedValue(U"0.1"), 0.1);
+    EXPECT_EQ(committedValue(U"0.1", LargestPaperMm), 0.1);
     for (const char32_t* rejected : {U"0", U"-5", U"abc", U""}) {
-        EXPECT_FALSE(committedValue(rejected)) << toUtf8(rejected);
+        EXPECT_FALSE(committedValue(rejected, LargestPaperMm)) << toUtf8(rejected);
     }
 }
 
+TEST(FieldValue, NumbersBeyondTheLimitAreRefused) {
+    const std::tuple<const char32_t*, double, bool> rows[] = {
+        {U"420", LargestPaperMm, true},
+        {U"420.5", LargestPaperMm, false},
+        {U"99999999999999999999", LargestPaperMm, false},
+        {U"1e30", 1e6, false},
+        {U"4e8", cardZoomLimit(), false},
+        // A limit worked out by division still takes its round number.
+        {U"420", pictureLimits(1234, 567).widthMm, true},
+    };
+    for (const auto& [text, limit, taken] : rows) {
+        EXPECT_EQ(committedValue(text, limit).has_value(), taken) << toUtf8(text);
+    }
+}
+
+TEST(FieldValue, LimitsKeepEveryItemWithinTheLargestPaper) {
+    // A picture 2835 x 1575 twips (50 x 27.8 mm at scale 1): its width may
+    // grow to 420 mm, its height as far as that takes it.
+    const PictureFields wide = pictureLimits(2835, 1575);
+    EXPECT_DOUBLE_EQ(wide.widthMm, 420);
+    EXPECT_DOUBLE_EQ(wide.scale, 8.4);
+    EXPECT_DOUBLE_EQ(wide.heightMm, 1575 * 8.4 / 56.7);
+    const PictureFields tall = pictureLimits(567, 5670);
+    EXPECT_DOUBLE_EQ(tall.heightMm, 420);
+    EXPECT_DOUBLE_EQ(tall.scale, 4.2);
+    // No picture: a one-pixel picture's scale, and sizes up to the paper.
+    const PictureFields none = pictureLimits(0, 0);
+    EXPECT_DOUBLE_EQ(none.scale, 420 * 56.7 / 15);
+    EXPECT_DOUBLE_EQ(none.widthMm, 420);
+    EXPECT_DOUBLE_EQ(none.heightMm, 420);
+    // The card at its largest scale is as high as A3 is long.
+    EXPECT_DOUBLE_EQ(cardGeometry(0, 0, cardZoomLimit()).height(), 420 * 56.7);
+    // A drop beyond the largest paper lands at its edge.
+    EXPECT_EQ(dropMillimetres(1e9, 1), 420);
+}
+
 TEST(FieldValue, NumbersAreWrittenPlainly) {
-    EXPECT_EQ(plainNumber(20), U"20");
-    EXPECT_EQ(plainNumber(3000 / 56.7), U"52.91005");
-    EXPECT_EQ(plainNumber(0), U"0");
-    EXPECT_EQ(plainNumber(2.5), U"2.5");
+    const std::pair<double, const char32_t*> rows[] = {
+        {20, U"20"},
+        {3000 / 56.7, U"52.91005"},
+        {0, U"0"},
+        {2.5, U"2.5"},
+        {-5, U"-5"},
+        {1234567.8, U"1234568"},
+        // Very large and very small sizes: decimal digits, no exponent.
+        {5.291005e31, U"52910050000000000000000000000000"},
+        {1e7, U"10000000"},
+        {0.00001, U"0.00001"},
+        {0.000123456789, U"0.0001234568"},
+    };
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(plainNumber(value), text) << value;
+    }
 }
 
 TEST(PreviewConversions, TypedWidthSetsScaleAndHeight) {

@@ -14,7 +14,10 @@
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/printing/PrintJobs.h"
 #include "gui/printing/PrintSettingsDialog.h"
+#include "gui/printing/QtPrinterSurface.h"
 #include "gui/widgets/Twips.h"
+
+#include <QPageSize>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -467,6 +470,97 @@ class PrintingTest : public QObject {
         requireChild<QPushButton>(dialog(), "Command2")->click();
         QCOMPARE(log.of("text").size(), 1 + 10);
         QCOMPARE(log.count("line"), 11);
+    }
+
+    // With nothing ticked the person is told so before any file is asked
+    // for, and the dialog stays to tick something.
+    void nothingChosenIsSaidFirst() {
+        openPlant("ｽﾐﾚ");
+        requireChild<QPushButton>(f->app->loaded<Form42>(), "Command1")->click();
+        openDialog();
+        for (int c = 1; c <= 4; ++c) {
+            dialog()->check(c)->setChecked(false);
+        }
+        f->fakes.messages->expect(
+            QStringLiteral("お知らせ"),
+            QStringLiteral(
+                "印刷する項目が選ばれていません。\n"
+                "植物名、植物の特徴、植物図、UP画像のどれかにチェックを付けてください。"));
+        requireChild<QPushButton>(dialog(), "Command2")->click();
+        f->flush();
+        QVERIFY(dialog());
+        QVERIFY(f->fakes.dialogs->prepared.isEmpty());
+        QVERIFY(log.ops.isEmpty());
+        // One item is enough.
+        dialog()->check(4)->setChecked(true);
+        requireChild<QPushButton>(dialog(), "Command2")->click();
+        QCOMPARE(log.count("picture"), 1);
+        QCOMPARE(log.count("end"), 1);
+    }
+
+    // A page whose scale is 0 leaves that item out: no blot of card texts
+    // at one spot, no font of no size.
+    void zeroScaleLeavesTheItemOut_data() {
+        QTest::addColumn<float>("pictureZoom");
+        QTest::addColumn<float>("closeUpZoom");
+        QTest::addColumn<float>("cardZoom");
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("all at scale 1") << 1.0f << 1.0f << 1.0f << 2 << 1;
+        QTest::newRow("card at 0") << 1.0f << 1.0f << 0.0f << 2 << 0;
+        QTest::newRow("picture at 0") << 0.0f << 1.0f << 1.0f << 1 << 1;
+        QTest::newRow("close-up at 0") << 1.0f << 0.0f << 1.0f << 1 << 1;
+    }
+    void zeroScaleLeavesTheItemOut() {
+        QFETCH(float, pictureZoom);
+        QFETCH(float, closeUpZoom);
+        QFETCH(float, cardZoom);
+        QFETCH(int, pictures);
+        QFETCH(int, frames);
+        f->state.NameKey = ts("ｽﾐﾚ");
+        PlantPage page;
+        page.settings.PrintPictureZoom = pictureZoom;
+        page.settings.PrintCloseUpZoom = closeUpZoom;
+        page.settings.PrintCardZoom = cardZoom;
+        page.settings.PrintNameText = ts("ｽﾐﾚ");
+        page.picture = QImage(10, 10, QImage::Format_RGB32);
+        page.pictureTwips = QSizeF(150, 150);
+        page.closeUpSamePlant = true;
+        page.closeUp = page.picture;
+        page.closeUpTwips = page.pictureTwips;
+        RecordingSurface surface(log);
+        PrintPlantPage(surface, f->state, page);
+        QCOMPARE(log.count("picture"), pictures);
+        QCOMPARE(log.count("rect"), frames);
+        // The name, and the card's 21 texts only with its frame.
+        QCOMPARE(log.count("text"), 1 + frames * 21);
+        for (const PrintOp& font : log.of("font")) {
+            QVERIFY(font.font.pointSizeF() > 0);
+        }
+    }
+
+    // The card sized by its corner far beyond any paper stops at the
+    // largest scale that fits one.
+    void sizingStopsAtTheLargestPaper() {
+        openPlant("ｽﾐﾚ");
+        openDialog();
+        QWidget* card = dialog()->item("Picture4");
+        drag(card, QPoint(card->width() - 2, card->height() - 2), QPoint(3000, 6000));
+        QCOMPARE(field(16)->text(), qs(printing::plainNumber(printing::cardZoomLimit())));
+        QWidget* image1 = dialog()->item("Image1");
+        drag(image1, QPoint(image1->width() - 1, image1->height() - 1), QPoint(6000, 9000));
+        QCOMPARE(field(4)->text(), QStringLiteral("420"));
+    }
+
+    void paperCodeOfEveryQtSize() {
+        const std::pair<QPageSize::PageSizeId, int> rows[] = {
+            {QPageSize::A3, 8},    {QPageSize::A4, 9},     {QPageSize::A4Small, 10},
+            {QPageSize::A5, 11},   {QPageSize::B4, 12},    {QPageSize::JisB4, 12},
+            {QPageSize::B5, 13},   {QPageSize::JisB5, 13}, {QPageSize::Letter, 0},
+            {QPageSize::Custom, 0}};
+        for (const auto& [id, code] : rows) {
+            QCOMPARE(QtPrinterSurface::paperCode(id), code);
+        }
     }
 
     void failedPlantPageSaysSoAndCloses() {

@@ -111,14 +111,33 @@ class ResultPagesTest : public QObject {
     void controlsKeepTheirNamesAndEveryTextShows() {
         search("MENU45", '0');
         QVERIFY(QTest::qWaitForWindowExposed(pages()));
-        const char* names[] = {"Label1",   "Label2",   "Label3",   "Image1",
-                               "Image2",   "Image3",   "Command1", "Command2",
-                               "Command3", "Command4", "Command5", "Command6"};
-        for (const char* name : names) {
-            auto* w = child<QWidget>(name);
-            QVERIFY2(w, name);
+        // Each control is of its kind, on the pages window itself, with the
+        // text a person reads (a screen reader too).
+        const struct {
+            const char* name;
+            const char* kind;
+            QString shows;
+        } controls[] = {
+            {"Label1", "QLabel", caption(1)},
+            {"Label2", "QLabel", caption(2)},
+            {"Label3", "QLabel", caption(3)},
+            {"Image1", "kuyu::gui::PagePicture", caption(1)},
+            {"Image2", "kuyu::gui::PagePicture", caption(2)},
+            {"Image3", "kuyu::gui::PagePicture", caption(3)},
+            {"Command1", "QPushButton", "NEXT"},
+            {"Command2", "QPushButton", "BACK"},
+            {"Command3", "QPushButton", "終了"},
+            {"Command4", "QPushButton", "UP1"},
+            {"Command5", "QPushButton", "UP2"},
+            {"Command6", "QPushButton", "UP3"},
+        };
+        for (const auto& c : controls) {
+            auto* w = child<QWidget>(c.name);
+            QVERIFY2(w->inherits(c.kind), c.name);
+            QVERIFY2(w->parentWidget() == pages(), c.name);
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-            QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), name);
+            QVERIFY2(a, c.name);
+            QCOMPARE(a->text(QAccessible::Name), c.shows);
         }
         QCOMPARE(pages()->picture(2)->accessibleName(), caption(2));
         QCOMPARE(pages()->findChildren<QMenu*>().size(), 16);

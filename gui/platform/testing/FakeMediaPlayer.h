@@ -3,7 +3,7 @@
 // test owns (the window owns and destroys the player), and opens or refuses
 // as told.
 
-#include "gui/plantview/MediaPlayer.h"
+#include "gui/platform/MediaPlayer.h"
 
 #include <QStringList>
 

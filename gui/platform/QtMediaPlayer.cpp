@@ -1,4 +1,4 @@
-#include "gui/plantview/MediaPlayer.h"
+#include "gui/platform/MediaPlayer.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>

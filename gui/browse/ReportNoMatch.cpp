@@ -1,4 +1,4 @@
-#include "gui/finders/ReportNoMatch.h"
+#include "gui/browse/ReportNoMatch.h"
 
 #include "core/browse/ResultPages.h"
 #include "gui/app/App.h"
