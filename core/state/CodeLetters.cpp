@@ -30,7 +30,7 @@ constexpr std::array<LetterRule, 10> Rules{{
 
 using LetterTable = std::array<CodeLetter, 128>;
 
-LetterTable makeTable() {
+constexpr LetterTable makeTable() {
     LetterTable t{};
     for (int d = 1; d <= 9; ++d) {
         t[static_cast<std::size_t>(U'0' + d)] = {CodeRole::Digit, d, ValueLists::None,
@@ -42,29 +42,20 @@ LetterTable makeTable() {
     return t;
 }
 
-const LetterTable& table() {
-    static const LetterTable t = makeTable();
-    return t;
-}
+constexpr LetterTable Table = makeTable();
 
 DigitSet digitBit(const CodeLetter& l) {
     return l.role == CodeRole::Digit ? static_cast<DigitSet>(1U << l.digit) : DigitSet{0};
 }
 
 DigitSet listDigits(TextView list) {
-    DigitSet m = 0;
-    for (const char32_t c : list) {
-        if (c >= U'1' && c <= U'9') {
-            m = static_cast<DigitSet>(m | (1U << (c - U'0')));
-        }
-    }
-    return m;
+    return DigitMatcher::digitsOf(list);
 }
 
 } // namespace
 
 CodeLetter ReadCodeLetter(char32_t c) {
-    return c < 128 ? table()[c] : CodeLetter{};
+    return c < 128 ? Table[c] : CodeLetter{};
 }
 
 bool IsSpecialCodeLetter(char32_t c) {
@@ -113,13 +104,6 @@ DigitSet AiPassDigits(const PlantCode& code, int k) {
     }
     const ValueLists lists = std::min(p.primaryLists, q.secondaryLists);
     return static_cast<DigitSet>(digitBit(p) | digitBit(q) | ListDigits(code, lists));
-}
-
-DigitMatcher::ListSets DigitMatcher::listSets(const PlantCode& code) {
-    const DigitSet l1 = listDigits(code.valueList(1));
-    const DigitSet l2 = listDigits(code.valueList(2));
-    const DigitSet l3 = listDigits(code.valueList(3));
-    return {AllOptionDigits, l1, l2, l3, static_cast<DigitSet>(l1 | l2), 0};
 }
 
 DigitMatcher::DigitMatcher(int digit) : digit_(digit) {

@@ -85,7 +85,22 @@ class DigitMatcher {
   public:
     // The digit sets of a plant's value lists, indexed by kind.
     using ListSets = std::array<DigitSet, 6>;
-    static ListSets listSets(const PlantCode& code);
+    static ListSets listSets(const PlantCode& code) {
+        const DigitSet l1 = digitsOf(code.valueList(1));
+        const DigitSet l2 = digitsOf(code.valueList(2));
+        const DigitSet l3 = digitsOf(code.valueList(3));
+        return {AllOptionDigits, l1, l2, l3, static_cast<DigitSet>(l1 | l2), 0};
+    }
+    // The digits 1..9 of one value list.
+    static DigitSet digitsOf(TextView list) {
+        DigitSet m = 0;
+        for (const char32_t c : list) {
+            if (c >= U'1' && c <= U'9') {
+                m = static_cast<DigitSet>(m | (1U << (c - U'0')));
+            }
+        }
+        return m;
+    }
 
     explicit DigitMatcher(int digit);
 
