@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kuyu: the graphic plant search tool. The command line, when given, names
 // the plant database; without it "KUYU.DAT" in the current folder is read.
+// `kuyu --help` and `kuyu --version` answer and end.
 
 #include "core/state/AppState.h"
 #include "gui/app/App.h"
@@ -30,11 +32,17 @@ void preferJapaneseDates() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer on the terminal and need no display.
+    if (const auto answer = kuyu::gui::CommandLineAnswer(argc, argv, KUYU_VERSION)) {
+        return kuyu::gui::WriteAnswer(stdout, *answer) ? 0 : 1;
+    }
     preferJapaneseDates();
     kuyu::gui::KuyuApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("kuyu"));
     QApplication::setApplicationName(QStringLiteral("kuyu"));
-    QApplication::setApplicationVersion(QStringLiteral("2.2"));
+    QApplication::setApplicationVersion(QStringLiteral(KUYU_VERSION));
+    // Windows belong to the desktop entry and show its icon.
+    kuyu::gui::InstallDesktopIdentity();
 
     // Standard buttons and dialogs read as the rest of the program does; an
     // installation without the translations still starts.

@@ -13,10 +13,12 @@
 namespace kuyu::cli {
 
 constexpr int ExitOk = 0;
-constexpr int ExitNotFound = 1;   // no such plant, picture or decodable file
-constexpr int ExitLoadFailed = 2; // the database did not load
-constexpr int ExitUsage = 64;     // unknown option, malformed argument
-constexpr int ExitInternal = 70;  // an unforeseen failure
+constexpr int ExitNotFound = 1;    // no such plant, picture or decodable file
+constexpr int ExitLoadFailed = 2;  // the database did not load
+constexpr int ExitBadInput = 3;    // a file to read in has bad cells
+constexpr int ExitWriteFailed = 4; // nothing was written (the old files stay)
+constexpr int ExitUsage = 64;      // unknown option, malformed argument
+constexpr int ExitInternal = 70;   // an unforeseen failure
 
 inline std::string utf8(const Text& text) {
     return toUtf8(text);

@@ -21,13 +21,18 @@ PACKAGES=(
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   # virtual display and screenshots for running without a screen
   xvfb xauth x11-apps imagemagick
-  xdotool
+  # a window manager, a hand on its windows and a look at its properties,
+  # for the tests of windows under one
+  openbox xdotool x11-utils
   # pdftotext and pdftoppm, which read printed PDF files back in the tests
   poppler-utils
   # Qt's own texts (standard buttons, file dialog, context menus) in Japanese
   qt6-translations-l10n
   # dbus-run-session, so a run on a virtual screen leaves no bus daemon behind
   dbus
+  # the package: menu-entry check and start (desktop-file-validate, gio),
+  # the package checker, window properties (xprop), AppStream validation
+  desktop-file-utils libglib2.0-bin lintian x11-utils appstream
 )
 
 missing=()

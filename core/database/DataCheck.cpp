@@ -7,6 +7,7 @@
 #include "core/images/PictureLookup.h"
 #include "core/state/AppState.h"
 #include "core/state/CodeLetters.h"
+#include "core/state/PlantCode.h"
 
 #include <algorithm>
 #include <array>
@@ -125,14 +126,228 @@ const std::vector<Text>& pictureExtensions() {
     return exts;
 }
 
-class Checker {
-  public:
-    explicit Checker(const Text& path) : path_(path), folder_(DataFolderOf(path)) {}
+// What makes two plants' ten primary states the same: the characters, and
+// for several values the values their lists hold.
+Text primaryStates(const Text& code) {
+    const PlantCode pc(code);
+    Text out;
+    for (int k = 1; k <= CategoryCount; ++k) {
+        const char32_t c = pc.primary(k);
+        out += c;
+        const ListSpan span = SpanOf(ReadCodeLetter(c).primaryLists);
+        for (int n = span.first; n <= span.last; ++n) {
+            out += U'(';
+            out += pc.valueList(n);
+            out += U')';
+        }
+    }
+    return out;
+}
 
-    DataCheckReport run() {
-        checkDatabase();
+// The category a person would best look at again to tell two plants apart:
+// the first one either leaves unknown, else the first one either leaves
+// open (不定 or several values), else the first.
+int categoryToChange(const Text& a, const Text& b) {
+    const PlantCode x(a), y(b);
+    for (int k = 1; k <= CategoryCount; ++k) {
+        if (ReadCodeLetter(x.primary(k)).role == CodeRole::Unknown ||
+            ReadCodeLetter(y.primary(k)).role == CodeRole::Unknown) {
+            return k;
+        }
+    }
+    for (int k = 1; k <= CategoryCount; ++k) {
+        const CodeRole role = ReadCodeLetter(x.primary(k)).role;
+        if (role != CodeRole::Digit && role != CodeRole::Absent) {
+            return k;
+        }
+    }
+    return 1;
+}
+
+class TableChecker {
+  public:
+    explicit TableChecker(const CheckTables& t) : t_(t) {}
+
+    std::vector<DataProblem> run() {
+        for (std::size_t i = 0; i < t_.plants.size(); ++i) {
+            checkPlant(t_.plants[i], static_cast<int>(i + 1));
+        }
+        checkDuplicateKeys();
+        checkIndistinguishable();
         checkAliases();
         checkFolder();
+        return std::move(problems_);
+    }
+
+  private:
+    void add(std::string file, int line, int record, int field, std::string kind, Text message,
+             int other = 0, int category = 0) {
+        problems_.push_back({std::move(file), line, record, field, std::move(kind),
+                             std::move(message), false, other, category});
+    }
+
+    void checkPlant(const CheckedPlant& r, int n) {
+        const Text& name = r.name;
+        const Text& code = r.code;
+        if (name.empty()) {
+            add("database", r.line, n, 1, "empty-name", U"植物名が空です");
+        }
+        if (code.size() != CodeLength) {
+            Text what = U"特徴コードが" + number(static_cast<long>(code.size())) + U"文字です（" +
+                        number(CodeLength) + U"文字のはずです）";
+            if (n == 1) {
+                what += U"。先頭の記録なので、ﾃﾞｰﾀﾌｧｲﾙ選択ではこのファイルを読み込めません";
+            }
+            add("database", r.line, n, 2, "code-length", what);
+        }
+        for (std::size_t pos = 1; pos <= std::min<std::size_t>(code.size(), CodeLength); ++pos) {
+            if (Text what = codeCharacterProblem(code, pos); !what.empty()) {
+                add("database", r.line, n, 2, "code-character",
+                    nameForMessage(name) + U"の" + what);
+            }
+        }
+    }
+
+    void checkDuplicateKeys() {
+        std::map<Text, std::size_t> firstOf;
+        const auto& p = t_.plants;
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            const Text key = PlantKey(p[i].name);
+            auto [it, fresh] = firstOf.emplace(key, i);
+            if (!fresh) {
+                const std::size_t j = it->second;
+                add("database", p[i].line, static_cast<int>(i + 1), 1, "duplicate-key",
+                    nameForMessage(p[i].name) + U"は" + number(p[j].line) + U"行目の" +
+                        nameForMessage(p[j].name) +
+                        U"と先頭8文字が同じです（絵や一覧から開けるのは後の植物だけです）",
+                    static_cast<int>(j + 1));
+                it->second = i;
+            }
+        }
+    }
+
+    // A plant whose ten primary states are another's: no search tells them
+    // apart. Each is named once, against the one before it.
+    void checkIndistinguishable() {
+        std::map<Text, std::size_t> firstOf;
+        const auto& p = t_.plants;
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            auto [it, fresh] = firstOf.emplace(primaryStates(p[i].code), i);
+            if (fresh) {
+                continue;
+            }
+            const std::size_t j = it->second;
+            const int k = categoryToChange(p[j].code, p[i].code);
+            add("database", p[i].line, static_cast<int>(i + 1), 2, "indistinguishable",
+                nameForMessage(p[i].name) + U"と" + number(p[j].line) + U"行目の" +
+                    nameForMessage(p[j].name) +
+                    U"は10の特徴がすべて同じです。この 2 種は区別できません（「" +
+                    Category(k).openerCaption + U"」などを見直してください）",
+                static_cast<int>(j + 1), k);
+            it->second = i;
+        }
+    }
+
+    void checkAliases() {
+        std::set<Text> plants;
+        for (const CheckedPlant& p : t_.plants) {
+            plants.insert(p.name);
+        }
+        int n = 0;
+        for (const CheckedAlias& a : t_.aliases) {
+            ++n;
+            if (!plants.contains(a.plant)) {
+                add("aliases", a.line, n, 2, "unknown-plant",
+                    U"別名" + nameForMessage(a.alias) + U"の植物" + nameForMessage(a.plant) +
+                        U"はデータファイルにありません");
+            }
+        }
+    }
+
+    void checkFolder() {
+        std::set<Text> keys;
+        std::set<Text> closeUpStems;
+        for (const CheckedPlant& p : t_.plants) {
+            keys.insert(PlantKey(p.name));
+            Text stem = left(p.name, 7);
+            while (!stem.empty() && stem.back() == U' ') {
+                stem.pop_back();
+            }
+            closeUpStems.insert(stem);
+        }
+        const Text& folder = t_.folder;
+        const std::vector<Text> files = folderNames(folder);
+        // The folder is listed once: the editor checks after every change.
+        // A picture not in it is looked for as the lookup does (the current
+        // folder first), which only misses pay for.
+        std::set<Text> inFolder;
+        for (const Text& file : files) {
+            inFolder.insert(upperAscii(file));
+        }
+        const bool inCurrent = folder.empty() || folder == currentDirectoryWithSlash();
+        const auto hasPicture = [&](const Text& key) {
+            for (const Text& ext : pictureExtensions()) {
+                if (inFolder.contains(upperAscii(key + ext))) {
+                    return true;
+                }
+            }
+            if (files.empty()) {
+                return findPicture(key, folder, PictureSet::PlantWindow).has_value();
+            }
+            return !inCurrent && findPicture(key, Text(), PictureSet::PlantWindow).has_value();
+        };
+        for (std::size_t i = 0; i < t_.plants.size(); ++i) {
+            const CheckedPlant& p = t_.plants[i];
+            const Text key = PlantKey(p.name);
+            if (!key.empty() && !t_.picturesToCome.contains(key) && !hasPicture(key)) {
+                add("folder", p.line, static_cast<int>(i + 1), 0, "no-picture",
+                    nameForMessage(p.name) + U"の絵（" + key +
+                        U".BMP/.GIF/.JPG/.JPEG/.Pi）がありません");
+            }
+        }
+        for (const Text& file : files) {
+            if (endsWithIgnoringAsciiCase(file, U".TXT")) {
+                const Text base = file.substr(0, file.size() - 4);
+                if (!keys.contains(base)) {
+                    add("folder", 0, 0, 0, "orphan-note",
+                        U"メモ" + nameForMessage(file) + U"に合う植物がありません");
+                }
+                continue;
+            }
+            for (const Text& ext : pictureExtensions()) {
+                if (!endsWithIgnoringAsciiCase(file, ext)) {
+                    continue;
+                }
+                const Text base = file.substr(0, file.size() - ext.size());
+                if (base.empty() || keys.contains(base)) {
+                    break;
+                }
+                const char32_t last = base.back();
+                if ((last == U'Q' || last == U'R') &&
+                    !closeUpStems.contains(base.substr(0, base.size() - 1))) {
+                    add("folder", 0, 0, 0, "orphan-close-up",
+                        U"拡大絵" + nameForMessage(file) + U"に合う植物がありません");
+                }
+                break;
+            }
+        }
+    }
+
+    const CheckTables& t_;
+    std::vector<DataProblem> problems_;
+};
+
+// Reading the files: what keeps them from being read, then the records.
+class Checker {
+  public:
+    explicit Checker(const Text& path) : path_(path) { tables_.folder = DataFolderOf(path); }
+
+    DataCheckReport run() {
+        readDatabase();
+        readAliases();
+        for (DataProblem& p : CheckTableProblems(tables_)) {
+            report_.problems.push_back(std::move(p));
+        }
         return std::move(report_);
     }
 
@@ -143,7 +358,7 @@ class Checker {
             {std::move(file), line, record, field, std::move(kind), std::move(message), stops});
     }
 
-    void checkDatabase() {
+    void readDatabase() {
         std::string bytes;
         try {
             bytes = readWholeFile(path_, MaxDataFileBytes);
@@ -178,68 +393,25 @@ class Checker {
                 stops = true;
                 break;
             }
-            checkPlant(r, n);
+            tables_.plants.push_back({r.fields[0], r.fields[1], r.fields[2], r.line});
         }
-        report_.plantCount = static_cast<int>(names_.size());
+        const auto& plants = tables_.plants;
+        report_.plantCount = static_cast<int>(plants.size());
         report_.loadsAtStartUp = !stops;
-        report_.loadsBySelection = !stops && !records.empty() && firstCodeLength_ == CodeLength;
+        report_.loadsBySelection =
+            !stops && !plants.empty() && plants.front().code.size() == CodeLength;
         if (!stops && records.empty()) {
             add("database", 0, 0, 0, "empty",
                 U"記録がひとつもありません（ﾃﾞｰﾀﾌｧｲﾙ選択では読み込めません）");
-        }
-        checkDuplicateKeys();
-    }
-
-    void checkPlant(const Record& r, int n) {
-        const Text& name = r.fields[0];
-        const Text& code = r.fields[1];
-        if (n == 1) {
-            firstCodeLength_ = code.size();
-        }
-        names_.push_back(name);
-        lines_.push_back(r.line);
-        if (name.empty()) {
-            add("database", r.line, n, 1, "empty-name", U"植物名が空です");
-        }
-        if (code.size() != CodeLength) {
-            Text what = U"特徴コードが" + number(static_cast<long>(code.size())) + U"文字です（" +
-                        number(CodeLength) + U"文字のはずです）";
-            if (n == 1) {
-                what += U"。先頭の記録なので、ﾃﾞｰﾀﾌｧｲﾙ選択ではこのファイルを読み込めません";
-            }
-            add("database", r.line, n, 2, "code-length", what);
-        }
-        for (std::size_t pos = 1; pos <= std::min<std::size_t>(code.size(), CodeLength); ++pos) {
-            if (Text what = codeCharacterProblem(code, pos); !what.empty()) {
-                add("database", r.line, n, 2, "code-character",
-                    nameForMessage(name) + U"の" + what);
-            }
-        }
-    }
-
-    void checkDuplicateKeys() {
-        std::map<Text, std::size_t> firstOf;
-        for (std::size_t i = 0; i < names_.size(); ++i) {
-            const Text key = PlantKey(names_[i]);
-            auto [it, fresh] = firstOf.emplace(key, i);
-            if (!fresh) {
-                const std::size_t j = it->second;
-                add("database", lines_[i], static_cast<int>(i + 1), 1, "duplicate-key",
-                    nameForMessage(names_[i]) + U"は" + number(lines_[j]) + U"行目の" +
-                        nameForMessage(names_[j]) +
-                        U"と先頭8文字が同じです（絵や一覧から開けるのは後の植物だけです）");
-                it->second = i;
-            }
         }
     }
 
     // The data folder's alias file. When it is absent the program reads the
     // one in the folder it was started in, which need not be the folder this
     // check runs in, so that one is not looked at.
-    void checkAliases() {
-        const Text path = folder_ + AliasFileName;
-        const int status = FileExists(path);
-        if (status != -1 && !resolvePath(path)) {
+    void readAliases() {
+        const Text path = tables_.folder + AliasFileName;
+        if (FileExists(path) != -1 && !resolvePath(path)) {
             return; // no alias file: nothing to check
         }
         std::string bytes;
@@ -252,7 +424,6 @@ class Checker {
             return;
         }
         checkEncoding("aliases", bytes);
-        const std::set<Text> plants(names_.begin(), names_.end());
         int n = 0;
         for (const Record& r : readRecords(decodeFileText(bytes), 2)) {
             ++n;
@@ -270,11 +441,7 @@ class Checker {
                 break;
             }
             ++report_.aliasCount;
-            if (!plants.contains(r.fields[1])) {
-                add("aliases", r.line, n, 2, "unknown-plant",
-                    U"別名" + nameForMessage(r.fields[0]) + U"の植物" +
-                        nameForMessage(r.fields[1]) + U"はデータファイルにありません");
-            }
+            tables_.aliases.push_back({r.fields[0], r.fields[1], r.line});
         }
     }
 
@@ -306,62 +473,16 @@ class Checker {
         }
     }
 
-    void checkFolder() {
-        std::set<Text> keys;
-        std::set<Text> closeUpStems;
-        for (const Text& name : names_) {
-            keys.insert(PlantKey(name));
-            Text stem = left(name, 7);
-            while (!stem.empty() && stem.back() == U' ') {
-                stem.pop_back();
-            }
-            closeUpStems.insert(stem);
-        }
-        for (std::size_t i = 0; i < names_.size(); ++i) {
-            const Text key = PlantKey(names_[i]);
-            if (!key.empty() && !findPicture(key, folder_, PictureSet::PlantWindow)) {
-                add("folder", lines_[i], static_cast<int>(i + 1), 0, "no-picture",
-                    nameForMessage(names_[i]) + U"の絵（" + key +
-                        U".BMP/.GIF/.JPG/.JPEG/.Pi）がありません");
-            }
-        }
-        for (const Text& file : folderNames(folder_)) {
-            if (endsWithIgnoringAsciiCase(file, U".TXT")) {
-                const Text base = file.substr(0, file.size() - 4);
-                if (!keys.contains(base)) {
-                    add("folder", 0, 0, 0, "orphan-note",
-                        U"メモ" + nameForMessage(file) + U"に合う植物がありません");
-                }
-                continue;
-            }
-            for (const Text& ext : pictureExtensions()) {
-                if (!endsWithIgnoringAsciiCase(file, ext)) {
-                    continue;
-                }
-                const Text base = file.substr(0, file.size() - ext.size());
-                if (base.empty() || keys.contains(base)) {
-                    break;
-                }
-                const char32_t last = base.back();
-                if ((last == U'Q' || last == U'R') &&
-                    !closeUpStems.contains(base.substr(0, base.size() - 1))) {
-                    add("folder", 0, 0, 0, "orphan-close-up",
-                        U"拡大絵" + nameForMessage(file) + U"に合う植物がありません");
-                }
-                break;
-            }
-        }
-    }
-
     Text path_;
-    Text folder_;
+    CheckTables tables_;
     DataCheckReport report_;
-    std::vector<Text> names_;
-    std::vector<int> lines_;
-    std::size_t firstCodeLength_ = 0;
 };
 
 } // namespace
+
+std::vector<DataProblem> CheckTableProblems(const CheckTables& tables) {
+    return TableChecker(tables).run();
+}
 
 DataCheckReport CheckDataFiles(const Text& databasePath) {
     return Checker(databasePath).run();

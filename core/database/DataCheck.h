@@ -5,6 +5,7 @@
 
 #include "core/text/Text.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct DataProblem {
     Text message;
     // True when the program refuses the database because of it.
     bool stopsLoading = false;
+    int otherRecord = 0; // the record it clashes with, when there is one
+    int category = 0;    // the category (1..10) to change, when there is one
 };
 
 struct DataCheckReport {
@@ -31,6 +34,31 @@ struct DataCheckReport {
     int aliasCount = 0;
     std::vector<DataProblem> problems;
 };
+
+// The records a check looks at: as read from the files, or as the data
+// editor holds them before they are saved.
+struct CheckedPlant {
+    Text name;
+    Text code; // as written, not padded
+    Text family;
+    int line = 0; // where the record starts; the editor gives the row
+};
+struct CheckedAlias {
+    Text alias;
+    Text plant;
+    int line = 0;
+};
+struct CheckTables {
+    std::vector<CheckedPlant> plants;
+    std::vector<CheckedAlias> aliases;
+    Text folder; // the data folder, "" for the current one
+    // Keys of plants whose picture is about to be written (not yet on disk).
+    std::set<Text> picturesToCome;
+};
+
+// The problems of the records themselves, of their names and codes, of the
+// aliases and of the folder's files: everything but reading the files.
+std::vector<DataProblem> CheckTableProblems(const CheckTables& tables);
 
 // Reads `databasePath` (as the start-up command line gives it), the alias
 // file beside it (or in the current folder, as the program looks), and the

@@ -352,8 +352,12 @@ std::string readWholeFile(const Text& path, std::size_t maxBytes) {
     if (!resolved) {
         throw RunTimeError(err::FileNotFound); // removed since the test above
     }
+    return readNativeFile(*resolved, maxBytes);
+}
+
+std::string readNativeFile(const std::string& native, std::size_t maxBytes) {
     int error = 0;
-    Fd f(openDataFile(*resolved, error));
+    Fd f(openDataFile(native, error));
     if (f.fd < 0) {
         throw RunTimeError(error);
     }

@@ -31,6 +31,10 @@ std::string readWholeFile(const Text& path);
 // pulled into memory.
 std::string readWholeFile(const Text& path, std::size_t maxBytes);
 
+// The same for a file known by its name on disk (a name a folder listing
+// gave), which is opened as it is, without resolving.
+std::string readNativeFile(const std::string& native, std::size_t maxBytes);
+
 // The name a person reads for a name on disk: its UTF-8 reading when the
 // bytes are UTF-8, otherwise its CP932 reading (names written by Windows).
 // Every listing of a folder decodes names by this one rule.

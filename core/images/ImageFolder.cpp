@@ -4,6 +4,9 @@
 #include "core/files/Files.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+#include <utility>
 
 namespace kuyu {
 
@@ -56,6 +59,13 @@ FolderListing listFolder(const Text& folder) {
         out.error = err::PathNotFound;
         return out;
     }
+    // A folder that may be read but not entered lists names whose files
+    // cannot be reached: that is said, not shown as an empty folder.
+    if (::access(native->c_str(), X_OK) != 0 && errno == EACCES) {
+        out.error = err::PathFileAccess;
+        return out;
+    }
+    std::vector<std::pair<Text, std::string>> files;
     for (FolderEntry& e : listDirectory(*native, EntryKinds::Read, &out.error)) {
         if (e.native.empty() || e.native[0] == '.') {
             continue;
@@ -63,7 +73,7 @@ FolderListing listFolder(const Text& folder) {
         if (e.isFolder) {
             out.folders.push_back(std::move(e.name));
         } else if (e.isFile) {
-            out.files.push_back(std::move(e.name));
+            files.emplace_back(std::move(e.name), std::move(e.native));
         }
     }
     if (out.error != 0) {
@@ -72,7 +82,14 @@ FolderListing listFolder(const Text& folder) {
         return out;
     }
     std::sort(out.folders.begin(), out.folders.end(), lessFolded);
-    std::sort(out.files.begin(), out.files.end(), lessFolded);
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
+        return lessFolded(a.first, b.first) ||
+               (!lessFolded(b.first, a.first) && a.second < b.second);
+    });
+    for (auto& [name, onDisk] : files) {
+        out.files.push_back(std::move(name));
+        out.fileNames.push_back(std::move(onDisk));
+    }
     return out;
 }
 

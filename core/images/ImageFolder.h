@@ -4,6 +4,7 @@
 
 #include "core/text/Text.h"
 
+#include <string>
 #include <vector>
 
 namespace kuyu {
@@ -15,8 +16,11 @@ namespace kuyu {
 struct FolderListing {
     std::vector<Text> folders;
     std::vector<Text> files;
+    // Each file's name on disk, in the order of `files`: two names can read
+    // alike (a CP932 and a UTF-8 name, two bytes CP932 does not define).
+    std::vector<std::string> fileNames;
     // 0 when the folder was read; otherwise the error number (76 when it is
-    // missing, 75 when it may not be read).
+    // missing, 75 when it may not be read or, read, not entered).
     int error = 0;
 };
 FolderListing listFolder(const Text& folder);

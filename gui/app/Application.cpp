@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/Application.h"
 
 #include "core/Message.h"
 #include "gui/app/App.h"
+#include "gui/app/ShellPictures.h"
 #include "gui/widgets/CommonTexts.h"
 
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleOption>
@@ -28,7 +33,45 @@ int extraMarks(const QString& text) {
     return std::max(0, marks - 1);
 }
 
+constexpr std::string_view HelpText =
+    "使い方: kuyu [データファイル]\n"
+    "\n"
+    "グラフィック植物検索ツール: 花・葉・茎の特徴を絵で選んで、野山の植物を調べます。\n"
+    "\n"
+    "  データファイル  読む植物データベース。そのファイルのあるフォルダ\n"
+    "                  (最後の「/」まで) がデータフォルダになります。\n"
+    "                  省略すると現在のフォルダの KUYU.DAT を読みます。\n"
+    "  --help          この説明を表示して終了します。\n"
+    "  --version       バージョンを表示して終了します。\n"
+    "\n"
+    "設定ファイル: ~/.config/kuyu/kuyu.ini\n"
+    "詳しくは kuyu(1) と、プログラムの ﾍﾙﾌﾟ → 目次 をご覧ください。\n";
+
 } // namespace
+
+std::optional<std::string> CommandLineAnswer(int argc, const char* const* argv,
+                                             std::string_view version) {
+    if (argc != 2 || !argv || !argv[1]) {
+        return std::nullopt;
+    }
+    const std::string_view option = argv[1];
+    if (option == "--help") {
+        return std::string(HelpText);
+    }
+    if (option == "--version") {
+        std::string text = "kuyu ";
+        text += version;
+        text += "\nグラフィック植物検索ツール\n"
+                "ライセンス: GPL-3.0-or-later (見本データは CC BY 4.0)\n";
+        return text;
+    }
+    return std::nullopt;
+}
+
+bool WriteAnswer(std::FILE* out, const std::string& answer) {
+    const bool written = std::fwrite(answer.data(), 1, answer.size(), out) == answer.size();
+    return std::fflush(out) == 0 && written && !std::ferror(out);
+}
 
 QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                   const QWidget* widget) const {
@@ -79,6 +122,26 @@ bool KuyuApplication::notify(QObject* receiver, QEvent* event) {
         }
         return true;
     }
+}
+
+QIcon ProgramWindowIcon() {
+    // The program's own copy, the sizes the package installs.
+    QIcon bundled;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString file = QStringLiteral(":/kuyu/icons/kuyu-%1.png").arg(size);
+        if (QFile::exists(file)) {
+            bundled.addFile(file, QSize(size, size));
+        }
+    }
+    if (bundled.isNull()) {
+        bundled = programIcon();
+    }
+    return QIcon::fromTheme(QString::fromLatin1(ProgramIconName), bundled);
+}
+
+void InstallDesktopIdentity() {
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
+    QGuiApplication::setWindowIcon(ProgramWindowIcon());
 }
 
 void ReportActionFailure(App& app) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program sets up on the application object before any window:
 // Qt's own texts in Japanese, menus that fit their captions, and a last
@@ -6,7 +7,11 @@
 
 #include <QApplication>
 #include <QProxyStyle>
+#include <cstdio>
 #include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace kuyu::gui {
 
@@ -39,6 +44,27 @@ class KuyuApplication : public QApplication {
     // Called with the failure; set by the program once its App exists.
     static inline std::function<void()> onActionFailure;
 };
+
+// `kuyu --help` and `kuyu --version`: the text to print, answered before the
+// application object exists (so without a display). Only the option alone
+// is answered; any other command line, a database path among them, is
+// start-up's.
+std::optional<std::string> CommandLineAnswer(int argc, const char* const* argv,
+                                             std::string_view version);
+
+// Writes an answer to `out`; false when it could not be written whole (a
+// closed pipe, a full disk).
+bool WriteAnswer(std::FILE* out, const std::string& answer);
+
+// The icon of the program's windows: the one its desktop entry names, from
+// the icon theme the package installs it into, else the copy built into the
+// program, else the drawn flower. The desktop ties the windows to the entry
+// by the desktop file name (DesktopFileName) set beside it.
+inline constexpr const char* ProgramIconName = "kuyu";
+inline constexpr const char* DesktopFileName = "jp.kuyu.PlantSearch";
+QIcon ProgramWindowIcon();
+// Sets both on the application; call once the application object exists.
+void InstallDesktopIdentity();
 
 // Tells the person that the action could not be carried out for want of
 // memory ("エラー番号7のエラーです"), over the window that is active.

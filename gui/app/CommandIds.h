@@ -65,6 +65,7 @@ inline constexpr CommandId Menu72{"MENU72"};
 inline constexpr CommandId Menu73{"MENU73"};
 inline constexpr CommandId Menu74{"MENU74"};
 inline constexpr CommandId Menu75{"MENU75"}; // 候補数の表示 (check item)
+inline constexpr CommandId Menu76{"MENU76"}; // かな入力を半角ｶﾀｶﾅに変換 (check item)
 
 // ﾍﾙﾌﾟ
 inline constexpr CommandId Menu91{"Menu91"};

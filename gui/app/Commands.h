@@ -19,7 +19,7 @@ void registerSearchCommands(App& app);    // MENU41..MENU43, MENU51, MENU54, Sea
 void registerImageBrowserCommands(App& app); // MENU72
 void registerBrowseCommands(App& app);       // MENU45..MENU47, OpenResultPages
 void registerPrintCommands(App& app);        // MENU64A, MENU64B, Form42.Print
-void registerGuideCommands(App& app);        // MENU4B, MENU75 and the guide's hooks
+void registerGuideCommands(App& app);        // MENU4B, MENU75, MENU76 and the guide's hooks
 
 inline void registerAllCommands(App& app) {
     registerShellCommands(app);

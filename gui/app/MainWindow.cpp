@@ -53,7 +53,6 @@ MDIForm1::MDIForm1(App& app, QWidget* parent)
     : QMainWindow(parent), app_(app), quit_([] { QCoreApplication::quit(); }) {
     setObjectName(QString::fromLatin1(Name));
     setWindowTitle(q(texts::MainCaption));
-    setWindowIcon(programIcon());
     // The strip holds menus and toolbar only; what is left of it shows the
     // workspace colour, as the old multiple-document frame did.
     auto* workspace = new QWidget(this);
@@ -142,6 +141,11 @@ void MDIForm1::buildMenus() {
     if (QAction* counts = items_.value(QStringLiteral("MENU75"))) {
         counts->setCheckable(true);
         counts->setChecked(CandidateCountsShown(app_));
+    }
+    // かな入力を半角ｶﾀｶﾅに変換 too.
+    if (QAction* kana = items_.value(QStringLiteral("MENU76"))) {
+        kana->setCheckable(true);
+        kana->setChecked(KanaInputConverted(app_));
     }
     if (auto* menu7 = findChild<QMenu*>(QStringLiteral("MENU7"))) {
         connect(menu7, &QMenu::aboutToShow, this,

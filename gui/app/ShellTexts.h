@@ -57,7 +57,7 @@ struct MenuEntry {
     const char* shortcut; // QKeySequence text, empty for none
 };
 
-inline constexpr std::array<MenuEntry, 49> MenuTree = {{
+inline constexpr std::array<MenuEntry, 50> MenuTree = {{
     {MenuKind::Menu, "MENU1", U"花(ﾊﾅ)", ""},
     {MenuKind::Item, "MENU11", U"花の色(&C&ｿ)", "F1"},
     {MenuKind::Item, "MENU12", U"花びらの数(&N&ﾝ)", "F2"},
@@ -102,6 +102,7 @@ inline constexpr std::array<MenuEntry, 49> MenuTree = {{
     {MenuKind::Item, "MENU73", U"ﾂｰﾙﾊﾞｰの表示(&V&ﾋ)", ""},
     {MenuKind::Item, "MENU74", U"ﾂｰﾙﾊﾞｰの変更(&T&ｶ)", ""},
     {MenuKind::Item, "MENU75", U"候補数の表示(&K&ﾉ)", ""},
+    {MenuKind::Item, "MENU76", U"かな入力を半角ｶﾀｶﾅに変換(&H&ｸ)", ""},
     {MenuKind::Menu, "MENU9", U"ﾍﾙﾌﾟ(&H&ｸ)", ""},
     {MenuKind::Item, "Menu91", U"目次(&C&ｿ)", ""},
     {MenuKind::Item, "Menu92", U"ﾍﾙﾌﾟの使い方 (&H&ｸ)", ""},

@@ -56,7 +56,6 @@ int Form01::imageForTick(int tick) {
 Form01::Form01(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(q(texts::TitleLabel1));
-    setWindowIcon(programIcon());
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(255, 253, 240));

@@ -137,6 +137,15 @@ Form46A::Form46A(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
                                 command1_->geometry().right() + 8});
     const int height = std::max(px(ClientHeight), command1_->geometry().bottom() + 10);
     setFixedSize(width, height);
+    baseWidth_ = width;
+}
+
+void Form46A::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    // Wide enough for the whole name in the title bar, as far as the
+    // screen goes.
+    const int screen = availableArea(this).width() - frameExtra(this).width();
+    setFixedWidth(std::max(baseWidth_, std::min(titleBarWidth(this, caption), screen)));
 }
 
 void Form46A::clearFeatures() {
@@ -156,23 +165,6 @@ void Form46A::paintEvent(QPaintEvent*) {
     p.drawLine(px(LineFrom), px(LineY), px(LineTo) + dx_, px(LineY));
 }
 
-namespace {
-
-// Beside the pages when there is room, else where it fits on the screen.
-void placeFeatureView(App& app, Form46A& view) {
-    const Form45* pages = app.loaded<Form45>();
-    if (pages && pages->isVisible()) {
-        const QRect frame = pages->frameGeometry();
-        view.move(frame.right() + 8, frame.top());
-    } else {
-        view.adjustSize();
-        placeWindow(&view);
-    }
-    fitOnScreen(&view);
-}
-
-} // namespace
-
 void ShowPlantFeatures(App& app) {
     const CursorGuard hourglass;
     const bool loaded = app.loaded<Form46A>() != nullptr;
@@ -183,7 +175,7 @@ void ShowPlantFeatures(App& app) {
         return;
     }
     const PlantFeatures f = FeatureViewFeatures(app.state, row);
-    view.setWindowTitle(qs(f.caption));
+    view.setCaption(qs(f.caption));
     for (int i = 0; i < CategoryCount; ++i) {
         view.feature(i)->setForeColor(FeatureViewColour(i + 1));
         view.feature(i)->print(f.values.at(static_cast<std::size_t>(i)));
@@ -194,10 +186,16 @@ void ShowPlantFeatures(App& app) {
         view.classification()->setAccessibleName(qs(f.classification));
     }
     if (!loaded || !view.isVisible()) {
-        placeFeatureView(app, view);
+        // Beside the pages when there is room, else where it fits.
+        const Form45* pages = app.loaded<Form45>();
+        if (pages && pages->isVisible()) {
+            placeWindowBeside(&view, pages);
+        } else {
+            placeWindow(&view);
+        }
     }
-    view.show();
-    view.raise();
+    showRestored(&view);
+    fitOnScreen(&view); // a longer name may have widened it
 }
 
 } // namespace kuyu::gui

@@ -28,6 +28,8 @@ class Form46A : public FormWindow {
     QPushButton* closeButton() const { return command1_; }
     QMenu* popupMenu() const { return menu_; }
     void clearFeatures();
+    // The plant's name as the caption; the window widens to show it whole.
+    void setCaption(const QString& caption);
 
   protected:
     void onRightClick(QWidget* control, const QPoint& globalPos) override;
@@ -39,7 +41,8 @@ class Form46A : public FormWindow {
     QPushButton* command1_ = nullptr;
     QMenu* menu_ = nullptr;
     QAction* menu461A_ = nullptr;
-    int dx_ = 0; // extra width the feature texts' face needs
+    int dx_ = 0;        // extra width the feature texts' face needs
+    int baseWidth_ = 0; // the width without a caption to widen for
 };
 
 } // namespace kuyu::gui

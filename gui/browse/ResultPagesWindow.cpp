@@ -55,15 +55,22 @@ QFont buttonFont() {
     return f;
 }
 
+// The smallest face a name label is made: below it a name cannot be read.
+constexpr double SmallestLabelPoints = 9;
+
 // The label's 12-point face, made smaller until the caption fits the label's
-// width, so a long name with its family still shows whole.
+// width, so a long name with its family still shows whole, but never below
+// a legible size; a caption that still does not fit is given whole as the
+// label's tool tip.
 void fitLabelFont(QLabel* label) {
     QFont f = FormWindow::minchoFont(12);
     const int room = label->width() - 2;
-    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(label->text()) > room) {
-        f.setPointSizeF(f.pointSizeF() - 0.5);
+    auto fits = [&] { return QFontMetrics(f).horizontalAdvance(label->text()) <= room; };
+    while (f.pointSizeF() > SmallestLabelPoints && !fits()) {
+        f.setPointSizeF(std::max(SmallestLabelPoints, f.pointSizeF() - 0.5));
     }
     label->setFont(f);
+    label->setToolTip(fits() ? QString() : label->text());
 }
 
 void tell(App& app, QWidget* parent, const Text& text, const Text& title) {
@@ -71,26 +78,6 @@ void tell(App& app, QWidget* parent, const Text& text, const Text& title) {
     m.text = text;
     m.title = title;
     app.platform.messages->show(parent, m);
-}
-
-// A close-up goes where it hides neither the pages nor the feature view:
-// below the pages, else to their right (under the feature view when that is
-// open), else wherever it stays on the screen.
-void placeBesidePages(QWidget* w, const QWidget* pages, const QWidget* features) {
-    const QRect area = availableArea(w);
-    const QSize size = w->size() + frameExtra(w);
-    const QRect p = pages->frameGeometry();
-    const int rightTop =
-        features && features->isVisible() ? features->frameGeometry().bottom() + 8 : p.top();
-    for (const QPoint spot : {QPoint(p.left(), p.bottom() + 8), QPoint(p.right() + 8, rightTop),
-                              QPoint(p.right() + 8, p.top())}) {
-        if (area.contains(QRect(spot, size))) {
-            w->move(spot);
-            return;
-        }
-    }
-    w->move(p.left(), p.bottom() + 8);
-    fitOnScreen(w);
 }
 
 } // namespace
@@ -278,8 +265,7 @@ void Form45::openPages(std::int16_t mode) {
     command2_->setVisible(false);
     setWindowTitle(qs(PageCaption(mode, s.ResultCount, s.PageNumber)));
     prepareResultPages();
-    show();
-    raise();
+    showRestored(this);
     activateWindow();
     fitOnScreen(this);
 }
@@ -300,7 +286,7 @@ void Form45::showNextPage() {
     app_.state.PageNumber = ++page_;
     command2_->setVisible(true);
     if (!HasLaterPage(pages_.count(), page_)) {
-        command1_->setVisible(false);
+        hidePageButton(command1_);
     }
     showPage(true);
 }
@@ -310,9 +296,20 @@ void Form45::showPreviousPage() {
     page_ = std::max(1, page_ - 1);
     app_.state.PageNumber = page_;
     if (page_ == 1) {
-        command2_->setVisible(false);
+        hidePageButton(command2_);
     }
     showPage(true);
+}
+
+// A page button that goes while it has the focus hands it to 終了: left to
+// itself the focus would move on to the next button, UP1, and the next
+// Enter would open a close-up.
+void Form45::hidePageButton(QPushButton* button) {
+    const bool focused = focusWidget() == button;
+    button->setVisible(false);
+    if (focused) {
+        command3_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // Labels, pictures and (on a page change) the caption of the current page.
@@ -397,16 +394,13 @@ void Form45::showCloseUp(int position) {
         app_.state.NameKey.empty() ? std::vector<Text>{}
                                    : pictureCandidates(app_.state.NameKey + U"Q",
                                                        app_.state.DataFolder, PictureSet::Plant);
-    const bool wasVisible = window.isVisible();
+    if (!window.isVisible()) {
+        // Beside the pages (under the feature view when that is there),
+        // placed before it shows so a window manager keeps the place.
+        placeWindowBeside(&window, this);
+    }
     try {
-        if (FillCloseUp(app_, window, candidates, caption, normal)) {
-            if (!wasVisible) {
-                // Placed while hidden, so a window manager takes the place.
-                window.hide();
-                placeBesidePages(&window, this, app_.loaded<Form46A>());
-                window.show();
-            }
-        } else {
+        if (!FillCloseUp(app_, window, candidates, caption, normal)) {
             hourglass.restore();
             tell(app_, this, texts::PageCloseUpMissing, texts::CloseUpCaption);
         }

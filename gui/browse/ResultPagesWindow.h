@@ -85,6 +85,7 @@ class Form45 : public FormWindow {
     void buildControls();
     void buildMenus();
     void showPage(bool reportErrors);
+    void hidePageButton(QPushButton* button);
     void setLabel(int position, const QString& caption);
     void showFeatures(int position);
     void showPlantPicture(int position);

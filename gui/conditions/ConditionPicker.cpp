@@ -10,6 +10,7 @@
 #include "gui/images/PictureLoader.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -47,8 +48,7 @@ void ShowConditionPicker(App& app) {
     // The caption and CurrentOption come from the stored selection.
     const QString caption = qs(BeginConditionPicker(s));
     picker.setWindowTitle(caption);
-    picker.show();
-    picker.raise();
+    showRestored(&picker);
     picker.activateWindow();
     const int current = s.CurrentOption;
     QPushButton* focus =

@@ -5,6 +5,7 @@
 #include "gui/app/App.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
+#include "gui/guide/GuideSettings.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
@@ -70,7 +71,12 @@ NameSearchInput::NameSearchInput(App& app, QWidget* parent) : FormWindow(app, Na
 }
 
 void NameSearchInput::search() {
-    const Text typed = ts(text1_->text());
+    // With ｵﾌﾟｼｮﾝ → かな入力を半角ｶﾀｶﾅに変換 on, what the input method typed is
+    // made half-width first; the box then shows the name that was looked for.
+    const Text typed = TypedPlantName(app_, ts(text1_->text()));
+    if (qs(typed) != text1_->text()) {
+        text1_->setText(qs(typed));
+    }
     if (const auto problem = CheckNameInput(typed)) {
         app_.platform.messages->show(this, problem->message);
         if (problem->clearInput) {
@@ -85,8 +91,7 @@ void NameSearchInput::search() {
     app_.state.NameKey = typed;
     FindPlantsByName(app_.state, check1_->isChecked());
     list.showNameMatchList();
-    list.show();
-    list.raise();
+    showRestored(&list);
     app_.state.NameKey.clear();
 }
 

@@ -5,6 +5,7 @@
 #include "gui/finders/NameSearchWindows.h"
 #include "gui/finders/SearchPanel.h"
 #include "gui/platform/CursorGuard.h"
+#include "gui/widgets/WindowPlacement.h"
 
 namespace kuyu::gui {
 
@@ -34,14 +35,12 @@ void registerSearchCommands(App& app) {
         CursorGuard cursor;
         auto& families = app.load<FamilySearch>();
         families.listFamilies(0);
-        families.show();
-        families.raise();
+        showRestored(&families);
     });
 
     app.registerCommand(cmd::Menu54, [&app] {
         auto& input = app.load<NameSearchInput>();
-        input.show();
-        input.raise();
+        showRestored(&input);
     });
 }
 

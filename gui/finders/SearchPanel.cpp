@@ -9,6 +9,7 @@
 #include "gui/conditions/Form11.h"
 #include "gui/finders/FinderSupport.h"
 #include "gui/finders/FinderTexts.h"
+#include "gui/guide/GuideSettings.h"
 #include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/CursorGuard.h"
@@ -223,7 +224,12 @@ void SearchPanel::clearConditions() {
 
 void SearchPanel::checkNameAndSearch() {
     // An empty box passes: the search then runs without a name restriction.
-    const Text typed = ts(text1_->text());
+    // With ｵﾌﾟｼｮﾝ → かな入力を半角ｶﾀｶﾅに変換 on, what the input method typed is
+    // made half-width first and put back into the box, which the search reads.
+    const Text typed = TypedPlantName(app_, ts(text1_->text()));
+    if (qs(typed) != text1_->text()) {
+        text1_->setText(qs(typed));
+    }
     const auto problem = typed.empty() ? std::nullopt : CheckNameInput(typed);
     if (problem) {
         app_.platform.messages->show(this, problem->message);
@@ -287,8 +293,7 @@ void SearchIntoPanel(App& app, std::int16_t mode, const QString& caption) {
     SearchPlants(app.state, m, panel.nameBoxText());
     panel.showResultList(m);
     app.state.SearchMode = m;
-    panel.show();
-    panel.raise();
+    showRestored(&panel);
 }
 
 } // namespace kuyu::gui

@@ -23,6 +23,15 @@ void registerGuideCommands(App& app) {
         }
         UpdatePickerBadges(app);
     });
+    app.registerCommand(cmd::Menu76, [&app] {
+        const bool on = !KanaInputConverted(app);
+        SetKanaInputConverted(app, on);
+        if (auto* main = qobject_cast<MDIForm1*>(app.mainWindow())) {
+            if (QAction* item = main->menuItem(QStringLiteral("MENU76"))) {
+                item->setChecked(on);
+            }
+        }
+    });
     app.registerCommand(hook::ConditionCommitted,
                         [&app] { SessionOf(app).conditionsChanged(ConditionChange::Commit); });
     app.registerCommand(hook::ConditionsCleared,

@@ -1,6 +1,7 @@
 #include "gui/guide/GuideSession.h"
 
 #include "core/conditions/Conditions.h"
+#include "core/features/Features.h"
 #include "gui/app/App.h"
 #include "gui/app/MainWindow.h"
 #include "gui/finders/SearchPanel.h"
@@ -43,12 +44,15 @@ void GuideSession::syncLoad() {
         // Every load starts from an empty selection.
         generation_ = s.LoadGeneration;
         history_.reset(emptySelectionCode());
+        answers_ = Answers{};
+        steps_.clear();
         built_ = false;
         namePass_.clear();
         nameKey_.clear();
     }
     if (!built_ || index_.plantCount() != s.PlantCount) {
         index_ = GuideIndex(s);
+        rankIndex_ = RankIndex(index_);
         built_ = true;
         namePass_.clear();
         nameKey_.clear();
@@ -82,10 +86,65 @@ GuideQuery GuideSession::query() {
     return q;
 }
 
+const RankIndex& GuideSession::rankIndex() {
+    syncLoad();
+    return rankIndex_;
+}
+
+const Answers& GuideSession::answers() {
+    syncLoad();
+    FollowSelection(answers_, app_.state.SelectionCode);
+    return answers_;
+}
+
+Ranking GuideSession::ranking() {
+    const Answers& a = answers();
+    return RankPlants(rankIndex_, a);
+}
+
 void GuideSession::conditionsChanged(ConditionChange change) {
     syncLoad();
-    history_.record(change, app_.state.SelectionCode, counts().total);
+    const Text before = history_.current();
+    const Answers answersBefore = answers_;
+    const bool recorded = history_.record(change, app_.state.SelectionCode, counts().total);
+    if (recorded && !applying_) {
+        steps_.push(answersBefore, before);
+    }
+    if (change == ConditionChange::Clear) {
+        answers_ = Answers{}; // clearing every condition starts the answers afresh
+    }
+    FollowSelection(answers_, app_.state.SelectionCode);
     refresh();
+}
+
+void GuideSession::pressOption(int k, int v) {
+    changeAnswer(k, PressOption(answers().at(k), k, v));
+}
+
+void GuideSession::setUnsure(int k, bool unsure) {
+    GuideAnswer a = answers().at(k);
+    a.unsure = unsure;
+    changeAnswer(k, a);
+}
+
+void GuideSession::changeAnswer(int k, const GuideAnswer& a) {
+    const Answers before = answers();
+    if (before.at(k) == a) {
+        return;
+    }
+    const Text conditions = ConditionDigits(app_.state.SelectionCode);
+    steps_.push(before, conditions);
+    answers_.set(k, a);
+    // The other windows search with the single sure answers only.
+    const int wanted = a.sureOption();
+    const int now = CodeDigit(conditions[static_cast<std::size_t>(k - 1)]);
+    if (wanted == now) {
+        refresh();
+        return;
+    }
+    applying_ = true;
+    commitOption(k, wanted == 0 ? Category(k).optionCount : wanted);
+    applying_ = false;
 }
 
 void GuideSession::refresh() {
@@ -116,6 +175,16 @@ void GuideSession::commitOption(int k, int v) {
 
 bool GuideSession::undo() {
     syncLoad();
+    if (auto step = steps_.undo()) {
+        answers_ = step->answers;
+        if (ConditionDigits(app_.state.SelectionCode) != step->conditions) {
+            history_.undo();
+            ApplyConditionDigits(app_.state, step->conditions);
+            afterSelectionChange();
+        }
+        refresh();
+        return true;
+    }
     const auto before = history_.undo();
     if (!before) {
         return false;

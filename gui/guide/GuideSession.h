@@ -1,10 +1,14 @@
 #pragma once
 // What the identification guide keeps for the whole run: the per-plant masks
-// of the loaded table, the history of condition changes, and the way back
-// into the shared state (commit an option, step back).
+// of the loaded table, the person's answers, the history of changes, and the
+// way back into the shared state (commit an option, step back). The
+// selection of the other windows holds the single sure answers; answers of
+// several options, unsure ones and 不明 live here only.
 
+#include "core/guide/Answers.h"
 #include "core/guide/Guide.h"
 #include "core/guide/History.h"
+#include "core/guide/Ranking.h"
 
 #include <cstdint>
 
@@ -28,6 +32,20 @@ class GuideSession {
         syncLoad();
         return history_;
     }
+    bool canUndo() {
+        syncLoad();
+        return steps_.canUndo() || history_.canUndo();
+    }
+
+    // The answers, following the selection as the other windows left it.
+    const Answers& answers();
+    // Every plant ranked by the answers, with the next characters.
+    Ranking ranking();
+    const RankIndex& rankIndex();
+    // An option button of category k pressed (the last option is 不明).
+    void pressOption(int k, int v);
+    // 自信がない of category k.
+    void setUnsure(int k, bool unsure);
 
     // A commit or a clear happened: record it, then refresh what shows counts.
     void conditionsChanged(ConditionChange change);
@@ -44,9 +62,14 @@ class GuideSession {
   private:
     void syncLoad();
     void afterSelectionChange();
+    void changeAnswer(int k, const GuideAnswer& a);
 
     App& app_;
     GuideIndex index_;
+    RankIndex rankIndex_;
+    Answers answers_;
+    AnswerSteps steps_;
+    bool applying_ = false; // the guide itself is committing an answer
     bool built_ = false;
     std::uint32_t generation_ = 0;
     ConditionHistory history_;

@@ -10,6 +10,32 @@ inline constexpr const char32_t* GuidePageNext = U"次に見る特徴";
 inline constexpr const char32_t* GuidePageWhy = U"外れた理由";
 inline constexpr const char32_t* GuidePageCompare = U"比べる";
 inline constexpr const char32_t* GuideBack = U"戻る";
+inline constexpr const char32_t* GuidePageCandidates = U"候補";
+
+// The candidates page: "1. ﾂﾎﾞｽﾐﾚ（ｽﾐﾚ科）" then what fits and what does not.
+inline constexpr const char32_t* GuideRankTail = U". ";
+inline constexpr const char32_t* GuideFamilyLead = U"（";
+inline constexpr const char32_t* GuideFamilyTail = U"科）";
+inline constexpr const char32_t* GuideFitsLead = U"合う特徴 ";
+inline constexpr const char32_t* GuideDisagreeLead = U"　合わない特徴: ";
+inline constexpr const char32_t* GuideDisagreeNone = U"　合わない特徴なし";
+inline constexpr const char32_t* GuideListSeparator = U"、";
+inline constexpr const char32_t* GuideSettled =
+    U"ほぼ確かです。1 番目の植物を写真で確かめてください。";
+inline constexpr const char32_t* GuideNotSettled =
+    U"まだ確かではありません。「次に見る特徴」で特徴を答えてください。";
+inline constexpr const char32_t* GuideNotSettledEnd =
+    U"まだ確かではありませんが、答えていない特徴では順位が変わりません。写真で比べてください。";
+inline constexpr const char32_t* GuideCandidatesHint =
+    U"合う特徴の多い順です。植物を押すと写真を表示します。";
+inline constexpr const char32_t* GuideCompareTop = U"上の 2 種を比べる";
+
+// 次に見る特徴: the rows answered so far, the unsure box, an option that
+// leaves no plant in the search.
+inline constexpr const char32_t* GuideAnsweredHeading =
+    U"答えた特徴（同じ行でもう一つ押すと「または」）";
+inline constexpr const char32_t* GuideUnsure = U"自信がない";
+inline constexpr const char32_t* GuideNoPlantLeft = U"検索では該当する植物がなくなります";
 
 // "候補 12 種類（検索）"
 inline constexpr const char32_t* GuideCountLead = U"候補 ";

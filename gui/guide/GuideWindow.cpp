@@ -10,15 +10,18 @@
 #include "gui/guide/GuideSession.h"
 #include "gui/guide/GuideTexts.h"
 #include "gui/images/PictureLoader.h"
+#include "gui/plantview/PlantPicture.h"
 #include "gui/platform/QtText.h"
 #include "gui/widgets/WindowPlacement.h"
 
+#include <QCheckBox>
 #include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -50,6 +53,10 @@ QString mark(bool kept) {
 
 const QColor DifferBackground(255, 236, 160);
 
+// How many candidates 候補 lists; further down nobody looks.
+constexpr int ShownCandidates = 30;
+const QSize ThumbSize(72, 54);
+
 } // namespace
 
 GuideWindow::GuideWindow(App& app, QWidget* parent) : FormWindow(app, Name, parent) {
@@ -61,9 +68,12 @@ GuideWindow::GuideWindow(App& app, QWidget* parent) : FormWindow(app, Name, pare
     big.setBold(true);
     count_->setFont(big);
     history_ = makeLabel("GuideHistory", QString());
+    sure_ = makeLabel("GuideSure", QString());
+    sure_->setWordWrap(true);
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("GuidePages"));
+    pages_->addTab(buildCandidatesPage(), q(texts::GuidePageCandidates));
     pages_->addTab(buildNextPage(), q(texts::GuidePageNext));
     pages_->addTab(buildWhyPage(), q(texts::GuidePageWhy));
     pages_->addTab(buildComparePage(), q(texts::GuidePageCompare));
@@ -84,11 +94,37 @@ GuideWindow::GuideWindow(App& app, QWidget* parent) : FormWindow(app, Name, pare
     bottom->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(sure_);
     layout->addWidget(pages_, 1);
     layout->addLayout(bottom);
 
     resize(760, 560);
     placeWindow(this);
+}
+
+QWidget* GuideWindow::buildCandidatesPage() {
+    auto* page = new QWidget;
+    auto* hint = new QLabel(q(texts::GuideCandidatesHint), page);
+    hint->setWordWrap(true);
+    candidates_ = new QListWidget(page);
+    candidates_->setObjectName(QStringLiteral("GuideCandidates"));
+    candidates_->setIconSize(ThumbSize);
+    candidates_->setUniformItemSizes(true);
+    connect(candidates_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { openCandidate(item->data(Qt::UserRole).toInt()); });
+    groupNotice_ = makeLabel("GuideGroupNotice", QString());
+    groupNotice_->setWordWrap(true);
+    compareTop_ = makeButton("GuideCompareTop", q(texts::GuideCompareTop));
+    compareTop_->setAutoDefault(false);
+    connect(compareTop_, &QPushButton::clicked, this, &GuideWindow::compareFirstTwo);
+    auto* row = new QHBoxLayout;
+    row->addWidget(groupNotice_, 1);
+    row->addWidget(compareTop_);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(hint);
+    layout->addWidget(candidates_, 1);
+    layout->addLayout(row);
+    return page;
 }
 
 QWidget* GuideWindow::buildNextPage() {
@@ -228,61 +264,200 @@ void GuideWindow::refresh() {
     const auto& history = session.history();
     history_->setText(q(texts::GuideHistoryLead) + QString::number(history.entries().size()) +
                       q(texts::GuideHistoryTail));
-    back_->setEnabled(history.canUndo());
+    back_->setEnabled(session.canUndo());
     reloadNames();
-    fillNext(counts);
+    const Ranking ranking = session.ranking();
+    const bool allAnswered = ranking.answered.size() == static_cast<std::size_t>(CategoryCount);
+    sure_->setText(q(ranking.settled && !ranking.answered.empty()
+                         ? (ranking.leaderShare >= ErrorModel{}.settledShare || allAnswered
+                                ? texts::GuideSettled
+                                : texts::GuideNotSettledEnd)
+                         : texts::GuideNotSettled));
+    sure_->setProperty("settled", ranking.settled && !ranking.answered.empty());
+    fillCandidates(ranking);
+    fillNext(counts, ranking);
     if (!whyName_->text().isEmpty()) {
         showWhy();
     }
 }
 
-void GuideWindow::fillNext(const GuideCounts& counts) {
+QCheckBox* GuideWindow::unsureBox(int k) const {
+    return findChild<QCheckBox*>(QStringLiteral("GuideUnsure%1").arg(k));
+}
+
+QList<int> GuideWindow::candidateRows() const {
+    return shownCandidates_;
+}
+
+QImage GuideWindow::plantImage(int row) {
+    try {
+        if (const auto file = findPicture(PlantKey(app_.state.name(row)), app_.state.DataFolder,
+                                          PictureSet::Plant)) {
+            return LoadPicture(app_, *file);
+        }
+    } catch (const RunTimeError&) {
+        // No picture, or one that cannot be read: the words still say it.
+    } catch (const std::bad_alloc&) {
+    }
+    return {};
+}
+
+QPixmap GuideWindow::smallPicture(int row) {
+    if (thumbsGeneration_ != app_.state.LoadGeneration) {
+        thumbs_.clear();
+        thumbsGeneration_ = app_.state.LoadGeneration;
+    }
+    if (const auto it = thumbs_.find(row); it != thumbs_.end()) {
+        return it->second;
+    }
+    const QImage image = plantImage(row);
+    QPixmap thumb(ThumbSize);
+    thumb.fill(Qt::transparent);
+    if (!image.isNull()) {
+        thumb = QPixmap::fromImage(
+            image.scaled(ThumbSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    thumbs_.emplace(row, thumb);
+    return thumb;
+}
+
+void GuideWindow::fillCandidates(const Ranking& ranking) {
     const AppState& s = app_.state;
+    candidates_->clear();
+    shownCandidates_.clear();
+    const std::size_t n = std::min<std::size_t>(ShownCandidates, ranking.candidates.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const Candidate& c = ranking.candidates[i];
+        QString text = QString::number(c.rank) + q(texts::GuideRankTail) + qs(s.name(c.row)) +
+                       q(texts::GuideFamilyLead) + qs(s.family(c.row)) + q(texts::GuideFamilyTail) +
+                       QLatin1Char('\n') + q(texts::GuideFitsLead) + QString::number(c.fits);
+        if (c.disagree.empty()) {
+            text += q(texts::GuideDisagreeNone);
+        } else {
+            QStringList names;
+            for (const int k : c.disagree) {
+                names << qs(s.OptionLabel[k][0]);
+            }
+            text += q(texts::GuideDisagreeLead) + names.join(q(texts::GuideListSeparator));
+        }
+        auto* item = new QListWidgetItem(QIcon(smallPicture(c.row)), text, candidates_);
+        item->setData(Qt::UserRole, c.row);
+        shownCandidates_ << c.row;
+    }
+    QStringList notices;
+    for (const auto& g : ranking.groups) {
+        QStringList names;
+        for (const int row : g) {
+            names << qs(s.name(row));
+        }
+        notices << qs(IdenticalGroupNotice(static_cast<int>(g.size()))) + QStringLiteral("（") +
+                       names.join(q(texts::GuideListSeparator)) + QStringLiteral("）");
+    }
+    groupNotice_->setText(notices.join(QLatin1Char('\n')));
+    compareTop_->setEnabled(ranking.candidates.size() >= 2);
+}
+
+void GuideWindow::openCandidate(int row) {
+    if (row < 1 || row > app_.state.PlantCount) {
+        return;
+    }
+    // The picture window finds its plant by NameKey; the search's own name
+    // filter is left as it was.
+    const Text before = app_.state.NameKey;
+    app_.state.NameKey = PlantKey(app_.state.name(row));
+    OpenPlantPicture(app_);
+    app_.state.NameKey = before;
+}
+
+void GuideWindow::compareFirstTwo() {
+    if (shownCandidates_.size() < 2) {
+        return;
+    }
+    compareA_->setText(qs(app_.state.name(shownCandidates_[0])));
+    compareB_->setText(qs(app_.state.name(shownCandidates_[1])));
+    pages_->setCurrentIndex(3);
+    showCompare();
+}
+
+void GuideWindow::addOptionRow(QGridLayout* grid, int row, int k, const GuideCounts& counts,
+                               const GuideAnswer& answer, bool suggested) {
+    const AppState& s = app_.state;
+    const auto& c = counts.categories[static_cast<std::size_t>(k - 1)];
+    QString title = qs(s.OptionLabel[k][0]);
+    if (suggested) {
+        title += QLatin1Char('\n') + q(texts::GuideExpectedLead) +
+                 QString::number(ExpectedRemaining(counts, k), 'f', 1) +
+                 q(texts::GuideExpectedTail);
+    }
+    auto* name = new QLabel(title);
+    name->setObjectName(QStringLiteral("GuideCategory%1").arg(k));
+    grid->addWidget(name, row, 0);
+    const int last = static_cast<int>(c.counts.size());
+    for (int v = 1; v <= last; ++v) {
+        const int n = c.counts[static_cast<std::size_t>(v - 1)];
+        auto* b = new QPushButton(buttonText(s.OptionLabel[k][v]) + QLatin1Char('\n') +
+                                  QString::number(n));
+        b->setObjectName(QStringLiteral("GuideOption%1_%2").arg(k).arg(v));
+        b->setAutoDefault(false);
+        b->setCheckable(true);
+        b->setChecked(v == last ? answer.unknown()
+                                : answer.asked && ((answer.options >> v) & 1U) != 0);
+        QString accessible = qs(s.OptionLabel[k][0] + U" " + s.OptionLabel[k][v]) +
+                             QLatin1Char(' ') + QString::number(n);
+        if (n == 0) {
+            b->setStyleSheet(QStringLiteral("color: gray;"));
+            b->setToolTip(q(texts::GuideNoPlantLeft));
+            accessible += QLatin1Char(' ') + q(texts::GuideNoPlantLeft);
+        }
+        b->setAccessibleName(accessible);
+        connect(b, &QPushButton::clicked, this,
+                [this, k, v] { SessionOf(app_).pressOption(k, v); });
+        grid->addWidget(b, row, v);
+    }
+    auto* unsure = new QCheckBox(q(texts::GuideUnsure));
+    unsure->setObjectName(QStringLiteral("GuideUnsure%1").arg(k));
+    unsure->setChecked(answer.unsure);
+    connect(unsure, &QCheckBox::clicked, this,
+            [this, k](bool on) { SessionOf(app_).setUnsure(k, on); });
+    grid->addWidget(unsure, row, 9);
+}
+
+void GuideWindow::fillNext(const GuideCounts& counts, const Ranking& ranking) {
     order_.clear();
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("GuideNextContent"));
     auto* grid = new QGridLayout(content);
-    const std::vector<int> ranking = RankCategories(counts);
+    const Answers& answers = SessionOf(app_).answers();
     int row = 0;
-    if (counts.total == 0 || ranking.empty()) {
+    const bool allAnswered = ranking.answered.size() == static_cast<std::size_t>(CategoryCount);
+    if (counts.total == 0 || allAnswered) {
         auto* note =
             new QLabel(q(counts.total == 0 ? texts::GuideNoCandidates : texts::GuideAllSet));
         note->setObjectName(QStringLiteral("GuideNextNote"));
         note->setWordWrap(true);
-        grid->addWidget(note, row++, 0, 1, 8);
+        grid->addWidget(note, row++, 0, 1, 10);
     }
-    if (counts.total > 0) {
-        for (const int k : ranking) {
-            order_ << k;
-            const auto& c = counts.categories[static_cast<std::size_t>(k - 1)];
-            auto* name = new QLabel(qs(s.OptionLabel[k][0]) + QLatin1Char('\n') +
-                                    q(texts::GuideExpectedLead) +
-                                    QString::number(ExpectedRemaining(counts, k), 'f', 1) +
-                                    q(texts::GuideExpectedTail));
-            name->setObjectName(QStringLiteral("GuideCategory%1").arg(k));
-            grid->addWidget(name, row, 0);
-            for (std::size_t v = 1; v < c.counts.size(); ++v) {
-                const int n = c.counts[v - 1];
-                auto* b = new QPushButton(buttonText(s.OptionLabel[k][v]) + QLatin1Char('\n') +
-                                          QString::number(n));
-                b->setObjectName(QStringLiteral("GuideOption%1_%2").arg(k).arg(v));
-                b->setAutoDefault(false);
-                b->setAccessibleName(qs(s.OptionLabel[k][0] + U" " + s.OptionLabel[k][v]) +
-                                     QLatin1Char(' ') + QString::number(n));
-                if (n == 0) {
-                    b->setStyleSheet(QStringLiteral("color: gray;"));
-                }
-                const int option = static_cast<int>(v);
-                connect(b, &QPushButton::clicked, this,
-                        [this, k, option] { SessionOf(app_).commitOption(k, option); });
-                grid->addWidget(b, row, static_cast<int>(v));
-            }
-            ++row;
+    for (const int k : ranking.next) {
+        order_ << k;
+        addOptionRow(grid, row++, k, counts, answers.at(k), true);
+    }
+    if (!ranking.answered.empty()) {
+        auto* heading = new QLabel(q(texts::GuideAnsweredHeading));
+        heading->setObjectName(QStringLiteral("GuideAnsweredHeading"));
+        grid->addWidget(heading, row++, 0, 1, 10);
+        for (const int k : ranking.answered) {
+            addOptionRow(grid, row++, k, counts, answers.at(k), false);
         }
     }
     grid->setRowStretch(row, 1);
-    grid->setColumnStretch(8, 1);
-    nextArea_->setWidget(content); // the old content goes with it
+    grid->setColumnStretch(10, 1);
+    // The old rows go later: the button or box that was pressed may still be
+    // finishing its click.
+    if (QWidget* old = nextArea_->takeWidget()) {
+        old->hide();
+        old->deleteLater();
+    }
+    nextArea_->setWidget(content);
     // Widen the window so a row of options shows whole, within the screen.
     if (isVisible()) {
         layout()->activate();
@@ -326,18 +501,10 @@ void GuideWindow::showPicture(QLabel* label, int row) {
     if (row == 0) {
         return;
     }
-    const Text key = PlantKey(app_.state.name(row));
-    try {
-        if (const auto file = findPicture(key, app_.state.DataFolder, PictureSet::Plant)) {
-            const QImage image = LoadPicture(app_, *file);
-            if (!image.isNull()) {
-                label->setPixmap(QPixmap::fromImage(
-                    image.scaled(200, 140, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-            }
-        }
-    } catch (const RunTimeError&) {
-        // No picture, or one that cannot be read: the table still compares.
-    } catch (const std::bad_alloc&) {
+    const QImage image = plantImage(row);
+    if (!image.isNull()) {
+        label->setPixmap(QPixmap::fromImage(
+            image.scaled(200, 140, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     }
 }
 
@@ -370,10 +537,9 @@ void GuideWindow::showCompare() {
 
 void OpenGuideWindow(App& app) {
     auto& w = app.load<GuideWindow>();
-    w.show();
+    showRestored(&w);
     fitOnScreen(&w);
     w.refresh();
-    w.raise();
     w.activateWindow();
 }
 

@@ -1,16 +1,26 @@
 #pragma once
-// The identification guide (識別ガイド): the current count and mode, then
-// three pages. 次に見る特徴 lists the unset characters best first, each
-// option with the count it would leave; pressing one commits it as the
-// picker does. 外れた理由 tells why a named plant is not listed. 比べる puts
-// two plants side by side. 戻る steps back over the last condition change.
+// The identification guide (識別ガイド): the current count and mode, whether
+// the guide is sure yet, then four pages. 候補 ranks every plant by how well
+// it fits the answers, best first, with a small picture. 次に見る特徴 lists
+// the characters worth looking at, best first, each option with the count
+// the search would leave; a press answers (a second option in the same row
+// means "or", 自信がない marks the row unsure, 不明 says it cannot be told).
+// A single sure answer is committed as the picker does. 外れた理由 tells why
+// a named plant is not listed. 比べる puts two plants side by side. 戻る
+// steps back over the last change.
 
 #include "core/guide/Guide.h"
+#include "core/guide/Ranking.h"
 #include "gui/widgets/FormWindow.h"
 
-#include <cstdint>
+#include <QPixmap>
 
+#include <cstdint>
+#include <map>
+
+class QCheckBox;
 class QGridLayout;
+class QListWidget;
 class QLineEdit;
 class QScrollArea;
 class QStringListModel;
@@ -32,15 +42,27 @@ class GuideWindow : public FormWindow {
     QTabWidget* pages() const { return pages_; }
     // The button of option v of category k on 次に見る特徴, when shown.
     QPushButton* optionButton(int k, int v) const;
-    // The unset categories in the order shown.
+    // The suggested (unanswered) categories in the order shown.
     QList<int> shownOrder() const { return order_; }
+    // The unsure box of category k, when its row is shown.
+    QCheckBox* unsureBox(int k) const;
+    // The plant rows on 候補, best first.
+    QList<int> candidateRows() const;
 
   private:
+    QWidget* buildCandidatesPage();
     QWidget* buildNextPage();
     QWidget* buildWhyPage();
     QWidget* buildComparePage();
     QLineEdit* makeNameBox(const char* objectName);
-    void fillNext(const GuideCounts& counts);
+    void fillCandidates(const Ranking& ranking);
+    void fillNext(const GuideCounts& counts, const Ranking& ranking);
+    void addOptionRow(QGridLayout* grid, int row, int k, const GuideCounts& counts,
+                      const GuideAnswer& answer, bool suggested);
+    void openCandidate(int row);
+    void compareFirstTwo();
+    QImage plantImage(int row);
+    QPixmap smallPicture(int row);
     void showWhy();
     void showCompare();
     void showPicture(QLabel* label, int row);
@@ -48,6 +70,13 @@ class GuideWindow : public FormWindow {
 
     QLabel* count_ = nullptr;
     QLabel* history_ = nullptr;
+    QLabel* sure_ = nullptr;
+    QListWidget* candidates_ = nullptr;
+    QLabel* groupNotice_ = nullptr;
+    QPushButton* compareTop_ = nullptr;
+    QList<int> shownCandidates_;
+    std::map<int, QPixmap> thumbs_;
+    std::uint32_t thumbsGeneration_ = ~0U;
     QTabWidget* pages_ = nullptr;
     QScrollArea* nextArea_ = nullptr;
     QList<int> order_;

@@ -1,6 +1,7 @@
 #include "gui/images/ImageBrowser.h"
 
 #include "core/Errors.h"
+#include "core/files/Files.h"
 #include "core/images/ImageFolder.h"
 #include "core/images/PictureLookup.h"
 #include "gui/app/App.h"
@@ -36,10 +37,10 @@ namespace kuyu::gui {
 namespace {
 
 constexpr int PathRole = Qt::UserRole;
-constexpr int SideTwips = 127;       // viewer width less the picture's
-constexpr int BelowTwips = 412;      // viewer height less the picture's
-constexpr int ButtonRow = 24;        // pixels of the viewer's button under the picture
-constexpr int TitleBarButtons = 110; // room a title bar takes besides its caption
+constexpr int NameOnDiskRole = Qt::UserRole + 1; // a file row's name, as bytes
+constexpr int SideTwips = 127;                   // viewer width less the picture's
+constexpr int BelowTwips = 412;                  // viewer height less the picture's
+constexpr int ButtonRow = 24;                    // pixels of the viewer's button under the picture
 
 // Label3 shows the folder; its text may break after any "/" so a long
 // path shows whole, and a screen reader is given the plain path.
@@ -242,8 +243,7 @@ void Form72::open() {
     // The type list shows the type the file list follows.
     combo1_->setCurrentIndex(0);
     setPattern(q(texts::ImageFileTypes[0].pattern));
-    show();
-    raise();
+    showRestored(this);
     activateWindow();
     fitOnScreen(this);
     text1_->setFocus();
@@ -260,10 +260,14 @@ void Form72::setDrives(const QList<Drive>& drives) {
 }
 
 bool Form72::setDirPath(const QString& folder) {
+    return changeFolder(folder) == 0;
+}
+
+int Form72::changeFolder(const QString& folder) {
     const QString path = cleanFolder(folder);
     const FolderListing listing = listFolder(ts(path));
     if (listing.error != 0) {
-        return false;
+        return listing.error;
     }
     QStringList children;
     for (const Text& name : listing.folders) {
@@ -275,7 +279,7 @@ bool Form72::setDirPath(const QString& folder) {
     showFolder(label3_, path);
     showDriveOf(path);
     applyFileType(true);
-    return true;
+    return 0;
 }
 
 void Form72::fillFolders(const QString& folder, const QStringList& children) {
@@ -309,8 +313,16 @@ void Form72::openFolderItem(QTreeWidgetItem* item) {
     if (!item) {
         return;
     }
-    if (setDirPath(item->data(0, PathRole).toString())) {
+    const int error = changeFolder(item->data(0, PathRole).toString());
+    if (error == 0) {
         text1_->setFocus();
+    } else if (error == err::PathFileAccess) {
+        // A folder that may not be read, or read but not entered, would
+        // show as an empty one: the person is told why it does not open.
+        Message m;
+        m.text = Text(texts::ImageFolderNoAccess) + U"\r" + errorNumberText(err::PathFileAccess);
+        m.title = texts::TitleError;
+        app_.platform.messages->show(this, m);
     } else if (app_.platform.beeper) {
         app_.platform.beeper->beep();
     }
@@ -367,11 +379,29 @@ void Form72::refreshFiles() {
     file1_->clear();
     const FolderListing listing = listFolder(ts(filePath_));
     const Text patterns = ts(pattern_);
-    for (const Text& name : listing.files) {
-        if (matchesFilePattern(name, patterns)) {
-            file1_->addItem(qs(name));
+    for (std::size_t i = 0; i < listing.files.size(); ++i) {
+        if (matchesFilePattern(listing.files[i], patterns)) {
+            auto* item = new QListWidgetItem(qs(listing.files[i]), file1_);
+            item->setData(NameOnDiskRole, QByteArray::fromStdString(listing.fileNames.at(i)));
         }
     }
+}
+
+std::optional<std::string> Form72::chosenFileOnDisk() const {
+    // A row keeps the name it was listed under; two rows can read alike.
+    const QListWidgetItem* item = file1_->currentItem();
+    if (!item || item->text() != text1_->text()) {
+        return std::nullopt;
+    }
+    const auto folder = resolvePath(ts(filePath_));
+    if (!folder) {
+        return std::nullopt;
+    }
+    std::string full = *folder;
+    if (full.empty() || full.back() != '/') {
+        full += '/';
+    }
+    return full + item->data(NameOnDiskRole).toByteArray().toStdString();
 }
 
 void Form72::takeFileName() {
@@ -428,7 +458,7 @@ void Form72A::showPicture(const QImage& picture, const QString& caption) {
     const int side = px(SideTwips);
     // A picture narrower than the button or the caption still leaves both
     // whole (the title bar also holds the window manager's buttons).
-    const int captionWidth = fontMetrics().horizontalAdvance(caption) + TitleBarButtons;
+    const int captionWidth = titleBarWidth(this, caption);
     QSize wanted(
         std::max({picture.width() + side, command1_->sizeHint().width() + side, captionWidth}),
         picture.height() + px(BelowTwips));
@@ -443,8 +473,7 @@ void Form72A::showPicture(const QImage& picture, const QString& caption) {
         placeWindow(this);
         placed_ = true;
     }
-    show();
-    raise();
+    showRestored(this);
     activateWindow();
     fitOnScreen(this);
 }
@@ -484,7 +513,9 @@ void ViewImageFile(App& app) {
     }
     QImage picture;
     try {
-        picture = LoadPicture(app, full);
+        const auto onDisk = chooser->chosenFileOnDisk();
+        picture = onDisk ? LoadPictureFile(app, *onDisk, browserPictureKind(full))
+                         : LoadPicture(app, full);
     } catch (const std::exception&) {
         // Missing, unreadable, too large or corrupt: the viewer keeps what
         // it showed.

@@ -9,6 +9,9 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+#include <string>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -55,12 +58,17 @@ class Form72 : public FormWindow {
     // Dir1 (and File1 and Label3) move to `folder`. A folder that cannot be
     // read changes nothing and returns false.
     bool setDirPath(const QString& folder);
+    // The name on disk (bytes) of the file Text1 names when it is the chosen
+    // row of File1; nullopt for a name typed in, which is looked up.
+    std::optional<std::string> chosenFileOnDisk() const;
 
   protected:
     void onRightClick(QWidget* control, const QPoint& globalPos) override;
     bool onActivateKey(QWidget* control, int key) override;
 
   private:
+    // setDirPath, answering 0 or the error number of the folder's listing.
+    int changeFolder(const QString& folder);
     void applyFileType(bool starRule);
     void setPattern(const QString& pattern);
     void refreshFiles();

@@ -22,6 +22,9 @@ inline constexpr const char32_t* ImageCloseItem = U"終了(&E&ｲ)";
 inline constexpr const char32_t* ImageViewerCloseItem = U"画像表示終了(&E&ｲ)";
 inline constexpr const char32_t* ImageCannotLoad = U"画像ファイルがロードできません";
 inline constexpr const char32_t* ImageTimes = U"×";
+// A folder that cannot be opened for want of permission (error 75 follows).
+inline constexpr const char32_t* ImageFolderNoAccess =
+    U"このフォルダは開けません（アクセスが許可されていません）";
 
 // The drive list names the folders a person picks from.
 inline constexpr const char32_t* ImageRootDriveName = U"ルート";

@@ -28,11 +28,12 @@ Form40::Form40(App&, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DontShowOnScreen);
 }
 
-QImage DecodePiFile(App& app, const Text& path) {
+namespace {
+
+// Decodes the bytes of a Pi file into the holder, as DecodePiFile describes.
+QImage decodePiBytes(App& app, const std::string& bytes) {
     const CursorGuard hourglass;
     auto& holder = *app.load<FormPi>().holder();
-    (void)pi::pluginInfo(1); // asked on every decode, answer unused
-    const std::string bytes = readWholeFile(path, pi::kMaxFileBytes);
     const pi::PiInfo info = pi::readPiInfo(bytes);
     // The holder is sized from the picture information first, so a file the
     // decoder cannot read leaves it empty.
@@ -62,16 +63,17 @@ QImage DecodePiFile(App& app, const Text& path) {
     return holder.picture();
 }
 
-QImage LoadPicture(App& app, const Text& path) {
-    if (pictureKindOfCandidate(path) == PictureKind::Pi) {
-        QImage image = DecodePiFile(app, path);
+// A picture from the bytes of its file: a Pi picture through the holder, any
+// other through Qt's readers. Throws 481 when it cannot be decoded.
+QImage pictureFromBytes(App& app, const std::string& bytes, bool isPi) {
+    if (isPi) {
+        QImage image = decodePiBytes(app, bytes);
         if (image.isNull()) {
             throw RunTimeError(err::InvalidPicture);
         }
         return image;
     }
-    // Read the bytes ourselves: the name on disk may be raw CP932.
-    QByteArray data = QByteArray::fromStdString(readWholeFile(path, pi::kMaxFileBytes));
+    QByteArray data = QByteArray::fromStdString(bytes);
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
@@ -80,6 +82,30 @@ QImage LoadPicture(App& app, const Text& path) {
         throw RunTimeError(err::InvalidPicture);
     }
     return image;
+}
+
+} // namespace
+
+QImage DecodePiFile(App& app, const Text& path) {
+    (void)pi::pluginInfo(1); // asked on every decode, answer unused
+    return decodePiBytes(app, readWholeFile(path, pi::kMaxFileBytes));
+}
+
+QImage LoadPicture(App& app, const Text& path) {
+    const bool isPi = pictureKindOfCandidate(path) == PictureKind::Pi;
+    if (isPi) {
+        (void)pi::pluginInfo(1);
+    }
+    // Read the bytes ourselves: the name on disk may be raw CP932.
+    return pictureFromBytes(app, readWholeFile(path, pi::kMaxFileBytes), isPi);
+}
+
+QImage LoadPictureFile(App& app, const std::string& native, PictureKind kind) {
+    const bool isPi = kind == PictureKind::Pi;
+    if (isPi) {
+        (void)pi::pluginInfo(1);
+    }
+    return pictureFromBytes(app, readNativeFile(native, pi::kMaxFileBytes), isPi);
 }
 
 QImage BlankPicture(App& app) {

@@ -2,9 +2,12 @@
 // Loading a picture file for a window: Pi pictures through our decoder (via
 // the hidden holder FormPi), everything else through Qt's image readers.
 
+#include "core/images/PictureLookup.h"
 #include "core/text/Text.h"
 
 #include <QImage>
+
+#include <string>
 
 namespace kuyu::gui {
 
@@ -14,6 +17,10 @@ class App;
 // 53 when the file is missing, 481 when it cannot be decoded, a Pi file the
 // decoder cannot read included (a blank picture would pass for a loaded one).
 QImage LoadPicture(App& app, const Text& path);
+
+// The same for a file known by its name on disk (bytes, as a folder listing
+// gives it), read as it is; `kind` says how to decode it.
+QImage LoadPictureFile(App& app, const std::string& native, PictureKind kind);
 
 // Decodes a Pi file into the holder (Picture1 of FormPi) and returns the
 // holder's picture, which the caller copies. A file the decoder cannot read

@@ -39,6 +39,8 @@ CloseUpWindow::CloseUpWindow(App& app, QWidget* parent, const char* name,
     connect(image_, &ImageBox::rightReleased, this,
             [this](QPoint) { menu_->popup(QCursor::pos()); });
 
+    // However small the picture, the 終了 button shows whole.
+    setMinimumWidth(command1_->sizeHint().width() + px(SideTwips));
     resize(px(4800), px(3600));
     placeWindow(this);
 }
@@ -66,20 +68,36 @@ void CloseUpWindow::applyResizeRule() {
     }
     inRule_ = true;
     image_->setStretch(true);
+    fitImageTo(width());
+    inRule_ = false;
+}
+
+// The picture is stretched to `windowWidth` less the side margin, keeping the
+// proportions it has now; in the normal state the window's height follows.
+// A window narrower than the margin still shows one column, and a picture of
+// no width keeps its height instead of dividing by zero.
+void CloseUpWindow::fitImageTo(int windowWidth) {
     const int w = image_->width();
     const int h = image_->height();
-    // A window narrower than the side margin still shows one column, and a
-    // picture of no width keeps its height instead of dividing by zero.
-    const int newW = std::max(1, width() - px(SideTwips));
+    const int newW = std::max(1, windowWidth - px(SideTwips));
     const int newH = w > 0 ? static_cast<int>(static_cast<long long>(h) * newW / w) : h;
     image_->resize(newW, std::max(0, newH));
+    QSize wanted(windowWidth, height());
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        const int wanted = image_->height() + px(BelowTwips);
-        if (height() != wanted) {
-            resize(width(), wanted);
-        }
+        wanted.setHeight(image_->height() + px(BelowTwips));
+    }
+    if (size() != wanted) {
+        resize(wanted);
     }
     layOut();
+}
+
+void CloseUpWindow::showAtWidth(const QImage& picture, int widthTwips) {
+    inRule_ = true;
+    image_->setStretch(false);
+    image_->setPicture(picture); // the picture's proportions
+    image_->setStretch(true);
+    fitImageTo(std::max(minimumWidth(), px(widthTwips)));
     inRule_ = false;
 }
 
@@ -123,25 +141,24 @@ bool FillCloseUp(App& app, CloseUpWindow& window, const std::vector<Text>& candi
         window.image()->setStretch(true);
         throw;
     }
-    window.image()->setPicture(picture); // natural size while stretch is off
-    window.setWidthTwips(twips(picture.width()) + SideTwips);
-    window.setHeightTwips(twips(picture.height()) + FirstBelowTwips);
-    window.image()->setStretch(true);
     if (wasVisible) {
-        // An open close-up keeps the width the user gave it.
-        const int w = window.image()->width();
-        const int h = window.image()->height();
-        window.setWidthTwips(w0);
-        if (w > 0) {
-            window.setHeightTwips(static_cast<int>(static_cast<long long>(w0) * h / w));
+        // An open close-up keeps the width the person gave it and takes the
+        // new picture's proportions. It goes there in one step: a window
+        // manager answers every size it is asked for, late, and an answer for
+        // a size on the way (the picture's natural one) would undo the width.
+        window.showAtWidth(picture, w0);
+        if (!ownerNormal && window.image()->width() > 0) {
+            window.setHeightTwips(static_cast<int>(
+                static_cast<long long>(w0) * window.image()->height() / window.image()->width()));
         }
-        if (ownerNormal) {
-            window.setHeightTwips(twips(window.image()->height()) + BelowTwips);
-        }
+    } else {
+        window.image()->setPicture(picture); // natural size while stretch is off
+        window.setWidthTwips(twips(picture.width()) + SideTwips);
+        window.setHeightTwips(twips(picture.height()) + FirstBelowTwips);
+        window.image()->setStretch(true);
     }
     window.setWindowTitle(caption);
-    window.show();
-    window.raise();
+    showRestored(&window);
     fitOnScreen(&window);
     return true;
 }

@@ -7,6 +7,8 @@
 
 #include "gui/widgets/FormWindow.h"
 
+#include <QImage>
+
 #include <vector>
 
 class QMenu;
@@ -35,6 +37,10 @@ class CloseUpWindow : public FormWindow {
     // 127 twips and keeps its proportions; in the normal state the window's
     // height becomes the picture's height plus 421 twips.
     void applyResizeRule();
+    // An open window takes `picture` at the width it has (in twips): the
+    // picture is stretched to it in its own proportions and the window's
+    // height follows, in one resize.
+    void showAtWidth(const QImage& picture, int widthTwips);
 
   protected:
     CloseUpWindow(App& app, QWidget* parent, const char* name, const QString& designCaption,
@@ -43,6 +49,7 @@ class CloseUpWindow : public FormWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void fitImageTo(int windowWidth);
     void layOut();
 
     ImageBox* image_ = nullptr;

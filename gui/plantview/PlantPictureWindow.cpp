@@ -198,8 +198,7 @@ void Form42::showNote() {
     try {
         note.setNote(qs(NoteText(readWholeFile(*file, MaxNoteBytes))));
         note.setWindowTitle(windowTitle());
-        note.show();
-        note.raise();
+        showRestored(&note);
         fitOnScreen(&note);
     } catch (const RunTimeError& e) {
         hourglass.restore();
@@ -219,8 +218,7 @@ void Form42::showVideo() {
         return;
     }
     video.setWindowTitle(windowTitle());
-    video.show();
-    video.raise();
+    showRestored(&video);
     fitOnScreen(&video);
     try {
         video.openVideo(QFile::decodeName(QByteArray::fromStdString(*native)));
@@ -277,8 +275,7 @@ void OpenPlantPicture(App& app) {
         w.adjustSize();
         placeWindow(&w);
     }
-    w.show();
-    w.raise();
+    showRestored(&w);
     w.activateWindow();
     fitOnScreen(&w);
 }

@@ -11,8 +11,7 @@ void listAll(App& app, int mode) {
     const CursorGuard hourglass;
     auto& w = app.load<Form53>();
     w.fill(mode);
-    w.show();
-    w.raise();
+    showRestored(&w);
     w.activateWindow();
     fitOnScreen(&w);
 }

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -71,9 +72,7 @@ void placeOverAsker(QMessageBox& box, QWidget* parent) {
     // ("「くゆW… er 2.2"): leave room for the whole title and the frame's
     // buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        QFont titleFont = box.font();
-        titleFont.setBold(true);
-        const int wanted = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 120;
+        const int wanted = titleBarWidth(&box, box.windowTitle());
         grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
@@ -111,7 +110,18 @@ Answer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     // "System-modal" on this platform: nothing else in the program takes input.
     box.setWindowModality(message.systemModal ? Qt::ApplicationModal : Qt::WindowModal);
     placeOverAsker(box, parent);
-    switch (box.exec()) {
+    // Where no window manager hands the keyboard on, it stays with nobody
+    // once the box is gone: it goes back to the window that asked.
+    QPointer<QWidget> asker = QApplication::activeWindow();
+    if (!asker && parent) {
+        asker = parent->window();
+    }
+    const int answer = box.exec();
+    box.hide();
+    if (asker && asker->isVisible() && QApplication::activeWindow() != asker) {
+        asker->activateWindow();
+    }
+    switch (answer) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

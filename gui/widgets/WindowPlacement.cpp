@@ -1,7 +1,9 @@
 #include "gui/widgets/WindowPlacement.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHash>
 #include <QLayout>
@@ -35,6 +37,7 @@ const QHash<QString, Spot>& usualSpots() {
         {QStringLiteral("Form53"), {0.0, 0.0}},  // list of every plant: the same place
         {QStringLiteral("Form11"), {1.0, 0.0}},  // picker: right, clear of the panel
         {QStringLiteral("Form42"), {0.4, 0.0}},  // plant window: beside the panel
+        {QStringLiteral("Form45"), {0.0, 0.0}},  // pages: left, room for a close-up beside
         {QStringLiteral("Form43"), {1.0, 1.0}},  // close-ups: right, at the bottom
         {QStringLiteral("Form43R"), {1.0, 1.0}}, //   the second one beside the first
         {QStringLiteral("Form43T"), {0.0, 1.0}}, // note: left, at the bottom
@@ -71,6 +74,7 @@ QRect frameOf(const QWidget* w) {
 }
 
 void moveFrameTo(QWidget* w, QPoint p);
+QPoint clampInto(QPoint p, const QSize& size, const QRect& area);
 
 // Moves the window so that its frame's top-left corner lands on `p`. Qt
 // hands a window manager the position of a window that is still showing up
@@ -95,16 +99,28 @@ void moveFrameTo(QWidget* w, QPoint p) {
     w->move(at);
     w->setProperty(Wanted, p);
     QPointer<QWidget> guarded(w);
-    for (int ms : {50, 300}) {
-        QTimer::singleShot(ms, w, [guarded] {
-            if (!guarded || !frameKnown(guarded)) {
+    // The window manager's answers to moves and resizes on the way come
+    // late, and one may land the frame elsewhere (or the frame turns out
+    // larger than guessed): until they are surely in, the frame is put
+    // back on its spot, inside the screen.
+    for (int ms : {50, 300, 700, 1500}) {
+        QTimer::singleShot(ms, w, [guarded, last = ms == 1500] {
+            if (!guarded) {
                 return;
             }
             const QVariant wanted = guarded->property(Wanted);
-            if (wanted.isValid() && guarded->frameGeometry().topLeft() != wanted.toPoint()) {
-                moveFrameTo(guarded, wanted.toPoint());
+            if (wanted.isValid() && frameKnown(guarded)) {
+                const QRect frame = guarded->frameGeometry();
+                const QPoint inside =
+                    clampInto(wanted.toPoint(), frame.size(), availableArea(guarded));
+                if (frame.topLeft() != inside) {
+                    guarded->move(guarded->geometry().topLeft() + (inside - frame.topLeft()));
+                }
             }
-            guarded->setProperty(Wanted, QVariant());
+            if (last) {
+                guarded->setProperty(Wanted, QVariant());
+                fitOnScreen(guarded);
+            }
         });
     }
 }
@@ -129,6 +145,16 @@ QList<Taken> takenBy(const QWidget* w) {
             continue;
         }
         taken << Taken{top->frameGeometry(), top == active ? 64 : 1};
+        if (top == active) {
+            // Its buttons most of all: where some of it has to be covered,
+            // the person still finds NEXT or 終了 where they were.
+            for (const QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
+                // (the program's windows are children of the main window)
+                if (b->window() == top && b->isVisibleTo(top)) {
+                    taken << Taken{QRect(b->mapToGlobal(QPoint(0, 0)), b->size()), 4096};
+                }
+            }
+        }
     }
     return taken;
 }
@@ -148,6 +174,26 @@ QPoint clampInto(QPoint p, const QSize& size, const QRect& area) {
     p.setX(std::max(area.left(), std::min(p.x(), area.right() + 1 - size.width())));
     p.setY(std::max(area.top(), std::min(p.y(), area.bottom() + 1 - size.height())));
     return p;
+}
+
+// A window taller than `height` (frame included) is made as short as its
+// layout lets it, down to that height: the room below the main window is
+// smaller than the screen, the more so at a large scale, and a window made
+// to fit only the screen lands over the main window's menus.
+void shortenFor(QWidget* w, int height) {
+    if (w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        return;
+    }
+    const QLayout* l = w->layout();
+    if (l && l->sizeConstraint() == QLayout::SetFixedSize) {
+        return;
+    }
+    const int inner = height - frameExtra(w).height();
+    const int least = std::max({w->minimumHeight(), l ? l->minimumSize().height() : 0, 1});
+    const int wanted = std::max(inner, least);
+    if (wanted < w->height()) {
+        w->resize(w->width(), wanted);
+    }
 }
 
 } // namespace
@@ -212,19 +258,27 @@ class PlaceOnShow : public QObject {
         }
         return false;
     }
-    // Places `w` now and, when it is not showing yet, once more as it shows.
+    // Places `w` now and, when it is not showing yet, once more as it shows;
+    // the last call before it shows decides how.
     static void placeAndOnShow(QWidget* w, void (*place)(QWidget*, const QWidget*),
                                const QWidget* asker = nullptr) {
         if (!w) {
             return;
         }
-        if (!w->isVisible() && !w->property(Pending).toBool()) {
-            w->setProperty(Pending, true);
-            w->installEventFilter(new PlaceOnShow(w, place, asker));
+        if (!w->isVisible()) {
+            QObject* pending = w->property(Pending).value<QObject*>();
+            if (auto* filter = dynamic_cast<PlaceOnShow*>(pending)) {
+                filter->place_ = place;
+                filter->asker_ = asker;
+            } else {
+                auto* made = new PlaceOnShow(w, place, asker);
+                w->setProperty(Pending, QVariant::fromValue<QObject*>(made));
+                w->installEventFilter(made);
+            }
         }
         place(w, asker);
     }
-    static void placeNow(QWidget* w, const QWidget*);
+    static void placeNow(QWidget* w, const QWidget* anchor);
     static void centreNow(QWidget* w, const QWidget* asker);
 
   private:
@@ -237,6 +291,10 @@ class PlaceOnShow : public QObject {
 
 void placeWindow(QWidget* w) {
     PlaceOnShow::placeAndOnShow(w, &PlaceOnShow::placeNow);
+}
+
+void placeWindowBeside(QWidget* w, const QWidget* anchor) {
+    PlaceOnShow::placeAndOnShow(w, &PlaceOnShow::placeNow, anchor);
 }
 
 void placeDialog(QWidget* dialog, const QWidget* asker) {
@@ -258,22 +316,29 @@ void PlaceOnShow::centreNow(QWidget* w, const QWidget* asker) {
                 clampInto(over.center() - QPoint(size.width() / 2, size.height() / 2), size, area));
 }
 
-void PlaceOnShow::placeNow(QWidget* w, const QWidget*) {
+void PlaceOnShow::placeNow(QWidget* w, const QWidget* anchor) {
     fitOnScreen(w);
     const QRect area = availableArea(w);
     QRect free = area;
     if (const QWidget* main = mainWindowOf(w)) {
         free.setTop(std::min(area.bottom(), main->frameGeometry().bottom() + 1 + Gap));
     }
+    shortenFor(w, free.height());
     const QSize size = frameOf(w).size();
     // The main window's strip stays clear unless the window is too tall for
     // the rest of the screen.
     const QRect room = size.height() <= free.height() ? free : area;
     const Spot spot = usualSpots().value(w->objectName(), Spot{0.5, 0.5});
-    const QPoint usual =
+    QPoint usual =
         clampInto(QPoint(free.left() + static_cast<int>((free.width() - size.width()) * spot.x),
                          free.top() + static_cast<int>((free.height() - size.height()) * spot.y)),
                   size, room);
+    // A window opened from another one (a close-up from the pages) is
+    // usually to its right, level with its top.
+    if (anchor && anchor->isVisible() && anchor->window() != w) {
+        const QRect a = anchor->window()->frameGeometry();
+        usual = clampInto(QPoint(a.right() + 1 + Gap, a.top()), size, room);
+    }
 
     // Candidates: the usual spot, then against each edge of every window
     // already showing, and the corners of the free area.
@@ -309,6 +374,26 @@ void PlaceOnShow::placeNow(QWidget* w, const QWidget*) {
         }
     }
     moveFrameTo(w, best);
+}
+
+int titleBarWidth(const QWidget* w, const QString& caption) {
+    // Window managers draw the title in a bold face of about the window's
+    // size, beside its icon and its three buttons.
+    constexpr int Buttons = 110;
+    QFont font = w ? w->font() : QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + Buttons;
+}
+
+void showRestored(QWidget* w) {
+    if (!w) {
+        return;
+    }
+    if (w->isMinimized()) {
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    }
+    w->show();
+    w->raise();
 }
 
 namespace {

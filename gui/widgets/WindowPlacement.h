@@ -10,6 +10,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 class QWidget;
 
@@ -30,9 +31,23 @@ void fitOnScreen(QWidget* w);
 // Places a top-level window by its object name, as described above.
 void placeWindow(QWidget* w);
 
+// Places a window as placeWindow does, but by the window it was opened from:
+// to the right of `anchor`, else at the nearest spot that covers none of the
+// program's windows.
+void placeWindowBeside(QWidget* w, const QWidget* anchor);
+
 // Centres a dialog over the window that asked (below the main window when
 // that is the main window's strip), whole on the screen; again as it shows.
 void placeDialog(QWidget* dialog, const QWidget* asker);
+
+// The width a window's frame needs to show `caption` whole in its title bar,
+// buttons included.
+int titleBarWidth(const QWidget* w, const QString& caption);
+
+// Brings a window that is shown again (refilled for another plant, say) up
+// to the person: a minimised one is restored to the state it had, and it is
+// raised over the others.
+void showRestored(QWidget* w);
 
 // From now on, no top-level window of the application grows beyond the
 // available screen area, whatever it asks for.

@@ -585,3 +585,97 @@ TEST_F(Cli, CheckSaysWhetherTheProgramLoadsTheFile) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("6行目"), std::string::npos) << r.out;
 }
+
+// identify ranks every plant by the answers: the document's members in their
+// order, ties sharing a rank, several options, unsure and cannot-tell
+// answers, identical plants, and the usual exit statuses.
+TEST_F(Cli, IdentifyRanksEveryPlant) {
+    write("KUYU.DAT", Database);
+    const std::string db = path("KUYU.DAT");
+    auto names = [](const json& doc) {
+        std::vector<std::string> out;
+        for (const json& c : doc["candidates"]) {
+            out.push_back(c["name"].get<std::string>() + "/" +
+                          std::to_string(c["rank"].get<int>()));
+        }
+        return out;
+    };
+
+    Result r = run({"identify", "--db", db, "--answer", "1=1", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"answered\":[1],\"candidates\":[{\"rank\":1,\"name\":\"ｽﾐﾚ\",\"key\":"
+                          "\"ｽﾐﾚ\",\"family\":\"ｽﾐﾚ\",\"score\":",
+                          0),
+              0u)
+        << r.out;
+    json j = r.document();
+    EXPECT_EQ(names(j),
+              (std::vector<std::string>{"ｽﾐﾚ/1", "ﾀﾁﾂﾎﾞｽﾐﾚ/1", "ﾀﾝﾎﾟﾎﾟ/3", "ｱｻﾞﾐ/3", "ｱｹﾋﾞ,ﾂﾙ/3"}));
+    EXPECT_EQ(j["candidates"][0]["fits"], 1);
+    EXPECT_EQ(j["candidates"][2]["disagree"], json::array({1}));
+    EXPECT_EQ(j["groups"], json::array());
+    EXPECT_EQ(j["settled"], false);
+    ASSERT_FALSE(j["next"].empty());
+    EXPECT_EQ(j["next"][0], 10); // only the stem cross-section tells the violets apart
+    const double sureMiss = j["candidates"][2]["score"];
+
+    struct Case {
+        std::vector<std::string> answers;
+        std::vector<std::string> order;
+    };
+    const std::vector<Case> cases = {
+        {{"1=2,3"}, {"ﾀﾝﾎﾟﾎﾟ/1", "ｱｻﾞﾐ/1", "ｽﾐﾚ/3", "ﾀﾁﾂﾎﾞｽﾐﾚ/3", "ｱｹﾋﾞ,ﾂﾙ/3"}},
+        {{"1=0"}, {"ｱｹﾋﾞ,ﾂﾙ/1", "ｽﾐﾚ/2", "ﾀﾁﾂﾎﾞｽﾐﾚ/2", "ﾀﾝﾎﾟﾎﾟ/2", "ｱｻﾞﾐ/2"}},
+        // ｱｻﾞﾐ's "X" neither gains nor loses in the stem cross-section.
+        {{"1=1", "10=2"}, {"ﾀﾁﾂﾎﾞｽﾐﾚ/1", "ｽﾐﾚ/2", "ﾀﾝﾎﾟﾎﾟ/2", "ｱｻﾞﾐ/4", "ｱｹﾋﾞ,ﾂﾙ/5"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"identify", "--db", db, "--json"};
+        for (const std::string& a : c.answers) {
+            args.insert(args.end(), {"--answer", a});
+        }
+        r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(names(r.document()), c.order) << c.answers.front();
+    }
+
+    // An unsure answer costs a disagreeing plant less.
+    r = run({"identify", "--db", db, "--answer", "1=1?", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_GT(r.document()["candidates"][2]["score"].get<double>(), sureMiss);
+
+    // Every category answered: nothing is left to ask.
+    std::vector<std::string> all{"identify", "--db", db, "--json"};
+    for (int k = 1; k <= 10; ++k) {
+        all.insert(all.end(), {"--answer", std::to_string(k) + "=1"});
+    }
+    r = run(all);
+    ASSERT_EQ(r.status, 0) << r.err;
+    j = r.document();
+    EXPECT_EQ(j["next"], json::array());
+    EXPECT_EQ(j["settled"], true);
+    EXPECT_EQ(j["answered"].size(), 10u);
+
+    // Two plants with the same primary states are a group, in text too.
+    write("TWIN.DAT", std::string(Database) + "ﾆｾｽﾐﾚ,01010101010101010101         2,ｽﾐﾚ\r\n");
+    r = run({"identify", "--db", path("TWIN.DAT"), "--answer", "10=1", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.document()["groups"], json::array({json::array({"ｽﾐﾚ", "ﾆｾｽﾐﾚ"})}));
+    r = run({"identify", "--db", path("TWIN.DAT"), "--answer", "10=1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("この 2 種は十の特徴がすべて同じです。写真で比べてください。"),
+              std::string::npos)
+        << r.out;
+
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--answer", "1=7"},
+                                                {"--answer", "11=1"},
+                                                {"--answer", "1=1,0"},
+                                                {"--answer", "1=1", "--answer", "1=2"},
+                                                {"--answer", "x"}}) {
+        std::vector<std::string> args{"identify", "--db", db};
+        args.insert(args.end(), bad.begin(), bad.end());
+        EXPECT_EQ(run(args).status, 64) << bad.back();
+    }
+    EXPECT_EQ(run({"identify", "--db", path("NONE.DAT"), "--json"}).status, 2);
+    EXPECT_EQ(run({"identify"}).status, 64);
+}

@@ -20,13 +20,18 @@
 #include "gui/widgets/WindowPlacement.h"
 
 #include <QDialogButtonBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextItem>
+#include <QVBoxLayout>
 #include <QtTest>
+#include <vector>
 
 using namespace kuyu;
 using namespace kuyu::gui;
@@ -221,6 +226,33 @@ class ApplicationTest : public QObject {
         }
     }
 
+    // A window taller than the room below the main window (the name
+    // search's list, the search panel at a large scale) was fitted to the
+    // screen only and opened over the main window's menus; one that can be
+    // made shorter is, one that cannot keeps its height.
+    void aTallWindowIsShortenedBelowTheMainWindow() {
+        MDIForm1& main = ShowMainWindow(*f->app, 1215);
+        const QRect area = availableArea(&main);
+        const int below = main.frameGeometry().bottom() + 1;
+        for (const bool shrinks : {true, false}) {
+            QWidget window;
+            window.setObjectName(QStringLiteral("Form54A"));
+            auto* layout = new QVBoxLayout(&window);
+            auto* list = new QListWidget;
+            list->setMinimumHeight(shrinks ? 40 : area.height() - 20);
+            layout->addWidget(list);
+            window.resize(260, area.height() - 10);
+            placeWindow(&window);
+            window.show();
+            QVERIFY(area.contains(window.frameGeometry()));
+            if (shrinks) {
+                QVERIFY(window.frameGeometry().top() > below);
+            } else {
+                QVERIFY(window.height() >= area.height() - 20);
+            }
+        }
+    }
+
     // A legal 8192 × 8192 picture made the picker as large; no window grows
     // past the screen, and the picture is cut at the window's edge.
     void noWindowGrowsBeyondTheScreen() {
@@ -280,6 +312,85 @@ class ApplicationTest : public QObject {
         QVERIFY2(f->fakes.messages->verify(),
                  qPrintable(f->fakes.messages->failures().join(QLatin1Char('\n'))));
         QCOMPARE(f->fakes.messages->shown.size(), 3);
+    }
+
+    // Only the option alone is answered; every other command line, a
+    // database path that merely looks like an option among them, is left to
+    // start-up, which reads it as the database.
+    void helpAndVersionAnswerOnlyAlone_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("answer"); // "help", "version" or empty
+        QTest::newRow("--help") << QStringList{"--help"} << "help";
+        QTest::newRow("--version") << QStringList{"--version"} << "version";
+        QTest::newRow("no argument") << QStringList{} << "";
+        QTest::newRow("a database") << QStringList{"KUYU.DAT"} << "";
+        QTest::newRow("a database path holding --help") << QStringList{"/data/--help"} << "";
+        QTest::newRow("a path with a blank after --help") << QStringList{"--help", "x"} << "";
+        QTest::newRow("--version and a database") << QStringList{"--version", "KUYU.DAT"} << "";
+        QTest::newRow("a longer word") << QStringList{"--helpme"} << "";
+        QTest::newRow("empty argument") << QStringList{""} << "";
+    }
+    void helpAndVersionAnswerOnlyAlone() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, answer);
+        std::vector<QByteArray> bytes{"kuyu"};
+        for (const QString& a : arguments) {
+            bytes.push_back(a.toUtf8());
+        }
+        std::vector<const char*> argv;
+        for (const QByteArray& b : bytes) {
+            argv.push_back(b.constData());
+        }
+        argv.push_back(nullptr);
+        const auto text = CommandLineAnswer(static_cast<int>(bytes.size()), argv.data(), "9.8");
+        QCOMPARE(text.has_value(), !answer.isEmpty());
+        if (answer == QLatin1String("help")) {
+            const QString help = QString::fromStdString(*text);
+            QVERIFY(help.startsWith(QStringLiteral("使い方: kuyu [データファイル]\n")));
+            QVERIFY(help.contains(QStringLiteral("--version")));
+            QVERIFY(help.contains(QStringLiteral("kuyu.ini")));
+        } else if (answer == QLatin1String("version")) {
+            QVERIFY(QString::fromStdString(*text).startsWith(QStringLiteral("kuyu 9.8\n")));
+        }
+    }
+
+    // The program itself answers without a display: were a window (or the
+    // application object) made first, it would fail to reach an X server.
+    void programAnswersWithoutADisplay_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("--help") << "--help"
+                                << "^使い方: kuyu \\[データファイル\\]$";
+        QTest::newRow("--version") << "--version"
+                                   << "^kuyu \\d+\\.\\d+$";
+    }
+    void programAnswersWithoutADisplay() {
+        QFETCH(QString, option);
+        QFETCH(QString, firstLine);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(KUYU_PROGRAM_PATH), {option});
+        QVERIFY(program.waitForFinished(20000));
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == 0, qPrintable(err));
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        QVERIFY2(
+            QRegularExpression(firstLine).match(out.section(QLatin1Char('\n'), 0, 0)).hasMatch(),
+            qPrintable(out));
+
+        // An answer that cannot be written is a failure, not a success.
+        QProcess full;
+        full.setProcessEnvironment(env);
+        full.setStandardOutputFile(QStringLiteral("/dev/full"));
+        full.start(QStringLiteral(KUYU_PROGRAM_PATH), {option});
+        QVERIFY(full.waitForFinished(20000));
+        QCOMPARE(full.exitCode(), 1);
     }
 };
 

@@ -8,22 +8,27 @@
 #include "TestSupport.h"
 #include "core/conditions/Conditions.h"
 #include "core/guide/Guide.h"
+#include "core/guide/Ranking.h"
+#include "core/state/CodeLetters.h"
 #include "core/state/StartUpState.h"
 #include "gui/app/App.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/conditions/Form11.h"
 #include "gui/finders/SearchPanel.h"
+#include "gui/guide/GuideSession.h"
 #include "gui/guide/PickerBadges.h"
 #include "gui/images/ImageBox.h"
 #include "gui/platform/QtText.h"
 #include "gui/platform/testing/FakePlatform.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -61,6 +66,13 @@ void snapshot(QWidget* w, const char* name) {
     const QString dir = qEnvironmentVariable("KUYU_SCREENSHOT_DIR");
     if (!dir.isEmpty()) {
         w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+        // On a real (virtual) screen also the whole screen, frames included.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            w->raise();
+            QTest::qWait(400);
+            w->screen()->grabWindow(0).save(dir + QLatin1Char('/') + QLatin1String(name) +
+                                            QStringLiteral("-screen.png"));
+        }
     }
 }
 
@@ -91,6 +103,40 @@ class GuideWindowTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The rows the core ranks first for the answers the guide holds now.
+    QList<int> coreRanking(const Answers& answers, int n) {
+        const GuideIndex guide(w->state);
+        const Ranking r = RankPlants(RankIndex(guide), answers);
+        QList<int> rows;
+        for (int i = 0; i < n && i < int(r.candidates.size()); ++i) {
+            rows << r.candidates[static_cast<std::size_t>(i)].row;
+        }
+        return rows;
+    }
+    Answers selectionAnswers() {
+        Answers a;
+        FollowSelection(a, w->state.SelectionCode);
+        return a;
+    }
+    int rowOf(const char32_t* name) {
+        for (int j = 1; j <= w->state.PlantCount; ++j) {
+            if (w->state.name(j) == name) {
+                return j;
+            }
+        }
+        return 0;
+    }
+    // The option a person who sees plant `row` right presses in category k.
+    int ownOption(int row, int k) {
+        const PlantCode code(w->state.code(row));
+        const CodeLetter letter = ReadCodeLetter(code.primary(k));
+        const int last = Category(k).optionCount;
+        return letter.digit >= 1 && letter.digit < last ? letter.digit : last;
+    }
+    bool settled() {
+        return requireChild<QLabel>(guide(), "GuideSure")->property("settled").toBool();
+    }
+
   private slots:
     void init() { w = std::make_unique<SampleWorld>(); }
     void cleanup() {
@@ -107,7 +153,7 @@ class GuideWindowTest : public QObject {
         QCOMPARE(guide()->windowTitle(), QStringLiteral("識別ガイド"));
         QVERIFY(guide()->isVisible() && !guide()->isModal());
         QCOMPARE(countText(), QStringLiteral("候補 220 種類（検索）"));
-        QCOMPARE(guide()->pages()->count(), 3);
+        QCOMPARE(guide()->pages()->count(), 4);
         // Every unset character is offered, best first.
         QCOMPARE(guide()->shownOrder().size(), 10);
         QVERIFY(!requireChild<QPushButton>(guide(), "GuideBack")->isEnabled());
@@ -165,6 +211,167 @@ class GuideWindowTest : public QObject {
         QVERIFY(!back->isEnabled());
     }
 
+    // 候補 shows the core's ranking after a commit from the picker, one from
+    // the search panel and one from the guide, with the same rows.
+    void candidatesFollowThePickerThePanelAndTheGuide() {
+        OpenGuideWindow(*w->app);
+        QCOMPARE(guide()->pages()->tabText(0), QStringLiteral("候補"));
+        auto* list = requireChild<QListWidget>(guide(), "GuideCandidates");
+        QCOMPARE(list->count(), 30);
+        QCOMPARE(guide()->candidateRows(), coreRanking({}, 30));
+
+        w->app->run(cmd::Menu11);
+        pickInPicker(3);
+        QCOMPARE(guide()->candidateRows(), coreRanking(selectionAnswers(), 30));
+
+        w->app->run(cmd::Menu41);
+        requireChild<QPushButton>(w->app->loaded<SearchPanel>(), "Command2")->click();
+        pickInPicker(5);
+        QCOMPARE(digits(), QStringLiteral("3500000000"));
+        QCOMPARE(guide()->candidateRows(), coreRanking(selectionAnswers(), 30));
+
+        const int k = guide()->shownOrder().first();
+        guide()->optionButton(k, 1)->click();
+        QCOMPARE(guide()->candidateRows(), coreRanking(selectionAnswers(), 30));
+        QVERIFY(list->item(0)->text().startsWith(QStringLiteral("1. ")));
+        QVERIFY(!list->item(0)->icon().isNull());
+    }
+
+    // Several options, unsure and 不明 stay in the guide; the search and the
+    // check marks see only single sure answers; 戻る takes each back.
+    void severalUnsureAndUnknownStayInTheGuide() {
+        w->app->run(cmd::Menu41);
+        OpenGuideWindow(*w->app);
+        const int k = guide()->shownOrder().first();
+        QAction* mark = w->main->menuItem(QString::fromLatin1(Category(k).menuItem));
+        const auto digitOf = [&] {
+            return w->state.SelectionCode[static_cast<std::size_t>(k - 1)];
+        };
+        const int searchedBefore = w->state.ResultCount;
+
+        guide()->optionButton(k, 1)->click();
+        QCOMPARE(digitOf(), U'1');
+        QVERIFY(mark->isChecked());
+        QVERIFY(!guide()->shownOrder().contains(k)); // now among the answered rows
+        QVERIFY(guide()->optionButton(k, 1)->isChecked());
+
+        guide()->optionButton(k, 2)->click(); // "or"
+        QCOMPARE(digitOf(), U'0');
+        QVERIFY(!mark->isChecked());
+        QCOMPARE(int(w->state.ResultCount), searchedBefore); // the panel searched again
+        QVERIFY(guide()->optionButton(k, 1)->isChecked() &&
+                guide()->optionButton(k, 2)->isChecked());
+        QCOMPARE(SessionOf(*w->app).answers().at(k).options, OptionMask((1U << 1) | (1U << 2)));
+
+        guide()->optionButton(k, 2)->click(); // taken out again: one sure option
+        QCOMPARE(digitOf(), U'1');
+        guide()->unsureBox(k)->click();
+        QCOMPARE(digitOf(), U'0');
+        QVERIFY(SessionOf(*w->app).answers().at(k).unsure);
+
+        const int other = guide()->shownOrder().first();
+        const int last = Category(other).optionCount;
+        guide()->optionButton(other, last)->click(); // 不明
+        QVERIFY(SessionOf(*w->app).answers().at(other).unknown());
+        QVERIFY(!guide()->shownOrder().contains(other));
+        QCOMPARE(w->state.SelectionCode[static_cast<std::size_t>(other - 1)], U'0');
+        guide()->pages()->setCurrentIndex(1);
+        snapshot(guide(), "guide-next");
+
+        auto* back = requireChild<QPushButton>(guide(), "GuideBack");
+        back->click(); // 不明 goes
+        QVERIFY(!SessionOf(*w->app).answers().at(other).asked);
+        back->click(); // unsure goes: the single sure answer is searched again
+        QCOMPARE(digitOf(), U'1');
+        QVERIFY(mark->isChecked());
+        back->click(); // the second option comes back
+        QCOMPARE(digitOf(), U'0');
+        back->click();
+        QCOMPARE(digitOf(), U'1');
+        back->click();
+        QCOMPARE(digitOf(), U'0');
+        QVERIFY(!SessionOf(*w->app).answers().at(k).asked);
+        QVERIFY(!back->isEnabled());
+        QCOMPARE(int(w->state.ResultCount), searchedBefore);
+    }
+
+    // A person follows the first suggestion each time and gets the second
+    // character wrong: the plant still ends first or second, and the window
+    // says when it is sure.
+    void aWalkWithOneWrongAnswerStillFindsThePlant() {
+        for (const char32_t* name : {U"ﾂﾎﾞｽﾐﾚ", U"ﾋﾒｼﾞｮｵﾝ", U"ｶﾀｸﾘ"}) {
+            init();
+            const int target = rowOf(name);
+            QVERIFY(target != 0);
+            OpenGuideWindow(*w->app);
+            QVERIFY(!settled());
+            QVERIFY(requireChild<QLabel>(guide(), "GuideSure")
+                        ->text()
+                        .startsWith(QStringLiteral("まだ")));
+            for (int step = 0; step < 10 && !settled() && !guide()->shownOrder().isEmpty();
+                 ++step) {
+                const int k = guide()->shownOrder().first();
+                const int last = Category(k).optionCount;
+                int v = ownOption(target, k);
+                if (step == 1) {
+                    v = v == last ? 1 : v % (last - 1) + 1; // the wrong one
+                }
+                guide()->optionButton(k, v)->click();
+            }
+            guide()->pages()->setCurrentIndex(0);
+            snapshot(guide(), "guide-candidates");
+            const QList<int> rows = guide()->candidateRows();
+            QVERIFY2(rows.indexOf(target) == 0 || rows.indexOf(target) == 1,
+                     qPrintable(qs(Text(name))));
+            cleanup();
+        }
+        init();
+    }
+
+    // 比べる on 候補 puts the first two on the compare page; a click on a
+    // plant opens its picture window.
+    void compareTheFirstTwoAndOpenAPicture() {
+        OpenGuideWindow(*w->app);
+        w->app->run(cmd::Menu11);
+        pickInPicker(3);
+        const QList<int> rows = guide()->candidateRows();
+        requireChild<QPushButton>(guide(), "GuideCompareTop")->click();
+        QCOMPARE(guide()->pages()->currentIndex(), 3);
+        QCOMPARE(requireChild<QLineEdit>(guide(), "GuideCompareA")->text(),
+                 qs(w->state.name(rows[0])));
+        QCOMPARE(requireChild<QLineEdit>(guide(), "GuideCompareB")->text(),
+                 qs(w->state.name(rows[1])));
+        QCOMPARE(requireChild<QTreeWidget>(guide(), "GuideCompareTable")->topLevelItemCount(), 12);
+
+        auto* list = requireChild<QListWidget>(guide(), "GuideCandidates");
+        const QRect at = list->visualItemRect(list->item(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at.center());
+        QWidget* picture = w->app->findChild<QWidget*>(QStringLiteral("Form42"));
+        if (!picture) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == QStringLiteral("Form42") && top->isVisible()) {
+                    picture = top;
+                }
+            }
+        }
+        QVERIFY(picture && picture->isVisible());
+        QVERIFY(picture->windowTitle().contains(qs(w->state.name(rows[1]))));
+        QVERIFY(w->state.NameKey.empty()); // the name filter as it was
+    }
+
+    // Identical plants among the first ten are named with the notice.
+    void identicalPlantsAreNamedTogether() {
+        OpenGuideWindow(*w->app);
+        // ﾀﾝﾎﾟﾎﾟ's yellow, many-petalled heads: three plants alike.
+        for (const auto& [k, v] : {std::pair{1, 2}, {2, 7}, {3, 4}, {4, 6}}) {
+            guide()->optionButton(k, v)->click();
+        }
+        const QString notice = requireChild<QLabel>(guide(), "GuideGroupNotice")->text();
+        QVERIFY2(
+            notice.contains(QStringLiteral("種は十の特徴がすべて同じです。写真で比べてください。")),
+            qPrintable(notice));
+    }
+
     void whyOutAndCompareTakeInputMethodText() {
         OpenGuideWindow(*w->app);
         w->app->run(cmd::Menu11);
@@ -176,7 +383,7 @@ class GuideWindowTest : public QObject {
         auto* why = requireChild<QTreeWidget>(guide(), "GuideWhyTable");
         QCOMPARE(why->topLevelItemCount(), 1);
         QCOMPARE(why->topLevelItem(0)->text(2), QStringLiteral("白系（または 青系）"));
-        guide()->pages()->setCurrentIndex(1);
+        guide()->pages()->setCurrentIndex(2);
         snapshot(guide(), "guide-why");
         QVERIFY(requireChild<QLabel>(guide(), "GuideWhyStatus")
                     ->text()
@@ -195,7 +402,7 @@ class GuideWindowTest : public QObject {
             }
         }
         QCOMPARE(differing, (QStringList{"花の色", "葉序", "茎形状", "茎断面"}));
-        guide()->pages()->setCurrentIndex(2);
+        guide()->pages()->setCurrentIndex(3);
         snapshot(guide(), "guide-compare");
     }
 

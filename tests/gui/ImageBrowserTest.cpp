@@ -9,6 +9,7 @@
 #include "gui/images/ImageBox.h"
 #include "gui/images/ImageBrowser.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,12 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <cstdio>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kuyu;
 using namespace kuyu::gui;
@@ -51,6 +58,24 @@ QString shownText(QLabel* label) {
     return label->text().remove(QChar(0x200B));
 }
 
+// A bitmap of `size` saved under `name`, bytes as they are (raw CP932, or
+// bytes no code page defines).
+bool writeBitmapNamed(const QByteArray& name, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer b(&bytes);
+    b.open(QIODevice::WriteOnly);
+    image.save(&b, "BMP");
+    FILE* out = std::fopen(name.constData(), "wb");
+    if (!out) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
+                                     out) == static_cast<std::size_t>(bytes.size());
+    return std::fclose(out) == 0 && written;
+}
+
 } // namespace
 
 class ImageBrowserTest : public QObject {
@@ -74,6 +99,28 @@ class ImageBrowserTest : public QObject {
         press("Command1");
     }
     void expectError() { f->fakes.messages->expect(ErrorTitle, CannotLoad); }
+    // Runs one test function of this program again as the user nobody, in
+    // a folder of its own; true when it passed.
+    static bool runAsNobody(const char* function) {
+        const passwd* nobody = getpwnam("nobody");
+        if (!nobody) {
+            return false;
+        }
+        const QByteArray self = QCoreApplication::applicationFilePath().toLocal8Bit();
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (chdir("/tmp") != 0 || setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 ||
+                setuid(nobody->pw_uid) != 0) {
+                _exit(2);
+            }
+            execl(self.constData(), self.constData(), function, "-silent",
+                  static_cast<char*>(nullptr));
+            _exit(3);
+        }
+        int status = 0;
+        return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
+    }
 
   private slots:
     void init() {
@@ -338,18 +385,7 @@ class ImageBrowserTest : public QObject {
         // A picture whose name a Windows stick left as raw CP932 bytes.
         const QByteArray cp932Name =
             here.filePath(QStringLiteral("花")).toUtf8() + "/\xbd\xd0\xda.BMP"; // ｽﾐﾚ in CP932
-        {
-            QImage image(3, 2, QImage::Format_RGB32);
-            image.fill(Qt::blue);
-            QByteArray bytes;
-            QBuffer b(&bytes);
-            b.open(QIODevice::WriteOnly);
-            image.save(&b, "BMP");
-            FILE* out = std::fopen(cp932Name.constData(), "wb");
-            QVERIFY(out);
-            std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
-            std::fclose(out);
-        }
+        QVERIFY(writeBitmapNamed(cp932Name, QSize(3, 2)));
         chooser()->setDirPath(f->dir.path());
         auto* dir1 = child<QTreeWidget>(chooser(), "Dir1");
         auto* label3 = child<QLabel>(chooser(), "Label3");
@@ -372,6 +408,83 @@ class ImageBrowserTest : public QObject {
         QTest::keyClick(dir1, Qt::Key_Space);
         QCOMPARE(shownText(label3), QDir::cleanPath(f->dir.path()));
         QCOMPARE(listed(), QStringList{"top.BMP"});
+    }
+
+    // Names that read alike (テスト.bmp in CP932 and in UTF-8; two bytes no
+    // code page defines) were listed twice and both rows opened one file.
+    void eachRowOpensTheFileItWasListedFor() {
+        const QByteArray folder = f->dir.path().toUtf8() + '/';
+        const struct {
+            QByteArray name;
+            QSize size;
+        } files[] = {
+            {"\x83\x65\x83\x58\x83\x67.bmp", {5, 1}},             // テスト in CP932
+            {"\xe3\x83\x86\xe3\x82\xb9\xe3\x83\x88.bmp", {6, 1}}, // テスト in UTF-8
+            {"\xfe.bmp", {7, 1}},
+            {"\xff.bmp", {8, 1}},
+        };
+        QStringList expected;
+        for (const auto& file : files) {
+            QVERIFY(writeBitmapNamed(folder + file.name, file.size));
+            expected << QStringLiteral("%1×1").arg(file.size.width());
+        }
+        chooser()->setDirPath(f->dir.path());
+        QCOMPARE(file1()->count(), 4);
+        QStringList shown;
+        for (int row = 0; row < file1()->count(); ++row) {
+            file1()->setCurrentRow(row);
+            QCOMPARE(text1()->text(), file1()->item(row)->text());
+            press("Command1");
+            QVERIFY(viewer());
+            shown << viewer()->windowTitle().section(QLatin1Char(' '), -1);
+        }
+        shown.sort();
+        QCOMPARE(shown, expected);
+        // A name typed in is looked up as every data file is.
+        showFile(QStringLiteral("テスト.bmp"));
+        QVERIFY(viewer()->windowTitle().startsWith(QStringLiteral("テスト.bmp ")));
+    }
+
+    // A folder that could be read but not entered showed as an empty one
+    // without a word. Permissions do not hold for root: the test then runs
+    // itself again as nobody.
+    void aFolderThatCannotBeEnteredSaysWhy() {
+        if (geteuid() == 0) {
+            QVERIFY2(runAsNobody("aFolderThatCannotBeEnteredSaysWhy"),
+                     "the check failed when run as nobody");
+            return;
+        }
+        QDir here(f->dir.path());
+        const QString root = QDir::cleanPath(f->dir.path());
+        for (const char* name : {"readable", "closed"}) {
+            QVERIFY(here.mkdir(QString::fromLatin1(name)));
+            QVERIFY(writePicture(f->here(QString::fromLatin1(name) + QStringLiteral("/p.BMP")), 2,
+                                 2, Qt::red, "BMP"));
+        }
+        QVERIFY(QFile::setPermissions(f->here(QStringLiteral("readable")),
+                                      QFileDevice::ReadOwner | QFileDevice::ReadUser));
+        QVERIFY(
+            QFile::setPermissions(f->here(QStringLiteral("closed")), QFileDevice::Permissions()));
+        chooser()->setDirPath(root);
+        auto* dir1 = child<QTreeWidget>(chooser(), "Dir1");
+        for (const char* name : {"readable", "closed"}) {
+            const auto item =
+                dir1->findItems(QString::fromLatin1(name), Qt::MatchExactly | Qt::MatchRecursive);
+            QCOMPARE(item.size(), 1);
+            f->fakes.messages->expect(ErrorTitle,
+                                      QStringLiteral("このフォルダは開けません（アクセスが"
+                                                     "許可されていません）\rエラー番号75の"
+                                                     "エラーです"));
+            dir1->setCurrentItem(item.first());
+            QTest::keyClick(dir1, Qt::Key_Space);
+            QVERIFY2(f->fakes.messages->verify(), name);
+            QCOMPARE(chooser()->dirPath(), root);
+        }
+        for (const char* name : {"readable", "closed"}) {
+            QFile::setPermissions(f->here(QString::fromLatin1(name)), QFileDevice::ReadOwner |
+                                                                          QFileDevice::WriteOwner |
+                                                                          QFileDevice::ExeOwner);
+        }
     }
 
     void driveThatCannotBeReadLeavesTheFolderWhereItWas() {

@@ -79,6 +79,7 @@ const QList<std::array<const char*, 3>> MenuContract{
     {"MENU73", "ﾂｰﾙﾊﾞｰの表示(&V&ﾋ)", ""},
     {"MENU74", "ﾂｰﾙﾊﾞｰの変更(&T&ｶ)", ""},
     {"MENU75", "候補数の表示(&K&ﾉ)", ""},
+    {"MENU76", "かな入力を半角ｶﾀｶﾅに変換(&H&ｸ)", ""},
     {"MENU9", "ﾍﾙﾌﾟ(&H&ｸ)", ""},
     {"Menu91", "目次(&C&ｿ)", ""},
     {"Menu92", "ﾍﾙﾌﾟの使い方 (&H&ｸ)", ""},
@@ -656,6 +657,38 @@ class MainWindowTest : public QObject {
                 QVERIFY2(files.contains(target), qPrintable(f + QStringLiteral(" -> ") + target));
             }
         }
+    }
+
+    // かな入力を半角ｶﾀｶﾅに変換 is off on a first start, follows its clicks,
+    // and a later start shows it as the settings left it.
+    void kanaInputItemIsRemembered() {
+        {
+            World w;
+            registerAllCommands(*w.app);
+            MDIForm1& main = ShowMainWindow(*w.app, 1215);
+            QAction* item = main.menuItem(QStringLiteral("MENU76"));
+            QVERIFY(item && item->isCheckable() && item->isEnabled());
+            QVERIFY(!item->isChecked());
+            item->trigger();
+            QVERIFY(item->isChecked());
+            QCOMPARE(w.fakes.settings->values.value(QStringLiteral("KanaInputToHalfWidth")),
+                     QStringList{"1"});
+            item->trigger();
+            QVERIFY(!item->isChecked());
+            QCOMPARE(w.fakes.settings->values.value(QStringLiteral("KanaInputToHalfWidth")),
+                     QStringList{"0"});
+        }
+        World w;
+        w.fakes.settings->values.insert(QStringLiteral("KanaInputToHalfWidth"), {"1"});
+        registerAllCommands(*w.app);
+        MDIForm1& main = ShowMainWindow(*w.app, 1215);
+        QVERIFY(main.menuItem(QStringLiteral("MENU76"))->isChecked());
+        // The item sits right after 候補数の表示.
+        auto* options = requireChild<QMenu>(&main, QStringLiteral("MENU7"));
+        const QList<QAction*> items = options->actions();
+        const auto at = items.indexOf(main.menuItem(QStringLiteral("MENU75")));
+        QVERIFY(at >= 0 && at + 1 < items.size());
+        QCOMPARE(items.at(at + 1)->objectName(), QStringLiteral("MENU76"));
     }
 };
 

@@ -265,6 +265,61 @@ class NameSearchTest : public QObject {
         FinderFixture::settle();
         QVERIFY(!input() && !hits());
     }
+
+    // ｵﾌﾟｼｮﾝ → かな入力を半角ｶﾀｶﾅに変換: off, only half-width katakana passes;
+    // on, hiragana and full-width katakana are made half-width first (and the
+    // box shows what was looked for), anything else still gets the message.
+    void kanaInputConversion_data() {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<int>("rows"); // -1: refused with the message
+        QTest::newRow("off: hiragana") << false << "すみれ"
+                                       << "" << -1;
+        QTest::newRow("off: full-width") << false << "スミレ"
+                                         << "" << -1;
+        QTest::newRow("off: half-width") << false << "ｽﾐﾚ"
+                                         << "ｽﾐﾚ" << 2;
+        QTest::newRow("on: hiragana") << true << "すみれ"
+                                      << "ｽﾐﾚ" << 2;
+        QTest::newRow("on: full-width") << true << "スミレ"
+                                        << "ｽﾐﾚ" << 2;
+        QTest::newRow("on: half-width") << true << "ｽﾐﾚ"
+                                        << "ｽﾐﾚ" << 2;
+        QTest::newRow("on: voiced kana") << true << "のいばら"
+                                         << "ﾉｲﾊﾞﾗ" << 1;
+        QTest::newRow("on: mixed widths") << true << "にオイｽﾐﾚ"
+                                          << "ﾆｵｲｽﾐﾚ" << 1;
+        QTest::newRow("on: Latin letter") << true << "すみれA"
+                                          << "" << -1;
+        QTest::newRow("on: full-width Latin") << true << "ｽﾐﾚＡ"
+                                              << "" << -1;
+        QTest::newRow("on: kanji") << true << "菫"
+                                   << "" << -1;
+        QTest::newRow("on: ideographic space") << true << "すみれ　"
+                                               << "" << -1;
+    }
+    void kanaInputConversion() {
+        QFETCH(bool, on);
+        QFETCH(QString, typed);
+        QFETCH(QString, left);
+        QFETCH(int, rows);
+        f->fakes.settings->values.insert(QStringLiteral("KanaInputToHalfWidth"),
+                                         {on ? QStringLiteral("1") : QStringLiteral("0")});
+        if (rows < 0) {
+            f->fakes.messages->expect(NoticeTitle,
+                                      QStringLiteral("半角ｶﾀｶﾅで植物名を入力してください"));
+        }
+        search(typed, false);
+        QVERIFY(f->fakes.messages->verify());
+        QCOMPARE(in<QLineEdit>("Text1")->text(), left);
+        if (rows < 0) {
+            QVERIFY(!hits());
+        } else {
+            QVERIFY(hits());
+            QCOMPARE(hitList()->count(), rows);
+        }
+    }
 };
 
 QTEST_MAIN(NameSearchTest)

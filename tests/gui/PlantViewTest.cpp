@@ -295,7 +295,11 @@ class PlantViewTest : public QObject {
         press("Command4");
         auto* r = f->app->loaded<Form43R>();
         QVERIFY(r && r->isVisible());
-        QCOMPARE(r->image()->size(), QSize(30, 20));
+        // The picture of that file; the window is at least as wide as its
+        // 終了 button, the picture stretched to it in its proportions.
+        QCOMPARE(r->image()->picture().size(), QSize(30, 20));
+        QVERIFY(r->rect().contains(r->closeButton()->geometry()));
+        QCOMPARE(r->image()->height(), r->image()->width() * 20 / 30);
     }
 
     void noteLinesEndInCrLf() {

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
+#include <functional>
 
 using namespace kuyu;
 using namespace kuyu::gui;
@@ -346,6 +347,94 @@ class ResultPagesTest : public QObject {
         f->fakes.messages->expect("ＵＰ画像表示", "画像ファイルがありません");
         button("Command6")->click();
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // "Shown again" means brought up: a minimised window that is refilled
+    // was left minimised.
+    void windowsShownAgainComeBackFromMinimised() {
+        search("MENU45", '3');
+        QVERIFY(writePicture(f->here("ﾀﾝﾎﾟﾎﾟQ.BMP"), 50, 50, Qt::red, "BMP"));
+        const struct {
+            const char* what;
+            std::function<void()> show;
+            std::function<QWidget*()> window;
+        } cases[] = {
+            {"pages", [this] { search("MENU45", '3'); }, [this] { return pages(); }},
+            {"feature view", [this] { QTest::mouseClick(child<QLabel>("Label1"), Qt::LeftButton); },
+             [this] { return features(); }},
+            {"close-up", [this] { button("Command4")->click(); },
+             [this] { return f->app->loaded<Form43>(); }},
+            {"plant window",
+             [this] {
+                 QTest::mouseDClick(pages()->picture(1), Qt::LeftButton, {}, QPoint(20, 20));
+             },
+             [this] { return f->app->loaded<Form42>(); }},
+        };
+        for (const auto& c : cases) {
+            c.show();
+            QWidget* w = c.window();
+            QVERIFY2(w && w->isVisible(), c.what);
+            w->showMinimized();
+            QVERIFY2(w->isMinimized(), c.what);
+            c.show();
+            QVERIFY2(c.window() == w && w->isVisible() && !w->isMinimized(), c.what);
+        }
+    }
+
+    // Enter on NEXT turned the last page and then, NEXT gone, fell on UP1
+    // and opened a close-up; BACK on the first page the same way on NEXT.
+    void enterOnAPageButtonThatGoesLeavesTheFocusOnClose() {
+        search("MENU45", '0');
+        pages()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(pages()));
+        button("Command1")->setFocus();
+        for (int page = 2; page <= 4; ++page) {
+            QTest::keyClick(pages()->focusWidget(), Qt::Key_Return);
+            QCOMPARE(pages()->page(), page);
+        }
+        QCOMPARE(pages()->focusWidget(), button("Command3"));
+        button("Command2")->setFocus();
+        for (int page = 3; page >= 1; --page) {
+            QTest::keyClick(pages()->focusWidget(), Qt::Key_Return);
+            QCOMPARE(pages()->page(), page);
+        }
+        QCOMPARE(pages()->focusWidget(), button("Command3"));
+        QTest::keyClick(pages()->focusWidget(), Qt::Key_Return);
+        f->flush();
+        QVERIFY(!pages());
+        QVERIFY(!f->app->loaded<Form43>());
+    }
+
+    // A long name: the feature view widens for it, within the screen; a
+    // page label shrinks its face only to a legible size and gives the
+    // whole caption as its tool tip.
+    void longNamesStayReadable() {
+        const QString longName = QStringLiteral("ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉ");
+        f->addPlant(longName, QStringLiteral("ｷﾝﾎﾟｳｹﾞ"), "04");
+        f->addPlant(longName.repeated(12), QStringLiteral("ｷﾝﾎﾟｳｹﾞ"), "05");
+        search("MENU45", '4');
+        QLabel* label = child<QLabel>("Label1");
+        QCOMPARE(label->text(), QStringLiteral("  ") + longName + QStringLiteral(" (ｷﾝﾎﾟｳｹﾞ)科"));
+        QVERIFY2(label->font().pointSizeF() >= 9,
+                 qPrintable(QString::number(label->font().pointSizeF())));
+        QCOMPARE(label->toolTip(), label->text());
+        search("MENU45", '3');
+        QCOMPARE(child<QLabel>("Label1")->font().pointSizeF(), 12.0);
+        QCOMPARE(child<QLabel>("Label1")->toolTip(), QString());
+
+        const QRect area = pages()->screen()->availableGeometry();
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        for (const QString& name :
+             {QStringLiteral("ﾅｶﾞﾊﾞﾉﾀﾁﾂﾎﾞｽﾐﾚ"), longName, longName.repeated(12)}) {
+            f->state.NameKey = ts(name.left(8));
+            ShowPlantFeatures(*f->app);
+            QCOMPARE(features()->windowTitle(), name == longName ? longName.repeated(12) : name);
+            const int titleWidth = QFontMetrics(bold).horizontalAdvance(features()->windowTitle());
+            QVERIFY2(features()->width() >= std::min(titleWidth, area.width() - 40),
+                     qPrintable(name));
+            QVERIFY2(area.contains(features()->frameGeometry()), qPrintable(name));
+        }
     }
 
     void laterSearchesLeaveThePagesAlone() {

@@ -508,6 +508,53 @@ class SearchPanelTest : public QObject {
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
         f = std::make_unique<FinderFixture>();
     }
+
+    // The name box with ｵﾌﾟｼｮﾝ → かな入力を半角ｶﾀｶﾅに変換 off and on: on, the
+    // input method's kana are made half-width and put back into the box, so
+    // the search and every later menu search read the converted name.
+    void kanaInputConversion_data() {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<int>("lines"); // -1: refused, the list as it was
+        QTest::newRow("off: hiragana") << false << "すみれ"
+                                       << "" << -1;
+        QTest::newRow("off: half-width") << false << "ｽﾐﾚ"
+                                         << "ｽﾐﾚ" << 5;
+        QTest::newRow("on: hiragana") << true << "すみれ"
+                                      << "ｽﾐﾚ" << 5;
+        QTest::newRow("on: full-width") << true << "スミレ"
+                                        << "ｽﾐﾚ" << 5;
+        QTest::newRow("on: voiced kana") << true << "ばら"
+                                         << "ﾊﾞﾗ" << 1;
+        QTest::newRow("on: empty box") << true << ""
+                                       << "" << 7;
+        QTest::newRow("on: Latin letter") << true << "すみれa"
+                                          << "" << -1;
+        QTest::newRow("on: kanji") << true << "野茨"
+                                   << "" << -1;
+    }
+    void kanaInputConversion() {
+        QFETCH(bool, on);
+        QFETCH(QString, typed);
+        QFETCH(QString, left);
+        QFETCH(int, lines);
+        f->fakes.settings->values.insert(QStringLiteral("KanaInputToHalfWidth"),
+                                         {on ? QStringLiteral("1") : QStringLiteral("0")});
+        QVERIFY(f->app->run(cmd::Menu41));
+        QCOMPARE(this->lines().size(), 7);
+        if (lines < 0) {
+            f->fakes.messages->expect(NoticeTitle,
+                                      QStringLiteral("半角ｶﾀｶﾅで植物名を入力してください"));
+        }
+        typeName(typed);
+        QVERIFY(f->fakes.messages->verify());
+        QCOMPARE(child<QLineEdit>("Text1")->text(), left);
+        QCOMPARE(this->lines().size(), lines < 0 ? 7 : lines);
+        if (lines >= 0) {
+            QCOMPARE(SearchPanelNameBox(*f->app), ts(left));
+        }
+    }
 };
 
 QTEST_MAIN(SearchPanelTest)
