@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     kuyu::gui::registerAllCommands(app);
     kuyu::gui::KuyuApplication::onActionFailure = [&app] { kuyu::gui::ReportActionFailure(app); };
 
-    kuyu::gui::StartUp(app, kuyu::gui::CommandLineText(QApplication::arguments()));
+    kuyu::gui::StartUp(app, kuyu::gui::CommandLineText(argc, argv));
     const int result = QApplication::exec();
 
     // The help window goes with the program; the rest is owned by App's registry.

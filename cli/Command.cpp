@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "core/Errors.h"
+#include "core/conditions/Conditions.h"
 #include "core/files/Files.h"
 #include "core/state/StartUpState.h"
 
@@ -16,10 +18,22 @@ std::vector<std::pair<int, CommandAdder>>& registry() {
     return commands;
 }
 
+// Ten digits, each 0 (none) or one of its category's options.
 std::string checkSelection(const std::string& value) {
-    const bool ok = value.size() == 10 && std::all_of(value.begin(), value.end(),
-                                                      [](char c) { return c >= '0' && c <= '9'; });
-    return ok ? std::string{} : "the selection must be ten digits, one per category";
+    const bool digits = value.size() == 10 && std::all_of(value.begin(), value.end(), [](char c) {
+                            return c >= '0' && c <= '9';
+                        });
+    if (!digits) {
+        return "the selection must be ten digits, one per category";
+    }
+    for (int k = 1; k <= CategoryCount; ++k) {
+        const int d = value[static_cast<std::size_t>(k - 1)] - '0';
+        if (d > Category(k).optionCount) {
+            return "digit " + std::to_string(k) + " of the selection must be 0 to " +
+                   std::to_string(Category(k).optionCount);
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -36,6 +50,11 @@ void addCommon(CLI::App& sub, Common& common, const std::string& dbHelp) {
 
 void addJsonFlag(CLI::App& sub, Common& common) {
     sub.add_flag("--json", common.json, "print one JSON document");
+}
+
+int reportNoPlant(const std::string& key, bool json) {
+    return reportFailure(ExitNotFound, err::FileNotFound,
+                         "植物「" + key + "」はデータファイルにありません", json);
 }
 
 Text pathArgument(const std::string& bytes) {

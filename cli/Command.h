@@ -56,6 +56,10 @@ void addJsonFlag(CLI::App& sub, Common& common);
 // categories 1 to 10 (0 = none).
 void addSelectionOption(CLI::App& sub, std::string& selection);
 
+// Reports that no plant answers to `key` (error 53, exit status 1), in the
+// program's words, with the error document for --json.
+int reportNoPlant(const std::string& key, bool json);
+
 // The database path as the command line gave it. The bytes of each path
 // component are read as UTF-8 when they are UTF-8 and as CP932 otherwise (a
 // folder unpacked from Windows media), so the file found is the one named.

@@ -45,10 +45,11 @@ GuideQuery makeQuery(const AppState& state, const std::string& selection, const 
     return q;
 }
 
-int findPlant(const AppState& state, const std::string& key) {
+// The plant a --key names, or 0 after reporting that there is none.
+int findPlant(const AppState& state, const std::string& key, bool json) {
     const int row = FindPlantForGuide(state, fromUtf8(key));
     if (row == 0) {
-        std::cerr << "kuyu-cli: no plant with the key " << key << '\n';
+        reportNoPlant(key, json);
     }
     return row;
 }
@@ -98,7 +99,7 @@ int runGuide(const GuideArgs& a, AppState& state) {
 }
 
 int runExplain(const ExplainArgs& a, AppState& state) {
-    const int row = findPlant(state, a.key);
+    const int row = findPlant(state, a.key, a.common.json);
     if (row == 0) {
         return ExitNotFound;
     }
@@ -136,8 +137,8 @@ int runExplain(const ExplainArgs& a, AppState& state) {
 }
 
 int runCompare(const CompareArgs& a, AppState& state) {
-    const int rowA = findPlant(state, a.keys.at(0));
-    const int rowB = rowA == 0 ? 0 : findPlant(state, a.keys.at(1));
+    const int rowA = findPlant(state, a.keys.at(0), a.common.json);
+    const int rowB = rowA == 0 ? 0 : findPlant(state, a.keys.at(1), a.common.json);
     if (rowA == 0 || rowB == 0) {
         return ExitNotFound;
     }

@@ -40,6 +40,17 @@ void printLines(const CountLine& count, const std::vector<Text>& lines) {
     }
 }
 
+// The count line and the lines as text, or `document` for --json.
+int printList(bool asJson, const CountLine& count, const std::vector<Text>& lines,
+              const json& document) {
+    if (asJson) {
+        printJson(document);
+    } else {
+        printLines(count, lines);
+    }
+    return ExitOk;
+}
+
 // --- search ---
 struct SearchArgs {
     Common common;
@@ -101,12 +112,8 @@ int runList(const ListArgs& a, AppState& state) {
     std::int16_t mode = search::ListAll;
     SearchPlants(state, mode, Text{});
     const RegisteredListView view = ListRegisteredPlants(state, a.order == "file" ? 1 : 0);
-    if (!a.common.json) {
-        printLines(view.count, view.lines);
-        return ExitOk;
-    }
-    printJson({{"count", state.ResultCount}, {"lines", textArray(view.lines)}});
-    return ExitOk;
+    return printList(a.common.json, view.count, view.lines,
+                     {{"count", state.ResultCount}, {"lines", textArray(view.lines)}});
 }
 
 const CommandRegistration listCommand{
@@ -125,12 +132,8 @@ struct FamiliesArgs {
 
 int runFamilies(const FamiliesArgs& a, AppState& state) {
     const FamilyListView view = ListFamilies(state, 0);
-    if (!a.common.json) {
-        printLines(view.count, view.families);
-        return ExitOk;
-    }
-    printJson({{"count", view.families.size()}, {"families", textArray(view.families)}});
-    return ExitOk;
+    return printList(a.common.json, view.count, view.families,
+                     {{"count", view.families.size()}, {"families", textArray(view.families)}});
 }
 
 const CommandRegistration familiesCommand{
@@ -175,12 +178,8 @@ int runNames(const NamesArgs& a, AppState& state) {
     FindPlantsByName(state, a.partial);
     const NameMatchListView view = ShowNameMatchList(state);
     state.NameKey.clear();
-    if (!a.common.json) {
-        printLines(view.count, view.rows);
-        return ExitOk;
-    }
-    printJson({{"count", state.ResultCount}, {"rows", textArray(view.rows)}});
-    return ExitOk;
+    return printList(a.common.json, view.count, view.rows,
+                     {{"count", state.ResultCount}, {"rows", textArray(view.rows)}});
 }
 
 const CommandRegistration namesCommand{
@@ -200,8 +199,7 @@ struct FeaturesArgs {
 int runFeatures(const FeaturesArgs& a, AppState& state) {
     const int row = FindPlantByKey(state, fromUtf8(a.key));
     if (row == 0) {
-        return reportFailure(ExitNotFound, kuyu::err::FileNotFound,
-                             "no plant with the key " + a.key, a.common.json);
+        return reportNoPlant(a.key, a.common.json);
     }
     const PlantFeatures f = PlantPictureFeatures(state, row);
     const std::vector<Text> values(f.values.begin(), f.values.end());

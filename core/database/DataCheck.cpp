@@ -369,6 +369,7 @@ class Checker {
             add("database", 0, 0, 0, "unreadable", why, true);
             return;
         }
+        checkEncoding("database", bytes);
         const std::vector<Record> records = readRecords(decodeFileText(bytes), 3);
         bool stops = false;
         int n = 0;
@@ -405,22 +406,24 @@ class Checker {
         }
     }
 
+    // The data folder's alias file. When it is absent the program reads the
+    // one in the folder it was started in, which need not be the folder this
+    // check runs in, so that one is not looked at.
     void readAliases() {
-        Text path = tables_.folder + AliasFileName;
-        if (FileExists(path) != -1) {
-            path = AliasFileName;
-            if (FileExists(path) != -1) {
-                return; // no alias file: nothing to check
-            }
+        const Text path = tables_.folder + AliasFileName;
+        if (FileExists(path) != -1 && !resolvePath(path)) {
+            return; // no alias file: nothing to check
         }
         std::string bytes;
         try {
             bytes = readWholeFile(path, MaxDataFileBytes);
         } catch (const RunTimeError& e) {
             add("aliases", 0, 0, 0, "unreadable",
-                errorNumberText(e.number()) + U"（別名は使われません）");
+                U"SNAME.DATを読めません（" + errorNumberText(e.number()) +
+                    U"）。別名は使われません");
             return;
         }
+        checkEncoding("aliases", bytes);
         int n = 0;
         for (const Record& r : readRecords(decodeFileText(bytes), 2)) {
             ++n;
@@ -439,6 +442,34 @@ class Checker {
             }
             ++report_.aliasCount;
             tables_.aliases.push_back({r.fields[0], r.fields[1], r.line});
+        }
+    }
+
+    // The files are CP932. A UTF-8 mark at the start makes the program read
+    // the file as UTF-8; anything else is read as CP932, so a file written
+    // in UTF-8, or holding bytes CP932 does not define, reads as other
+    // characters than the person wrote.
+    void checkEncoding(const std::string& file, const std::string& bytes) {
+        const bool marked = bytes.starts_with("\xEF\xBB\xBF");
+        const std::string_view body = std::string_view(bytes).substr(marked ? 3 : 0);
+        if (marked) {
+            if (!isUtf8Name(body)) {
+                add(file, 0, 0, 0, "encoding",
+                    U"先頭にUTF-8の印（BOM）がありますが、中身はUTF-8ではありません");
+            }
+            return;
+        }
+        const bool ascii = std::all_of(body.begin(), body.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (!ascii && isUtf8Name(body)) {
+            add(file, 0, 0, 0, "encoding",
+                U"UTF-8で書かれています（CP932のファイルとして読まれるので、文字が化けます）");
+            return;
+        }
+        const Text text = decodeCp932(body);
+        if (const std::size_t bad = text.find(U'\uFFFD'); bad != Text::npos) {
+            add(file, LineIndex(text).lineOf(bad), 0, 0, "encoding",
+                U"CP932にない文字コードがあります（その文字は読めません）");
         }
     }
 

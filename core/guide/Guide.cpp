@@ -326,22 +326,28 @@ int FindPlantForGuide(const AppState& state, const Text& name) {
     if (name.empty()) {
         return 0;
     }
-    for (int j = 1; j <= state.PlantCount; ++j) {
-        if (state.PlantName[static_cast<std::size_t>(j)] == name) {
-            return j;
+    // Of two records of one name the later is the plant, as the windows and
+    // the feature texts open it by its key.
+    auto lastNamed = [&state](const Text& plant) {
+        for (int j = state.PlantCount; j >= 1; --j) {
+            if (state.PlantName[static_cast<std::size_t>(j)] == plant) {
+                return j;
+            }
         }
+        return 0;
+    };
+    if (const int row = lastNamed(name); row != 0) {
+        return row;
     }
     if (const int row = FindPlantByKey(state, name); row != 0) {
         return row;
     }
-    const AliasTable aliases = ReadAliases(state);
-    for (int e = 1; e <= aliases.count; ++e) {
-        if (aliases.Alias[static_cast<std::size_t>(e)] == name) {
-            for (int j = 1; j <= state.PlantCount; ++j) {
-                if (state.PlantName[static_cast<std::size_t>(j)] ==
-                    aliases.PlantName[static_cast<std::size_t>(e)]) {
-                    return j;
-                }
+    const auto aliases = SharedAliases(state);
+    for (int e = 1; e <= aliases->count; ++e) {
+        if (aliases->Alias[static_cast<std::size_t>(e)] == name) {
+            if (const int row = lastNamed(aliases->PlantName[static_cast<std::size_t>(e)]);
+                row != 0) {
+                return row;
             }
         }
     }

@@ -116,7 +116,7 @@ std::vector<CompareRow> ComparePlants(const AppState& state, int rowA, int rowB)
 
 // The plant a guide name box means: the plant of that exact name, else the
 // one whose key it is (first eight characters), else the plant an alias of
-// that exact text names. 0 when none.
+// that exact text names; of two records of one name, the later. 0 when none.
 int FindPlantForGuide(const AppState& state, const Text& name);
 
 } // namespace kuyu

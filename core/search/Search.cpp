@@ -47,11 +47,12 @@ void appendFixed(Text& out, TextView text, std::size_t width) {
     }
 }
 
-// A chosen category: k (1..10) and the chosen digit 1..9. The picker stores
-// only the digits 0..9 in the selection; anything else counts as not chosen.
+// A chosen category: k (1..10) and the matcher of its chosen digit. The
+// picker stores only the digits 0..9 in the selection; anything else counts
+// as not chosen.
 struct Chosen {
     int k;
-    int digit;
+    DigitMatcher match;
 };
 
 std::vector<Chosen> chosenCategories(const Text& selection) {
@@ -59,7 +60,7 @@ std::vector<Chosen> chosenCategories(const Text& selection) {
     for (int k = 1; k <= CategoryCount; ++k) {
         const char32_t s = PlantCode(selection).at(static_cast<std::size_t>(k));
         if (s >= U'1' && s <= U'9') {
-            chosen.push_back({k, static_cast<int>(s - U'0')});
+            chosen.push_back({k, DigitMatcher(static_cast<int>(s - U'0'))});
         }
     }
     return chosen;
@@ -74,14 +75,15 @@ void scorePlants(AppState& state, std::int16_t mode) {
     const auto chosen = chosenCategories(state.SelectionCode);
     for (int j = 1; j <= count; ++j) {
         const PlantCode code(state.PlantCode[j]);
+        const auto sets = DigitMatcher::listSets(code);
         std::int16_t sc = 0;
         for (const Chosen& c : chosen) {
-            sc = static_cast<std::int16_t>(sc + !HasDigit(FirstPassDigits(code, c.k), c.digit));
+            sc = static_cast<std::int16_t>(sc + !c.match.firstPass(code, c.k, sets));
         }
         if (mode == search::Ai && sc != 0) {
             sc = 1;
             for (const Chosen& c : chosen) {
-                sc = static_cast<std::int16_t>(sc + !HasDigit(AiPassDigits(code, c.k), c.digit));
+                sc = static_cast<std::int16_t>(sc + !c.match.aiPass(code, c.k, sets));
             }
         }
         if (mode == search::Plain && sc != 0) {

@@ -30,7 +30,7 @@ constexpr std::array<LetterRule, 10> Rules{{
 
 using LetterTable = std::array<CodeLetter, 128>;
 
-LetterTable makeTable() {
+constexpr LetterTable makeTable() {
     LetterTable t{};
     for (int d = 1; d <= 9; ++d) {
         t[static_cast<std::size_t>(U'0' + d)] = {CodeRole::Digit, d, ValueLists::None,
@@ -42,29 +42,20 @@ LetterTable makeTable() {
     return t;
 }
 
-const LetterTable& table() {
-    static const LetterTable t = makeTable();
-    return t;
-}
+constexpr LetterTable Table = makeTable();
 
 DigitSet digitBit(const CodeLetter& l) {
     return l.role == CodeRole::Digit ? static_cast<DigitSet>(1U << l.digit) : DigitSet{0};
 }
 
 DigitSet listDigits(TextView list) {
-    DigitSet m = 0;
-    for (const char32_t c : list) {
-        if (c >= U'1' && c <= U'9') {
-            m = static_cast<DigitSet>(m | (1U << (c - U'0')));
-        }
-    }
-    return m;
+    return DigitMatcher::digitsOf(list);
 }
 
 } // namespace
 
 CodeLetter ReadCodeLetter(char32_t c) {
-    return c < 128 ? table()[c] : CodeLetter{};
+    return c < 128 ? Table[c] : CodeLetter{};
 }
 
 bool IsSpecialCodeLetter(char32_t c) {
@@ -113,6 +104,15 @@ DigitSet AiPassDigits(const PlantCode& code, int k) {
     }
     const ValueLists lists = std::min(p.primaryLists, q.secondaryLists);
     return static_cast<DigitSet>(digitBit(p) | digitBit(q) | ListDigits(code, lists));
+}
+
+DigitMatcher::DigitMatcher(int digit) : digit_(digit) {
+    for (char32_t c = 0; c < 128; ++c) {
+        const CodeLetter l = ReadCodeLetter(c);
+        const bool outright = l.agreesWithAll() || (l.role == CodeRole::Digit && l.digit == digit);
+        primary_[c] = outright ? 0 : static_cast<std::uint8_t>(l.primaryLists);
+        secondary_[c] = outright ? 0 : static_cast<std::uint8_t>(l.secondaryLists);
+    }
 }
 
 } // namespace kuyu

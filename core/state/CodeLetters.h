@@ -16,6 +16,8 @@
 
 #include "core/state/PlantCode.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace kuyu {
@@ -74,5 +76,52 @@ DigitSet AiPassDigits(const PlantCode& code, int k);
 inline bool HasDigit(DigitSet set, int digit) {
     return digit >= 0 && digit <= 9 && ((set >> digit) & 1U) != 0;
 }
+
+// The same rules as tables, for scanning every plant against one chosen
+// digit: a code character falls into a kind, 0 when it agrees outright, else
+// the ValueLists it agrees through (None: it does not agree). The AI pass
+// takes the smaller kind of the primary and the secondary code.
+class DigitMatcher {
+  public:
+    // The digit sets of a plant's value lists, indexed by kind.
+    using ListSets = std::array<DigitSet, 6>;
+    static ListSets listSets(const PlantCode& code) {
+        const DigitSet l1 = digitsOf(code.valueList(1));
+        const DigitSet l2 = digitsOf(code.valueList(2));
+        const DigitSet l3 = digitsOf(code.valueList(3));
+        return {AllOptionDigits, l1, l2, l3, static_cast<DigitSet>(l1 | l2), 0};
+    }
+    // The digits 1..9 of one value list.
+    static DigitSet digitsOf(TextView list) {
+        DigitSet m = 0;
+        for (const char32_t c : list) {
+            if (c >= U'1' && c <= U'9') {
+                m = static_cast<DigitSet>(m | (1U << (c - U'0')));
+            }
+        }
+        return m;
+    }
+
+    explicit DigitMatcher(int digit);
+
+    bool firstPass(const PlantCode& code, int k, const ListSets& sets) const {
+        return agrees(sets, kindOf(primary_, code.primary(k)));
+    }
+    bool aiPass(const PlantCode& code, int k, const ListSets& sets) const {
+        return agrees(sets, std::min(kindOf(primary_, code.primary(k)),
+                                     kindOf(secondary_, code.secondary(k))));
+    }
+
+  private:
+    static std::uint8_t kindOf(const std::array<std::uint8_t, 128>& table, char32_t c) {
+        return c < 128 ? table[c] : static_cast<std::uint8_t>(ValueLists::None);
+    }
+    bool agrees(const ListSets& sets, std::uint8_t kind) const {
+        return ((sets[kind] >> digit_) & 1U) != 0;
+    }
+    int digit_;
+    std::array<std::uint8_t, 128> primary_{};
+    std::array<std::uint8_t, 128> secondary_{};
+};
 
 } // namespace kuyu

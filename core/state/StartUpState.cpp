@@ -2,6 +2,7 @@
 
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
+#include "core/files/Files.h"
 
 #include <algorithm>
 
@@ -14,6 +15,17 @@ std::optional<Message> InitialiseState(AppState& state, const Text& commandLine)
     state.clearScoresAndChoices();
     FillOptionLabels(state);
     return failure;
+}
+
+Text CommandLineFromArguments(int argc, const char* const* argv) {
+    Text line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) {
+            line += U' ';
+        }
+        line += pathFromNative(argv[i]);
+    }
+    return line;
 }
 
 } // namespace kuyu

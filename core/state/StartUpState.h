@@ -14,4 +14,10 @@ namespace kuyu {
 // window; start-up goes on either way.
 std::optional<Message> InitialiseState(AppState& state, const Text& commandLine);
 
+// The command-line text from the program's arguments after its name: joined
+// by single blanks, the bytes of each path component read as UTF-8 when they
+// are UTF-8 and as CP932 otherwise, so a database in a folder named on
+// Windows media is opened by the bytes it was given.
+Text CommandLineFromArguments(int argc, const char* const* argv);
+
 } // namespace kuyu

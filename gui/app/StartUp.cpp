@@ -10,6 +10,10 @@ QString CommandLineText(const QStringList& arguments) {
     return arguments.mid(1).join(QLatin1Char(' '));
 }
 
+QString CommandLineText(int argc, const char* const* argv) {
+    return qs(CommandLineFromArguments(argc, argv));
+}
+
 void StartUp(App& app, const QString& commandLine) {
     // Selection, picker, print settings, the database, scores and labels. A
     // load failure is reported here, before any window, and start-up goes on.

@@ -16,6 +16,9 @@ inline constexpr const char* HelpFileName = "index.html";
 // The command-line text: the arguments after the program's name joined by
 // single blanks, empty when there are none.
 QString CommandLineText(const QStringList& arguments);
+// The same from the program's own arguments, as bytes: a path in a folder
+// whose name is CP932 keeps its bytes (the decoded QStringList has lost them).
+QString CommandLineText(int argc, const char* const* argv);
 
 // Runs start-up and returns once the title window is showing.
 void StartUp(App& app, const QString& commandLine);

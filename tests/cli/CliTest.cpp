@@ -510,10 +510,44 @@ TEST_F(Cli, GuideExplainAndCompare) {
     // Exit statuses as elsewhere: unknown plant, failed load, usage.
     EXPECT_EQ(run({"explain", "--db", db, "--key", "ﾕﾘ"}).status, 1);
     EXPECT_EQ(run({"compare", "--db", db, "--key", "ｽﾐﾚ", "--key", "ﾕﾘ"}).status, 1);
+    // An unknown plant is said in the program's words, with the error
+    // document for --json, by each subcommand that names a plant.
+    const std::string noLily = "植物「ﾕﾘ」はデータファイルにありません";
+    const std::vector<std::vector<std::string>> unknown = {
+        {"explain", "--db", db, "--key", "ﾕﾘ", "--json"},
+        {"compare", "--db", db, "--key", "ｽﾐﾚ", "--key", "ﾕﾘ", "--json"},
+        {"compare", "--db", db, "--key", "ﾕﾘ", "--key", "ｽﾐﾚ", "--json"},
+        {"features", "--db", db, "--key", "ﾕﾘ", "--json"},
+    };
+    for (const auto& args : unknown) {
+        r = run(args);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(r.document(), (json{{"error", 53}, {"message", noLily}})) << r.out;
+        EXPECT_EQ(r.err, "kuyu-cli: " + noLily + "\n");
+    }
+    // Each selection digit is one of its category's options: colour has 6,
+    // petals 8; the ten positions are checked one by one.
+    EXPECT_EQ(run({"guide", "--db", db, "--selection", "6800000000"}).status, 0);
+    for (const char* bad : {"7000000000", "0900000000", "9999999999", "0000000009"}) {
+        EXPECT_EQ(run({"guide", "--db", db, "--selection", bad}).status, 64) << bad;
+        EXPECT_EQ(run({"explain", "--db", db, "--key", "ｽﾐﾚ", "--selection", bad}).status, 64)
+            << bad;
+    }
     EXPECT_EQ(run({"guide", "--db", path("NONE.DAT")}).status, 2);
     EXPECT_EQ(run({"guide", "--db", db, "--mode", "all"}).status, 64);
     EXPECT_EQ(run({"compare", "--db", db, "--key", "ｽﾐﾚ"}).status, 64);
     EXPECT_EQ(run({"explain", "--db", db, "--selection", "1"}).status, 64);
+}
+
+// A database in a folder whose name is CP932 bytes opens by those bytes.
+TEST_F(Cli, DatabaseInACp932FolderOpens) {
+    const std::string folder = "\x83X\x83~\x83\x8c"; // スミレ in CP932
+    write(folder + "/KUYU.DAT", Database);
+    for (const char* command : {"search", "check"}) {
+        const Result r = run({command, "--db", path(folder + "/KUYU.DAT"), "--json"});
+        EXPECT_EQ(r.status, 0) << command << ": " << r.err << r.out;
+        EXPECT_FALSE(r.document().contains("error")) << r.out;
+    }
 }
 
 // check: exit 0 for a database the program loads, 2 for one it refuses (a

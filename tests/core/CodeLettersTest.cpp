@@ -72,6 +72,27 @@ TEST(CodeLetters, DigitsEachLetterAgreesWith) {
     }
 }
 
+// The search's tables give the same answers as the digit sets, for every
+// pair of characters and every chosen digit.
+TEST(CodeLetters, MatcherTablesAgreeWithTheDigitSets) {
+    const Text letters = U"0123456789XYABCDHIJEZa @";
+    for (const Text lists : {Text(U"12 34 56 "), Text(U"9  8  7  "), Text()}) {
+        for (const char32_t p : letters) {
+            for (const char32_t q : letters) {
+                const Text code = plantCode(Text(1, p), Text(1, q), lists);
+                const PlantCode view(code);
+                const auto sets = DigitMatcher::listSets(view);
+                for (int d = 1; d <= 9; ++d) {
+                    SCOPED_TRACE(toUtf8(Text{p, U'/', q, U' '}) + std::to_string(d));
+                    const DigitMatcher m(d);
+                    ASSERT_EQ(m.firstPass(view, 1, sets), HasDigit(FirstPassDigits(view, 1), d));
+                    ASSERT_EQ(m.aiPass(view, 1, sets), HasDigit(AiPassDigits(view, 1), d));
+                }
+            }
+        }
+    }
+}
+
 TEST(CodeLetters, ValueListsReadOnlyTheirDigits) {
     // A blank or a 0 in a list adds nothing; a code cut short reads blanks.
     const Text code = plantCode(U"D", U"0", U"0 9 0 8 ");

@@ -14,6 +14,7 @@
 namespace kuyu {
 namespace {
 
+using testing::CurrentDirectory;
 using testing::plantCode;
 using testing::record;
 using testing::TempFolder;
@@ -124,6 +125,79 @@ TEST(DataCheck, MissingDatabaseIsRefused) {
     const DataProblem* p = find(r, "unreadable");
     ASSERT_NE(p, nullptr);
     EXPECT_TRUE(p->stopsLoading);
+}
+
+} // namespace
+} // namespace kuyu
+
+namespace kuyu {
+namespace {
+
+// The files are CP932: one written in UTF-8, a CP932 file behind a UTF-8 mark
+// and bytes CP932 does not define are each reported, on either file.
+TEST(DataCheck, ReportsFilesNotWrittenInCp932) {
+    const std::string good = *encodeCp932(Good1 + Good2);
+    const std::string utf8 = toUtf8(Good1 + Good2);
+    const std::string plainAliases = *encodeCp932(Text(U"ﾀﾝﾎﾟ,ﾀﾝﾎﾟﾎﾟ\r\n"));
+    struct Case {
+        const char* what;
+        std::string database;
+        std::string aliases; // "" for none
+        std::string file;    // the file with the encoding problem, "" for none
+        int line;
+    };
+    const std::vector<Case> cases{
+        {"CP932", good, plainAliases, "", 0},
+        {"UTF-8 mark on UTF-8", "\xEF\xBB\xBF" + utf8, "", "", 0},
+        {"UTF-8 database", utf8, "", "database", 0},
+        {"UTF-8 aliases", good, toUtf8(U"ﾀﾝﾎﾟ,ﾀﾝﾎﾟﾎﾟ\r\n"), "aliases", 0},
+        {"UTF-8 mark on CP932", "\xEF\xBB\xBF" + good, "", "database", 0},
+        {"byte 0x80", good + "\x80,1,x\r\n", "", "database", 3},
+        {"byte 0xA0", good, plainAliases + "\xA0\r\n", "aliases", 2},
+        {"byte 0xFD", "\xFD" + good, "", "database", 1},
+        {"byte 0xFF", good + "x,\xFF\r\n", "", "database", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        dir.writeBytes("KUYU.DAT", c.database);
+        if (!c.aliases.empty()) {
+            dir.writeBytes("SNAME.DAT", c.aliases);
+        }
+        const DataCheckReport r = CheckDataFiles(dir.file("KUYU.DAT"));
+        const DataProblem* p = find(r, "encoding");
+        if (c.file.empty()) {
+            EXPECT_EQ(p, nullptr) << toUtf8(p ? p->message : Text());
+            continue;
+        }
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->file, c.file);
+        EXPECT_EQ(p->line, c.line);
+        EXPECT_FALSE(p->stopsLoading);
+    }
+}
+
+// The alias file checked is the data folder's: one that is there but cannot
+// be read is said so; the folder the check runs in is not the program's.
+TEST(DataCheck, AliasFileOfTheDataFolderOnly) {
+    TempFolder data;
+    TempFolder elsewhere;
+    data.writeCp932("KUYU.DAT", Good1 + Good2);
+    elsewhere.writeBytes("SNAME.DAT", "\xFF\xFF,\xFF\r\n");
+    CurrentDirectory cd(elsewhere.path());
+
+    DataCheckReport r = CheckDataFiles(data.file("KUYU.DAT"));
+    EXPECT_EQ(find(r, "encoding"), nullptr);
+    EXPECT_EQ(find(r, "unreadable"), nullptr);
+    EXPECT_EQ(r.aliasCount, 0);
+
+    std::filesystem::create_directory(data.path() / "SNAME.DAT");
+    r = CheckDataFiles(data.file("KUYU.DAT"));
+    const DataProblem* p = find(r, "unreadable");
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->file, "aliases");
+    EXPECT_NE(p->message.find(U"別名は使われません"), Text::npos);
+    EXPECT_TRUE(r.loadsAtStartUp && r.loadsBySelection);
 }
 
 } // namespace

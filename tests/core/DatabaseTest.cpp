@@ -2,6 +2,7 @@
 
 #include "core/conditions/Conditions.h"
 #include "core/database/Database.h"
+#include "core/files/Files.h"
 #include "core/state/StartUpState.h"
 
 #include <gtest/gtest.h>
@@ -313,4 +314,35 @@ TEST(InitialiseState, ResetsTheSelectionLoadsAndFillsTheLabels) {
     EXPECT_EQ(m->icon, MessageIcon::Question);
     EXPECT_EQ(t.PlantCount, 0);
     EXPECT_EQ(t.OptionLabel[11][0], U"分類 ");
+}
+
+// A data folder unpacked from Windows media keeps its CP932 name as bytes;
+// the database in it opens from the program's arguments, with its pictures'
+// folder, whatever the folders above it are named in.
+TEST(CommandLineFromArguments, ADatabaseInAFolderNamedInCp932Opens) {
+    struct Case {
+        const char* what;
+        std::string folder; // below the temporary folder, as bytes on disk
+    };
+    const std::vector<Case> cases{
+        {"CP932 folder", "\x83X\x83~\x83\x8c"},                // スミレ
+        {"CP932 with a 0x5C second byte", "\x83\x5c\x83\x5c"}, // ソソ
+        {"UTF-8 folder above a CP932 one", "植物/\x83X\x83~\x83\x8c"},
+        {"UTF-8 folder", "スミレ"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        dir.writeCp932(c.folder + "/KUYU.DAT", record(U"ｽﾐﾚ", plantCode(U"1"), U"ｽﾐﾚ"));
+        const std::string db = (dir.path() / c.folder / "KUYU.DAT").string();
+        const std::string other = "-x";
+        const char* argv[] = {"kuyu", db.c_str(), nullptr};
+        AppState state;
+        const Text line = CommandLineFromArguments(2, argv);
+        EXPECT_FALSE(InitialiseState(state, line).has_value());
+        EXPECT_EQ(state.PlantCount, 1);
+        EXPECT_EQ(resolvePath(state.DataFolder + U"KUYU.DAT"), db);
+        const char* two[] = {"kuyu", db.c_str(), other.c_str()};
+        EXPECT_EQ(CommandLineFromArguments(3, two), line + U" -x");
+    }
 }

@@ -1,10 +1,12 @@
 #include "CoreTestFiles.h"
 
 #include "core/conditions/Conditions.h"
+#include "core/features/Features.h"
 #include "core/guide/Guide.h"
 #include "core/guide/History.h"
 #include "core/guide/KanaInput.h"
 #include "core/search/Search.h"
+#include "core/state/PlantCode.h"
 #include "core/state/StartUpState.h"
 
 #include <gtest/gtest.h>
@@ -163,6 +165,31 @@ TEST_F(GuideFixture, WhyOutNamesEachDisagreementInThePlantsOwnWords) {
     named.namePass = NamePassSet(s, U"ﾕﾘ");
     const WhyOut byName = ExplainPlant(s, index, 1, named);
     EXPECT_FALSE(byName.nameMatches || byName.keptFuzzy || byName.keptAi);
+}
+
+// Of two records of one name, the guide means the later, as the feature
+// texts and the windows do; by the name, the key and an alias alike.
+TEST_F(GuideFixture, TwoRecordsOfOneNameMeanTheLaterPlant) {
+    addPlant(U"ｽﾐﾚ", plantCode(U"1"));
+    addPlant(U"ﾀﾝﾎﾟﾎﾟ", plantCode(U"2"));
+    addPlant(U"ｽﾐﾚ", plantCode(U"3"));
+    addPlant(U"ﾀﾁﾂﾎﾞｽﾐﾚ", plantCode(U"4"));
+    addPlant(U"ﾀﾁﾂﾎﾞｽﾐﾚ", plantCode(U"5"));
+    data.writeCp932("SNAME.DAT", U"ﾉｼﾞｽﾐﾚ,ｽﾐﾚ\r\nﾀﾝﾎﾟ,ﾀﾝﾎﾟﾎﾟ\r\n");
+    struct Case {
+        const char32_t* text;
+        int row;
+    };
+    const Case cases[] = {
+        {U"ｽﾐﾚ", 3}, {U"ﾀﾁﾂﾎﾞｽﾐﾚ", 5}, {U"ﾀﾁﾂﾎﾞｽﾐﾚ ", 5}, {U"ﾉｼﾞｽﾐﾚ", 3}, {U"ﾀﾝﾎﾟ", 2}, {U"ﾕﾘ", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(toUtf8(c.text));
+        EXPECT_EQ(FindPlantForGuide(s, c.text), c.row);
+        if (c.row != 0) {
+            EXPECT_EQ(FindPlantByKey(s, PlantKey(s.name(c.row))), c.row);
+        }
+    }
 }
 
 TEST(GuideSample, TwoVioletsDifferInColourArrangementAndStem) {
