@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A full table of 2000 plants with random codes (every kind of code
 // character, value lists of options 1..7), the same for every run, for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for the core engine: loading a full database and each search mode
 // over 2000 plants.
 

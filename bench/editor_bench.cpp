@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data editor on a full table of 2000 plants: the live checks it runs
 // after every change, one change with its undo, a save, and the spreadsheet
 // both ways.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures as a person sees them: a Pi file of 64 megapixels (8192 × 8192,
 // legal and only a few hundred bytes) loaded and shown in a window on the
 // offscreen platform, from the file to the painted window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a page of the illustrated result pages on the sample data: three
 // picture lookups (ten candidates each), decodes and a paint of the window,
 // offscreen. Every plant of the sample, and a list of the plants whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for the identification guide over a full table of 2000 plants:
 // building the per-plant masks (once per load) and the counts of every option
 // of all ten categories with the ranking (each refresh).

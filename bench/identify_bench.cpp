@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One identification over a full table of 2000 plants: every plant ranked by
 // a handful of answers, the next characters and whether it is settled. The
 // masks are worked out once per load, as the guide does.

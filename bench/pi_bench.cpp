@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding speed of the Pi decoder on synthetic pictures of photographic
 // character (smooth gradients, noise and hard edges), made with our encoder.
 // Reports megapixels per second as the "MP/s" counter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every subcommand shares: the --db and --json options, loading the
 // database the way start-up does, and the list the subcommands put

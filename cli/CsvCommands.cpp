@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kuyu-cli export-csv and import-csv: the plant table as a spreadsheet and
 // back, written the way the data editor saves.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // identify: every plant ranked by how well it fits the answers, the
 // characters worth looking at next, and whether the ranking is settled.
 

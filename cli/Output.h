@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing the command-line front end's results: UTF-8 text lines or one JSON
 // document, and the exit statuses every subcommand shares.

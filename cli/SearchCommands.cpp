@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search subcommands: search, list, families, family, names, features.
 
 #include "cli/Command.h"

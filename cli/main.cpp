@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kuyu-cli: the plant search from the command line, for scripts and batch
 // identification. Each subcommand loads the database the way start-up does
 // (--db is the start-up command-line text), runs one core operation and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Run-time errors carry the error numbers the program has always reported
 // ("エラー番号" + number + "のエラーです"), so each operation can catch them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message box as the core asks for it; the windows show it through the
 // message-box adapter. The core decides every word, the title and the icon.

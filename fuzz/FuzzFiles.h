@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private folder per fuzzing process for the targets that read through
 // the file layer (the readers take paths, as the program does).

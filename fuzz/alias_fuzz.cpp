@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as SNAME.DAT, read as the name search reads it
 // and used by a name search over a small plant table.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the CP932 and UTF-8 codecs. Decoding never fails (bad
 // bytes become U+FFFD); whatever decodes cleanly encodes back to bytes that
 // decode to the same text.

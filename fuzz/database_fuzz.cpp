@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as the plant database, through the start-up
 // load and through data file selection. A refused file must leave the table
 // in use as it was; an accepted one holds at most 2000 plants of fixed-length

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the database's sequential-input field reader over any
 // bytes, decoded as the loader decodes files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the small seed corpus for pi_fuzz: one file per variant of the
 // format (both depths, with and without palette, comments, an extension
 // block, odd sizes, runs and noise).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the picture-lookup name rules over any name, and the
 // file test on it in a folder of a few pictures (case-folded and CP932-named
 // files included).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a plant's note file, as the note window
 // reads it. Every line of the result ends in CR LF and no character of the
 // decoded file is lost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any byte string through the Pi decoder's three steps.
 // Built by scripts/fuzz.sh with clang and the address and undefined-behaviour
 // sanitizers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decoder for Pi pictures (16- and 256-colour palette pictures of the PC-98
 // era). Shaped like the picture plug-in the program used to drive, in three

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pi encoder: writes indexed pictures as Pi streams. Used by the tests, the
 // fuzzing seed corpus, the benchmark and the sample-data tool; the program

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages this project needs, when they are missing.
 # Safe to run again: it only calls apt-get when something is absent.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (address and undefined-behaviour
 # sanitizers) and runs one, or each in turn, for a bounded time.
 #

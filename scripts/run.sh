@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds kuyu and starts it on the bundled sample data, with data/sample as
 # the current folder so the category illustrations and plant pictures are
 # found there. Arguments are passed on to kuyu (a database path, say).

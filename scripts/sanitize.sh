@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every test with AddressSanitizer and UndefinedBehaviorSanitizer in
 # its own build folder and runs them all. .ci/run calls it after the normal
 # suite. Leak checking is on for the core, Pi and command-line tests; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The identification guide window's refresh, offscreen: the counts, the
 // ranking and the rebuilt page of option buttons, over the sample data and
 // over a full table of 2000 plants.

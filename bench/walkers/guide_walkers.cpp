@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walks through the guide as people in the field would: for every plant of a
 // database (the sample data unless a path is given), walkers follow the
 // first character the guide suggests and answer with the plant's own primary

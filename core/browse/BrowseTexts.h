@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words the core puts together for the illustrated result pages: the
 // window titles, the pieces of the page caption and the sixteen pop-up menus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sixteen pop-up menus of the result pages: twelve for a position that
 // holds a plant (three positions, four page states) and four for an empty

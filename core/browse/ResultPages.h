@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The illustrated result pages without a screen: three plants to a page, the
 // working copy of the result list the pages browse, the page caption, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking a data folder the way the program will read it, for people who
 // write their own KUYU.DAT and SNAME.DAT in a text editor: every problem with

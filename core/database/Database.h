@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plant database (KUYU.DAT), the alias file (SNAME.DAT) and their loading.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plant code read as the states a person chooses, and states written back
 // into it. Several values live in the code's three value lists; writing one

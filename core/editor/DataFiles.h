@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving KUYU.DAT and SNAME.DAT so that nothing is ever lost: each file is
 // written in CP932 to a temporary file in its own folder, read back through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plant table as a spreadsheet: one row a plant, its states in words,
 // UTF-8 with a byte-order mark so spreadsheet programs take it as such.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plant data editor's model: the plants of one data folder (KUYU.DAT and
 // SNAME.DAT) as a table a person edits, with undo and redo, live checks,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing records in the syntax the field reader reads: fields separated by
 // commas, one record a line. A field is written bare when the reader gives it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Feature texts: how one character of a plant's characteristic code reads on
 // each display. The displays share most of the table but differ in the marks

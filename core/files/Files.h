@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files as the data folders hold them. Data came from Windows media, so a
 // name is found regardless of ASCII letter case, and a name stored on disk as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a person has told the guide, category by category: nothing yet,
 // "不明" (looked, could not tell), one option, or several options meaning

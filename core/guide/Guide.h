@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The identification guide: how many plants each choice would leave, which
 // unset character splits the candidates best, why a plant is not listed, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The history of condition changes: every commit and clear that changed the
 // selection, with the count the search lists after it, so that a person can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a Japanese input method types, made into the half-width katakana the
 // plant names are written in.

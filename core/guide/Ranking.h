@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Identification that survives mistakes: every plant ranked by how well it
 // fits the answers given so far instead of being cut off by the first

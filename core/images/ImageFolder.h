@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the image browser lists: the sub-folders and files of one folder, and
 // which files a file pattern lets through. No screen here.

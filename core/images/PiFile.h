@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pi pictures read from the data folders. The decoder itself (pi/) knows
 // nothing of files or text; finding and reading the file is the core's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding a picture by base name, and telling the kind of a picture file by
 // its name. No screen here: windows ask for the path and load it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names of a plant's detail files, derived from the plant picture window's
 // caption so that they follow whatever plant the caption shows.

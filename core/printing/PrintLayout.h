@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of printed pages and of the print settings dialog's sheet
 // preview: millimetres and twips, the paper table, field values as the user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Settings of picture printing, shared by the print settings dialog and the
 // print job. They live for one run and survive a database reload.

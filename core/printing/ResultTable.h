@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed search result: a table in tab columns, one block per plant
 // whose last score was 0 (match) or 1 (near match), in plant-table order.

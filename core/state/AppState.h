@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state every window shares, one instance for the whole run. Arrays are
 // numbered from 1, as the data and the screens count them: row 0 is unused.

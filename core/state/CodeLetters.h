@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the characters of a plant's code mean, and which chosen options each
 // agrees with. This is the one place these rules are written: the search,

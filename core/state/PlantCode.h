@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A read-only view over a plant's 30-character code. Characters 2k-1 and 2k
 // are the secondary and primary code of search category k (1..10); 21-23,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text in the core is UTF-32: one element is one character, so every length
 // and position counts characters, as the data files and screens expect.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application context every window gets: the shared state, the platform
 // adapters, the single-instance window registry and the command table that

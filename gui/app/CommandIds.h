@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every command and hook the windows run through App, in one place. A menu
 // item or toolbar button runs the command named after its menu item; hooks

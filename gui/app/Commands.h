@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Each part of the program registers the commands it answers. Menu items and
 // toolbar buttons run them by menu item name ("MENU11", "MENU41", ...).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MDIForm1: the slim main window at the top of the screen with the menu bar
 // and the toolbar Toolbar2. Every command runs through the App's command

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shell's pictures, drawn rather than shipped: one small picture per
 // toolbar button and the thirteen frames of the title animation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shell's own words: menu tree, toolbar, captions and messages, kept in
 // one place exactly as the program has always shown them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/StartUp.h"
 
 #include "core/state/StartUpState.h"

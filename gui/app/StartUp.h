@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's start: the shared state, the start-up load of the database
 // named on the command line, its message (before any window), the help file,

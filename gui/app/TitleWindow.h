@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form01: the small title window with its animation. Timer1 ticks every
 // 10 ms; ticks 3 to 16 put the frames into Image2, tick 25 closes the window

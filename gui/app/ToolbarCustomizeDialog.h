@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Our toolbar customiser: buttons available on the left, the toolbar's
 // buttons on the right; add, remove, move up and down, separators, reset.

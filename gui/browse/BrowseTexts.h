@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words the illustrated result pages and the feature view show
 // themselves: buttons, headings, the close-up messages and the feature

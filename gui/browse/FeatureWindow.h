@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The feature view (Form46A): for one plant of the result pages, the value of
 // each of the ten search categories in words and, above them, the plant's

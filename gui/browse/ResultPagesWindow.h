@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The illustrated result pages (Form45, "図示検索"): the result list three
 // plants to a page, a name label over each picture, NEXT and BACK, the

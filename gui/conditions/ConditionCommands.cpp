@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/conditions/Conditions.h"
 #include "gui/app/App.h"
 #include "gui/app/Commands.h"

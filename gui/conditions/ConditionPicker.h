@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening the condition picker (Form11). The main menu and the search panel
 // open it the same way, each with its own messages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every word the condition picker shows itself (the category names and
 // option labels come from the core).

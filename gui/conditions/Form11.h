@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The condition picker: one search category's illustration with its numbered
 // options, eight option buttons, 確認 and 中止. It changes only CurrentOption

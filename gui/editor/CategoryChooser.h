@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Choosing one category's state for a plant: the category's own
 // illustration, clicked as in the condition picker, a button per option, the

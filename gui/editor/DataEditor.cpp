@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editor/DataEditor.h"
 
 #include "core/Errors.h"
@@ -13,9 +14,9 @@
 #include "gui/editor/EditorTexts.h"
 #include "gui/editor/PhotoImport.h"
 #include "gui/images/PictureLoader.h"
-#include "gui/widgets/WindowPlacement.h"
 #include "gui/platform/CursorGuard.h"
 #include "gui/platform/QtText.h"
+#include "gui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>

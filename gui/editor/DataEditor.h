@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plant data editor: every plant of a data folder in a list, one plant
 // at a time in a form (name, family, classification, aliases, the ten states

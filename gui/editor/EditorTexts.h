@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every word the plant data editor shows itself. The category names and
 // option labels come from the core's label table; the words of a refused

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Making a photo into a plant's picture: read with a size limit, turned
 // upright by the orientation a camera wrote into it, scaled to the size the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The family name search (Form51): every family of the plant table, the
 // plants of the chosen family, and the ways to show them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/finders/FinderSupport.h"
 
 #include "gui/widgets/PrintBox.h"

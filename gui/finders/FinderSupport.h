@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces the finder windows share: printing a count line. (Faces,
 // menus and cell widths are the window base's, places the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every word the finder windows show themselves: captions, headings,
 // menu items and messages. (Lists and count lines come from the core.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/finders/NameSearchWindows.h"
 
 #include "core/finders/NameSearch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plant-name illustrated search: the input window (Form54) and the list
 // of its hits (Form54A).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search panel (Form41): the ten characteristic buttons with what is
 // chosen under each, the name box, the result list and its count line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the identification guide keeps for the whole run: the per-plant masks
 // of the loaded table, the person's answers, the history of changes, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The identification guide (識別ガイド): the current count and mode, whether
 // the guide is sure yet, then four pages. 候補 ranks every plant by how well

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The count badges of the condition picker: in the corner of each option's
 // picture cell, the number of plants the search would list with that option,

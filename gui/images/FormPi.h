@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hidden windows that hold pictures for everyone: FormPi's Picture1 receives
 // each decoded Pi picture (callers copy it), Form40's Image1 holds the blank

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image control: a picture at its natural size, or stretched to the size
 // the window gives it. Right-button releases are reported so windows can pop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image browser: the file chooser Form72 ("画像データファイル選択") and the
 // viewer Form72A ("画像ファイル"), which shows any picture file on the machine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image browser's words and its file types, kept in one place exactly as
 // the program has always shown them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading a picture file for a window: Pi pictures through our decoder (via
 // the hidden holder FormPi), everything else through Qt's image readers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The close-up windows Form43 ("ＵＰ画像表示") and Form43R ("補足"): one
 // picture and 終了. The user chooses only the width; the picture is scaled to

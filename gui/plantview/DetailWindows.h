@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The note window Form43T and the video window Form43V of the plant picture
 // window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every way of showing one plant ends here, with the plant's key in NameKey.
 

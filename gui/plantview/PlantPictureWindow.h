@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plant picture window Form42: one plant's picture, its name and family in
 // the caption, its main features, and the buttons that open its close-ups,

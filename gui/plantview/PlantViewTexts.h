@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every word the plant view windows show themselves (feature values and
 // captions of plants come from the core).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registered plant list window Form53: every plant, one line each, sorted
 // by name or in file order; a line opens that plant's picture window.

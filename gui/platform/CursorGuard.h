@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hourglass for the length of a scope; every exit path restores the
 // pointer, failures included.

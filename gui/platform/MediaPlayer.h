@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The video window's player, behind a small interface so the window can be
 // driven in tests without a video backend. It is told "Open" and "Close";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services the windows rely on, behind small interfaces: a real
 // Qt implementation for the program and a scripted fake for the tests, so no

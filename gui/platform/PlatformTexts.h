@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words of the platform adapters: the message box's cancel button, the
 // PDF file dialog, the font chooser and the help viewer.

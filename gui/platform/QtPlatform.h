@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services over Qt: message boxes, the file dialog, the help
 // window, the toolbar-layout store and the beep.

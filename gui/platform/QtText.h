@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text crosses from the core (UTF-32) to Qt here and nowhere else.
 

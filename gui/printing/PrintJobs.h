@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two printouts: the search result table and a plant's page, and the
 // surface they draw on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/printing/PrintSettingsDialog.h"
 
 #include "core/features/Features.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print settings dialog Form42PB ("印刷の設定をします"): which of the
 // four items of a plant page print, where (millimetres from the printable

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer as the print jobs see it: one page surface at a time, in twips
 // from the printable area's top-left, with a current position, font, colour

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer surface over QPrinter and QPainter: a printer through CUPS, or
 // a PDF file where there is none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts every subsystem shares: message titles, the close and cancel
 // buttons. Each subsystem keeps its own words in its own table (ShellTexts.h,

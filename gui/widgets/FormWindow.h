@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every single-instance window of the program. It decides, in one
 // place, what the window's keys and mouse do:

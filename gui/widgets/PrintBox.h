@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture box that text is printed into: it keeps what was printed (a
 // persistent image) until it is cleared, prints each line at the current

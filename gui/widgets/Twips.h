@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry given in twips: 15 twips to one logical pixel. Qt scales logical
 // pixels on high-DPI screens.

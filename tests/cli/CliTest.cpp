@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kuyu-cli as a script sees it: the binary run on generated CP932 databases,
 // its output lines, JSON documents and exit statuses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kuyu-cli export-csv and import-csv run as a script runs them: round trips
 // that give the same database, every bad cell reported, files kept on
 // failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which options a plant's code characters agree with, first pass and AI pass,
 // and which letters the data checker lets through.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for core tests: a temporary folder that is removed afterwards,
 // CP932 files written into it, and a guard that changes the current directory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data check against hand-written folders: each problem a person makes in
 // a text editor is found on its line and field, and the verdict agrees with
 // what the loader does.

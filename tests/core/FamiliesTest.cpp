@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The family name search: the family list and the plants of one family.
 
 #include "core/finders/Families.h"

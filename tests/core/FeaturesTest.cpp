@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feature texts of the plant picture window, the feature view, the printed
 // result table and the printed card: one code character, four displays.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ranking plants by the answers: what gains and loses, which character comes
 // next, when the guide is sure, identical plants, and the answers themselves
 // (pressing options, following the selection, the text form, stepping back).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plant-name search: input check, the four passes, hit rows and the
 // distinct-plant count.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plant data editor's model: states built into codes, undo and redo,
 // the files that follow a plant, and saving that never loses data.
 

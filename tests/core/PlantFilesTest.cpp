@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The detail files of a plant follow the caption of its picture window.
 
 #include "core/images/PlantFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page and preview arithmetic of printing, and the printed result table.
 
 #include "core/printing/PrintLayout.h"

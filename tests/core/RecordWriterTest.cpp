@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record writer against the field reader: whatever the writer writes,
 // the reader reads back as it was, on hand-picked fields and on random
 // tables full of commas, quotes, blanks and line ends.

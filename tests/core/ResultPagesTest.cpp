@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages without a screen: page arithmetic and captions for the result
 // counts a person meets, the NEXT/BACK rule, the working copy of the result
 // list, the names derived from list lines and labels, and the choice among

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled sample data must load, be internally consistent, and hold the
 // cases the program's rules are about (shared name beginnings, family names
 // that begin with another family's name, value lists, aliases).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled sample data must be complete: every plant the table lists has
 // a picture the program finds, the picker finds every illustration, and the
 // close-ups, videos and Pi files are there and readable. Catches a table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CoreTestFiles.h"
 
 #include "core/search/Search.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program sets up on its application object: pop-up menus that show
 // every caption whole, Qt's own texts in Japanese, and allocation failures
 // that end one action with its message instead of the program.

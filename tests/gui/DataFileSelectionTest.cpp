@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing another database while running: the dialog's title and filters,
 // a good file in another folder, a file the reload refuses, and cancel.
 

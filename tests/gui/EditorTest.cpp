@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plant data editor as a person uses it: opening it from the menu,
 // making a plant from the illustrations, attaching photos whatever way the
 // camera held them, undo and redo, saving into the database the searches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The family name search as a person uses it: the families in order of
 // appearance, a family's plants sorted by name, prefix matching, the cut
 // list lines, and the two show buttons.

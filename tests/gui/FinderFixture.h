@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the finder window tests share: a small plant database and alias file
 // written in CP932 into a temporary folder (also the current folder, where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window base decides for every window: Enter presses the focused
 // button (not the default), Esc the cancel button, the close box the close
 // button (the cancel button unless the window names another).

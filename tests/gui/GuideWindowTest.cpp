@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The identification guide on the sample data, as a person uses it with the
 // rest of the program: opened from the search menu, following commits from
 // the picker and the search panel, committing and stepping back itself, the

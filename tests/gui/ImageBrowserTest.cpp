@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image browser: which files each type lists, the "*" rule, which names
 // load and how the viewer sizes and captions itself, what a broken picture
 // does, and moving between folders and drives.

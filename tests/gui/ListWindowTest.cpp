@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registered plant list window: the two list-all commands, and opening a
 // plant from a line after the name sort has reordered the lines.
 

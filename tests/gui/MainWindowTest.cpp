@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its menu tree and shortcut keys, the category check
 // marks, the toolbar (order, texts, commands, hiding, customising and the
 // stored layout), help, the version box and ending the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plant-name search as a person uses it: typing a name, exact and
 // partial passes over names and aliases, the list of hits with its count of
 // distinct plants, and showing a hit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The condition picker as a person uses it: menu commands open it, clicks on
 // the illustration and keys pick, a second click or space confirms.
 

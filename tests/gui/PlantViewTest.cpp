@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plant picture window and its detail windows: which plant and which
 // files they find, how close-ups size themselves, the note's line ends and
 // the video's open and close.

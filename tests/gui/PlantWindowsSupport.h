@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared set-up of the picker, plant view and list window tests: a fresh
 // state with the label table, a platform of fakes, a stand-in main window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both printouts through the real QPrinter into PDF files, read back with
 // pdftotext: what a person without a printer gets.
 

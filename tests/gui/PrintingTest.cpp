@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing: the result table and the plant page as they reach the printer
 // (through a recording surface), and the print settings dialog's fields,
 // commit rule, sheet preview, dragging and sizing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printer surface for tests: records every operation (texts with their
 // position or column, fonts, colours, line widths, lines, rectangles,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The illustrated result pages and the feature view as a person uses them:
 // paging forth and back, the pop-up menu of each position and page state,
 // the keys, close-ups, the feature view, the pages' own copy of the result

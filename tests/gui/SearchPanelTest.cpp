@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search panel as a person uses it: conditions, the three search modes,
 // the name box, clearing, the pickers behind the characteristic buttons and
 // opening a plant from the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the shell's tests share: a fresh state and a platform of fakes per
 // test, a temporary folder to be the current directory, and CP932 database

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the title window: the database message comes before any
 // window, the animation shows its frames by the tick table, and tick 25
 // opens the main window at the top of the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers every window test shares: command ids by menu item name, a failed
 // test for a command nothing registered, and control lookups that fail the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows on a real X server, where sizes and places are answered late:
 // first with no window manager (where the keyboard goes once a message box
 // closes), then under openbox (the close-up's width, where windows land).

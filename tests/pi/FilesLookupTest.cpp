@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data files as Windows media left them: names in any ASCII case, names
 // stored as raw CP932 bytes, and things on disk that are not data files.
 

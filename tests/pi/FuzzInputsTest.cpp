@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input the fuzzers ever found a fault with stays here as a test (the
 // files named regression-* in fuzz/corpus), with the seeds beside them: each
 // decodes without fault, and the screen's indexed path agrees with the

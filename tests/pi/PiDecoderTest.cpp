@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decoder against streams assembled here bit by bit from the format's
 // rules (so that it cannot share a misreading with our encoder), against
 // broken and hostile input, and in round trips through the encoder.

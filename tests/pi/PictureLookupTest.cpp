@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file a window loads for a base name, and which loader the image
 // browser picks for a chosen file name.
 

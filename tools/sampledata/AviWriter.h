@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A motion-JPEG AVI file from drawn frames: every frame a JPEG key frame, an
 // index at the end. GStreamer's avidemux and jpegdec play it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Schematic drawing of flowers, leaves and stems, shared by the plant
 // pictures, close-ups, category illustrations and videos.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the sample plant database, alias file and notes into data/sample/.
 
 Sources, all UTF-8 and next to this script:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kuyu-sampledata KUYU.DAT OUTPUT-FOLDER
 //
 // Draws every plant's picture, its two close-ups, the category

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the sample pictures, illustrations and videos in data/sample/
 # from the sample plant table. Needs the Qt build (KUYU_BUILD_GUI=ON).
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kuyu-windowshots DATAFOLDER OUTDIR [PLANT...]
 // Opens the windows of the condition picker and the plant views on the data
 // in DATAFOLDER (made current, as the program runs) and saves a PNG of each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A media player for tests: records what the window asked of it in a log the
 // test owns (the window owns and destroys the player), and opens or refuses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scripted message boxes for tests: queue what the next boxes must say and
 // what the "user" answers. An unexpected box, or a mismatch, is recorded as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scripted fakes of every platform service, and a Platform made of them, so a
 // test can build its App without a single real dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user sees must agree with the data: the drawn flower has the
 // plant's colour and petal count, rosette leaves stay at the foot, and every
 // option of a category illustration lies inside the region the picker

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample-data tool writes GIF and AVI with its own encoders and reduces
 // drawings to palettes; everything it writes is read back here by the
 // readers the program uses (Qt's image readers, our Pi decoder).
