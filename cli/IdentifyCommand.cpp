@@ -16,7 +16,7 @@ namespace kuyu::cli {
 namespace {
 
 // The members in the order the documentation gives them.
-using json = nlohmann::ordered_json;
+using OrderedJson = nlohmann::ordered_json;
 
 std::string checkAnswer(const std::string& value) {
     return ParseAnswer(value) ? std::string{}
@@ -53,7 +53,7 @@ int runIdentify(const IdentifyArgs& a, AppState& state) {
     const Ranking r = RankPlants(index, answers);
 
     if (a.common.json) {
-        json candidates = json::array();
+        OrderedJson candidates = OrderedJson::array();
         for (const Candidate& c : r.candidates) {
             candidates.push_back({{"rank", c.rank},
                                   {"name", utf8(state.name(c.row))},
@@ -63,20 +63,20 @@ int runIdentify(const IdentifyArgs& a, AppState& state) {
                                   {"fits", c.fits},
                                   {"disagree", c.disagree}});
         }
-        json groups = json::array();
+        OrderedJson groups = OrderedJson::array();
         for (const auto& g : r.groups) {
-            json names = json::array();
+            OrderedJson names = OrderedJson::array();
             for (const int row : g) {
                 names.push_back(utf8(state.name(row)));
             }
             groups.push_back(names);
         }
-        const json doc = {{"answered", r.answered},
+        const OrderedJson doc = {{"answered", r.answered},
                           {"candidates", candidates},
                           {"groups", groups},
                           {"next", r.next},
                           {"settled", r.settled}};
-        std::cout << doc.dump(-1, ' ', false, json::error_handler_t::replace) << '\n';
+        std::cout << doc.dump(-1, ' ', false, OrderedJson::error_handler_t::replace) << '\n';
         return ExitOk;
     }
     // Text: a status line, the first candidates, the groups, the next

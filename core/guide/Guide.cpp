@@ -128,9 +128,10 @@ GuideIndex::GuideIndex(const AppState& state)
     ai_.resize(n);
     for (int j = 1; j <= count_; ++j) {
         const PlantCode code(state.PlantCode[static_cast<std::size_t>(j)]);
+        const auto sets = DigitMatcher::listSets(code);
         for (int k = 1; k <= CategoryCount; ++k) {
-            plain_[slot(j, k)] = FirstPassDigits(code, k);
-            ai_[slot(j, k)] = AiPassDigits(code, k);
+            plain_[slot(j, k)] = FirstPassDigits(code, k, sets);
+            ai_[slot(j, k)] = AiPassDigits(code, k, sets);
         }
     }
 }

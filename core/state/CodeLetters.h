@@ -49,8 +49,50 @@ struct CodeLetter {
     bool agreesWithAll() const { return role == CodeRole::Unknown || role == CodeRole::Variable; }
 };
 
-// The meaning of one code character.
-CodeLetter ReadCodeLetter(char32_t c);
+namespace detail {
+struct LetterRule {
+    char32_t letter;
+    CodeRole role;
+    ValueLists primaryLists;
+    ValueLists secondaryLists;
+};
+
+// The letters with a meaning of their own; digits are added below.
+inline constexpr std::array<LetterRule, 10> LetterRules{{
+    {U'0', CodeRole::Unknown, ValueLists::None, ValueLists::None},
+    {U'X', CodeRole::Variable, ValueLists::None, ValueLists::None},
+    {U'Y', CodeRole::Absent, ValueLists::None, ValueLists::None},
+    {U'A', CodeRole::SeveralValues, ValueLists::L1, ValueLists::L1},
+    {U'B', CodeRole::SeveralValues, ValueLists::L2, ValueLists::L2},
+    {U'C', CodeRole::SeveralValues, ValueLists::L3, ValueLists::L3},
+    {U'D', CodeRole::SeveralValues, ValueLists::L12, ValueLists::L12},
+    {U'H', CodeRole::Leaning, ValueLists::L1, ValueLists::None},
+    {U'I', CodeRole::Leaning, ValueLists::L2, ValueLists::None},
+    {U'J', CodeRole::Leaning, ValueLists::L3, ValueLists::None},
+}};
+
+using LetterTable = std::array<CodeLetter, 128>;
+
+constexpr LetterTable makeLetterTable() {
+    LetterTable t{};
+    for (int d = 1; d <= 9; ++d) {
+        t[static_cast<std::size_t>(U'0' + d)] = {CodeRole::Digit, d, ValueLists::None,
+                                                 ValueLists::None};
+    }
+    for (const LetterRule& r : LetterRules) {
+        t[r.letter] = {r.role, 0, r.primaryLists, r.secondaryLists};
+    }
+    return t;
+}
+
+inline constexpr LetterTable Letters = makeLetterTable();
+} // namespace detail
+
+// The meaning of one code character. Inline: the guide reads every
+// character of every plant when a table is loaded.
+inline CodeLetter ReadCodeLetter(char32_t c) {
+    return c < 128 ? detail::Letters[c] : CodeLetter{};
+}
 
 // The letters a category's code may hold besides its option digits.
 bool IsSpecialCodeLetter(char32_t c);
@@ -65,14 +107,6 @@ ListSpan SpanOf(ValueLists lists);
 // The digits 1..9 found in the value lists `lists` points to (0 for None).
 DigitSet ListDigits(const PlantCode& code, ValueLists lists);
 
-// The option digits the plain search (and the first pass of the others)
-// accepts for category k: the primary code alone.
-DigitSet FirstPassDigits(const PlantCode& code, int k);
-
-// The option digits the AI search's second pass accepts for category k: the
-// primary or the secondary code is open, or equals the option, or the
-// preferred value list of the two holds it.
-DigitSet AiPassDigits(const PlantCode& code, int k);
 
 inline bool HasDigit(DigitSet set, int digit) {
     return digit >= 0 && digit <= 9 && ((set >> digit) & 1U) != 0;
@@ -124,5 +158,41 @@ class DigitMatcher {
     std::array<std::uint8_t, 128> primary_{};
     std::array<std::uint8_t, 128> secondary_{};
 };
+
+// The option digits the plain search (and the first pass of the others)
+// accepts for category k: the primary code alone. `sets` are the plant's
+// DigitMatcher::listSets, read once for all ten categories.
+inline DigitSet FirstPassDigits(const PlantCode& code, int k, const DigitMatcher::ListSets& sets) {
+    const CodeLetter p = ReadCodeLetter(code.primary(k));
+    if (p.agreesWithAll()) {
+        return AllOptionDigits;
+    }
+    const DigitSet own = p.role == CodeRole::Digit ? static_cast<DigitSet>(1U << p.digit) : 0;
+    return static_cast<DigitSet>(own | sets[static_cast<std::size_t>(p.primaryLists)]);
+}
+
+// The option digits the AI search's second pass accepts for category k: the
+// primary or the secondary code is open, or equals the option, or the
+// preferred value list of the two holds it.
+inline DigitSet AiPassDigits(const PlantCode& code, int k, const DigitMatcher::ListSets& sets) {
+    const CodeLetter p = ReadCodeLetter(code.primary(k));
+    const CodeLetter q = ReadCodeLetter(code.secondary(k));
+    if (p.agreesWithAll() || q.agreesWithAll()) {
+        return AllOptionDigits;
+    }
+    const auto bit = [](const CodeLetter& l) {
+        return l.role == CodeRole::Digit ? static_cast<DigitSet>(1U << l.digit) : DigitSet{0};
+    };
+    const ValueLists lists = std::min(p.primaryLists, q.secondaryLists);
+    return static_cast<DigitSet>(bit(p) | bit(q) | sets[static_cast<std::size_t>(lists)]);
+}
+
+// As above, reading the plant's value lists first.
+inline DigitSet FirstPassDigits(const PlantCode& code, int k) {
+    return FirstPassDigits(code, k, DigitMatcher::listSets(code));
+}
+inline DigitSet AiPassDigits(const PlantCode& code, int k) {
+    return AiPassDigits(code, k, DigitMatcher::listSets(code));
+}
 
 } // namespace kuyu

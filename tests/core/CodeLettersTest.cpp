@@ -77,7 +77,7 @@ TEST(CodeLetters, DigitsEachLetterAgreesWith) {
 // pair of characters and every chosen digit.
 TEST(CodeLetters, MatcherTablesAgreeWithTheDigitSets) {
     const Text letters = U"0123456789XYABCDHIJEZa @";
-    for (const Text lists : {Text(U"12 34 56 "), Text(U"9  8  7  "), Text()}) {
+    for (const Text& lists : {Text(U"12 34 56 "), Text(U"9  8  7  "), Text()}) {
         for (const char32_t p : letters) {
             for (const char32_t q : letters) {
                 const Text code = plantCode(Text(1, p), Text(1, q), lists);
