@@ -5,7 +5,9 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$ROOT/scripts/bootstrap.sh"
 BUILD="$(realpath -m "${KUYU_BUILD_DIR:-$ROOT/build}")"
-cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+. "$ROOT/scripts/build-flags.sh"
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$KUYU_RELWITHDEBINFO_FLAGS" >/dev/null
 cmake --build "$BUILD" -j "$(nproc)"
 cd "$BUILD"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
