@@ -133,16 +133,21 @@ void SearchPlants(AppState& state, std::int16_t& mode, const Text& nameBox) {
     state.ResultCount = static_cast<std::int16_t>(n);
 }
 
-std::vector<char> NamePassSet(const AppState& state, const Text& nameKey) {
+namespace {
+
+// Calls mark(j) for every plant j whose name, or one of whose aliases,
+// contains `nameKey`; a plant may be marked twice. An empty key marks all.
+template <typename Mark>
+void markNamePasses(const AppState& state, const Text& nameKey, Mark mark) {
     const int count = std::max<int>(state.PlantCount, 0);
-    std::vector<char> pass(static_cast<std::size_t>(count) + 1, nameKey.empty() ? 1 : 0);
-    if (nameKey.empty()) {
-        return pass;
-    }
     for (int j = 1; j <= count; ++j) {
-        if (state.PlantName[static_cast<std::size_t>(j)].find(nameKey) != Text::npos) {
-            pass[static_cast<std::size_t>(j)] = 1;
+        if (nameKey.empty() ||
+            state.PlantName[static_cast<std::size_t>(j)].find(nameKey) != Text::npos) {
+            mark(j);
         }
+    }
+    if (nameKey.empty()) {
+        return;
     }
     const auto kept = SharedAliases(state);
     const AliasTable& aliases = *kept;
@@ -153,21 +158,28 @@ std::vector<char> NamePassSet(const AppState& state, const Text& nameKey) {
         const Text& plant = aliases.PlantName[static_cast<std::size_t>(e)];
         for (int j = 1; j <= count; ++j) {
             if (state.PlantName[static_cast<std::size_t>(j)] == plant) {
-                pass[static_cast<std::size_t>(j)] = 1;
+                mark(j);
             }
         }
     }
+}
+
+} // namespace
+
+std::vector<char> NamePassSet(const AppState& state, const Text& nameKey) {
+    const int count = std::max<int>(state.PlantCount, 0);
+    std::vector<char> pass(static_cast<std::size_t>(count) + 1, 0);
+    markNamePasses(state, nameKey, [&pass](int j) { pass[static_cast<std::size_t>(j)] = 1; });
     return pass;
 }
 
 void FilterByName(AppState& state) {
-    const std::vector<char> pass = NamePassSet(state, state.NameKey);
-    for (int j = 1; j <= state.PlantCount; ++j) {
-        std::int16_t& s = state.MatchScore[j];
-        if (pass[static_cast<std::size_t>(j)] && (s == 0 || s == 1)) {
+    markNamePasses(state, state.NameKey, [&state](int j) {
+        std::int16_t& s = state.MatchScore[static_cast<std::size_t>(j)];
+        if (s == 0 || s == 1) {
             s = static_cast<std::int16_t>(s - 9);
         }
-    }
+    });
 }
 
 Text ResultCountWords(int resultCount) {
