@@ -169,6 +169,10 @@ void SearchPanel::refresh() {
     }
     SearchPlants(app_.state, mode, nameBoxText());
     showResultList(mode);
+    if (!nameBoxText().empty()) {
+        cursor.restore();
+        app_.tellAliasTrouble(this);
+    }
 }
 
 void SearchPanel::openPicker(int category) {
@@ -295,6 +299,10 @@ void SearchIntoPanel(App& app, std::int16_t mode, const QString& caption) {
     panel.showResultList(m);
     app.state.SearchMode = m;
     showRestored(&panel);
+    if (!panel.nameBoxText().empty()) {
+        cursor.restore();
+        app.tellAliasTrouble(&panel);
+    }
 }
 
 } // namespace kuyu::gui
