@@ -11,9 +11,12 @@
 #include "gui/app/Fonts.h"
 #include "gui/browse/Browse.h"
 #include "gui/browse/ResultPagesWindow.h"
+#include "gui/finders/NameSearchWindows.h"
+#include "gui/finders/SearchPanel.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/ImageBrowser.h"
 #include "gui/plantview/CloseUpWindows.h"
+#include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/QtPlatform.h"
 #include "gui/widgets/WindowPlacement.h"
@@ -166,6 +169,19 @@ class WindowManagerTest : public QObject {
         QVERIFY(pages() && QTest::qWaitForWindowExposed(pages()));
         settle();
     }
+    // Below the main window's strip, whole on the screen, clear of every
+    // window in `others`.
+    void expectPlacedApart(const QWidget* w, const QList<const QWidget*>& others) {
+        const QRect frame = w->frameGeometry();
+        QVERIFY2(frame != w->geometry(), "no frame: " + where(w));
+        QVERIFY2(area().contains(frame), where(w));
+        QVERIFY2(frame.top() > f->main->frameGeometry().bottom(),
+                 (where(w) + " over " + where(f->main.get())).constData());
+        for (const QWidget* o : others) {
+            QVERIFY2(!frame.intersects(o->frameGeometry()),
+                     (where(w) + " over " + where(o)).constData());
+        }
+    }
     // The person drags the window to `width` (the window manager does it).
     static void dragWidth(QWidget* w, int width) {
         QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
@@ -184,6 +200,7 @@ class WindowManagerTest : public QObject {
             f->addPlant(QString::fromUtf8(p[0]), QString::fromUtf8(p[1]), "00");
         }
         registerBrowseCommands(*f->app);
+        registerSearchCommands(*f->app);
         // The main window's strip along the top of the screen.
         f->main->setObjectName(QStringLiteral("MDIForm1"));
         f->main->setMinimumWidth(area().width() - 20);
@@ -290,6 +307,56 @@ class WindowManagerTest : public QObject {
                    w->frameGeometry().height() > area().bottom() - menusEnd;
         };
         QVERIFY2(belowTheMenus(plant), where(plant));
+    }
+
+    // The search panel, the name search and its list, and the plant window
+    // opened from the list: each below the main window's strip, apart.
+    void theSearchWindowsLandBelowTheMainWindowApart() {
+        QVERIFY(f->app->run(cmd::Menu41));
+        auto* panel = f->app->loaded<SearchPanel>();
+        QVERIFY(panel && QTest::qWaitForWindowExposed(panel));
+        QVERIFY(f->app->run(cmd::Menu54));
+        auto* input = f->app->loaded<NameSearchInput>();
+        QVERIFY(input && QTest::qWaitForWindowExposed(input));
+        requireChild<QLineEdit>(input, QStringLiteral("Text1"))->setText(QStringLiteral("ｽﾐﾚ"));
+        requireChild<QPushButton>(input, QStringLiteral("Command1"))->click();
+        auto* list = f->app->loaded<NameSearchList>();
+        QVERIFY(list && QTest::qWaitForWindowExposed(list));
+        settle(1600);
+        expectPlacedApart(panel, {});
+        expectPlacedApart(input, {panel});
+        // The list keeps clear of the name search it came from; of the panel
+        // too where the room beside the panel holds both, side by side or
+        // one above the other (at twice the scale it does not).
+        const QSize in = input->frameGeometry().size();
+        const QSize out = list->frameGeometry().size();
+        const QSize beside(area().right() - panel->frameGeometry().right() - 4,
+                           area().bottom() - f->main->frameGeometry().bottom() - 4);
+        const bool room = (in.width() + 4 + out.width() <= beside.width() &&
+                           std::max(in.height(), out.height()) <= beside.height()) ||
+                          (std::max(in.width(), out.width()) <= beside.width() &&
+                           in.height() + 4 + out.height() <= beside.height());
+        if (room) {
+            expectPlacedApart(list, {panel, input});
+        } else {
+            expectPlacedApart(list, {input});
+        }
+    }
+
+    // The plant window, the tallest of them: below the strip wherever it
+    // fits there, whole on the screen, its top and buttons in sight.
+    void thePlantWindowLandsBelowTheMainWindow() {
+        f->state.NameKey = U"ｽﾐﾚ";
+        OpenPlantPicture(*f->app);
+        auto* plant = f->app->loaded<Form42>();
+        QVERIFY(plant && QTest::qWaitForWindowExposed(plant));
+        settle(1600);
+        expectPlacedApart(plant, {});
+        for (QPushButton* b : plant->findChildren<QPushButton*>()) {
+            if (b->isVisible()) {
+                QVERIFY2(plant->rect().contains(b->geometry()), qPrintable(b->objectName()));
+            }
+        }
     }
 
     // A minimised window that is shown again comes up, restored.
