@@ -63,18 +63,24 @@ const QWidget* mainWindowOf(const QWidget* w) {
     return nullptr;
 }
 
+// The frame's margins as the window system reports them now. A widget's
+// own frameGeometry() can lag behind: Qt takes the frame into the widget
+// with its next move or resize only, and misses a frame drawn after the
+// last one.
+QMargins reportedMargins(const QWidget* w) {
+    const QWindow* handle = w->windowHandle();
+    return handle && w->isVisible() ? handle->frameMargins() : QMargins();
+}
+
+QRect frameGeometryOf(const QWidget* w) {
+    return w->geometry().marginsAdded(reportedMargins(w));
+}
+
 // Whether the window manager has told the window its frame. Until the
 // window is on the screen, Qt may still hold a position that includes it.
 bool frameKnown(const QWidget* w) {
     return w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed() &&
-           w->frameGeometry() != w->geometry();
-}
-
-QMargins marginsOf(const QWidget* w) {
-    const QRect inner = w->geometry();
-    const QRect frame = w->frameGeometry();
-    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-            frame.bottom() - inner.bottom()};
+           !reportedMargins(w).isNull();
 }
 
 // The frame the window manager gave the last window seen with one: a window
@@ -84,16 +90,27 @@ QMargins& lastFrameSeen() {
     return seen;
 }
 
-// The frame's margins around the window's inner area: its own once Qt knows
-// them, else the main window's, else the last seen.
+// The frame's margins around the window's inner area: its own once they are
+// reported, else the main window's, else the last seen.
 QMargins frameMarginsOf(const QWidget* w) {
-    if (w->isVisible() && w->frameGeometry() != w->geometry()) {
-        return lastFrameSeen() = marginsOf(w);
+    if (const QMargins own = reportedMargins(w); !own.isNull()) {
+        return lastFrameSeen() = own;
     }
-    if (const QWidget* main = mainWindowOf(w); main && main->frameGeometry() != main->geometry()) {
-        return lastFrameSeen() = marginsOf(main);
+    if (const QWidget* main = mainWindowOf(w)) {
+        if (const QMargins its = reportedMargins(main); !its.isNull()) {
+            return lastFrameSeen() = its;
+        }
     }
     return lastFrameSeen();
+}
+
+// Moves a window that is on its way to the screen, or on it, so that its
+// frame's top-left corner lands on `p`, the frame being `frame`. QWidget::move
+// adds the frame as the widget holds it, which may be none yet or behind:
+// the difference is made up.
+void moveShownFrameTo(QWidget* w, QPoint p, const QMargins& frame) {
+    const QPoint held = w->geometry().topLeft() - w->frameGeometry().topLeft();
+    w->move(p + QPoint(frame.left(), frame.top()) - held);
 }
 
 QPoint clampInto(QPoint p, const QSize& size, const QRect& area);
@@ -149,11 +166,11 @@ class FrameHold : public QObject {
         }
         bool inPlace = false;
         if (frameKnown(w)) {
-            const QRect frame = w->frameGeometry();
+            const QRect frame = frameGeometryOf(w);
             spot_ = clampInto(spot_, frame.size(), availableArea(w));
             inPlace = frame.topLeft() == spot_;
             if (!inPlace) {
-                w->move(spot_); // Qt adds the frame it knows
+                moveShownFrameTo(w, spot_, reportedMargins(w));
             }
         }
         constexpr int last = static_cast<int>(std::size(Steps)) - 1;
@@ -183,7 +200,7 @@ class FrameHold : public QObject {
 // The size the window's frame has, or will have once framed.
 QSize frameSizeOf(const QWidget* w) {
     if (frameKnown(w)) {
-        return w->frameGeometry().size();
+        return frameGeometryOf(w).size();
     }
     return w->size() + frameExtra(w);
 }
@@ -194,22 +211,26 @@ QRect frameOf(const QWidget* w) {
         return {*spot, frameSizeOf(w)};
     }
     if (frameKnown(w)) {
-        return w->frameGeometry();
+        return frameGeometryOf(w);
+    }
+    if (w->testAttribute(Qt::WA_WState_Created) && w->isVisible()) {
+        // Shown, its frame not told yet: around its inner area.
+        const QMargins frame = frameMarginsOf(w);
+        return {w->geometry().topLeft() - QPoint(frame.left(), frame.top()), frameSizeOf(w)};
     }
     return {w->pos(), frameSizeOf(w)};
 }
 
 // Moves the window so that its frame's top-left corner lands on `p`, and
-// holds it there. Qt places a window by its frame once it knows the frame;
-// before that a window on its way to the screen is placed by its inner
-// area, so the frame it will have is added.
+// holds it there. A window not made yet takes the position as its frame's
+// as it shows; one made is placed by its inner area, inside the frame it
+// has or, not told yet, will have.
 void moveFrameTo(QWidget* w, QPoint p) {
-    QPoint at = p;
-    if (w->testAttribute(Qt::WA_WState_Created) && w->frameGeometry() == w->geometry()) {
-        const QMargins frame = frameMarginsOf(w);
-        at += QPoint(frame.left(), frame.top());
+    if (w->testAttribute(Qt::WA_WState_Created)) {
+        moveShownFrameTo(w, p, frameMarginsOf(w));
+    } else {
+        w->move(p);
     }
-    w->move(at);
     FrameHold::hold(w, p);
 }
 
@@ -401,6 +422,10 @@ class PlaceOnShow : public QObject {
 };
 
 } // namespace
+
+bool placementPending(const QWidget* w) {
+    return w && FrameHold::spotOf(w).has_value();
+}
 
 void placeWindow(QWidget* w) {
     PlaceOnShow::placeAndOnShow(w, &PlaceOnShow::placeNow);
