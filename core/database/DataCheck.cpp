@@ -412,16 +412,16 @@ class Checker {
     // check runs in, so that one is not looked at.
     void readAliases() {
         const Text path = tables_.folder + AliasFileName;
-        if (FileExists(path) != -1 && !resolvePath(path)) {
+        if (!AliasFileThere(path, FileExists(path))) {
             return; // no alias file: nothing to check
         }
         std::string bytes;
         try {
             bytes = readWholeFile(path, MaxDataFileBytes);
         } catch (const RunTimeError& e) {
+            // The file by its name only: the report names the folder.
             add("aliases", 0, 0, 0, "unreadable",
-                U"SNAME.DATを読めません（" + errorNumberText(e.number()) +
-                    U"）。別名は使われません");
+                AliasTroubleText(AliasTrouble{AliasFileName, e.number(), false}));
             return;
         }
         checkEncoding("aliases", bytes);

@@ -78,15 +78,18 @@ bool isSeparator(char32_t c) {
 }
 
 // Reads the alias records of one file; a partial last record or a record
-// beyond the capacity ends the reading, keeping what was complete.
-AliasTable parseAliases(const Text& path) {
+// beyond the capacity ends the reading, keeping what was complete. A file
+// that cannot be read gives no aliases and its error number in `error`.
+AliasTable parseAliases(const Text& path, int& error) {
     AliasTable t;
     t.Alias.resize(1);
     t.PlantName.resize(1);
+    error = 0;
     std::string bytes;
     try {
         bytes = readWholeFile(path, MaxDataFileBytes);
-    } catch (const RunTimeError&) {
+    } catch (const RunTimeError& e) {
+        error = e.number();
         return t;
     }
     FieldReader in(decodeFileText(bytes));
@@ -145,9 +148,13 @@ bool settled(const FileStamp& s) {
 // file each time cost more than the search itself. The last parsed file is
 // kept under its stamp, taken before reading, so a change during the read
 // only makes the next search read it again.
+struct AliasRead {
+    std::shared_ptr<const AliasTable> table;
+    int error = 0; // why the file gave nothing, 0 when it was read
+};
 std::mutex keptMutex;
 std::optional<FileStamp> keptStamp;
-std::shared_ptr<const AliasTable> kept;
+AliasRead kept;
 
 std::optional<FileStamp> settledStamp(const Text& path) {
     auto stamp = stampOf(path);
@@ -160,22 +167,80 @@ std::optional<FileStamp> settledStamp(const Text& path) {
 // The kept table when it was read from this very file, unchanged since. A
 // change of permissions changes the change time, so the file is still as
 // readable as it was.
-std::shared_ptr<const AliasTable> keptFor(const Text& path) {
+std::optional<AliasRead> keptFor(const Text& path) {
     const auto stamp = settledStamp(path);
     std::lock_guard lock(keptMutex);
-    return stamp && keptStamp && *stamp == *keptStamp ? kept : nullptr;
+    if (stamp && keptStamp && *stamp == *keptStamp) {
+        return kept;
+    }
+    return std::nullopt;
 }
 
-std::shared_ptr<const AliasTable> readAliasFile(const Text& path) {
+AliasRead readAliasFile(const Text& path) {
     if (auto hit = keptFor(path)) {
-        return hit;
+        return *hit;
     }
     const auto stamp = settledStamp(path);
-    auto table = std::make_shared<const AliasTable>(parseAliases(path));
+    AliasRead read;
+    read.table = std::make_shared<const AliasTable>(parseAliases(path, read.error));
     std::lock_guard lock(keptMutex);
     keptStamp = stamp;
-    kept = table;
-    return table;
+    kept = read;
+    return read;
+}
+
+const std::shared_ptr<const AliasTable>& noAliases() {
+    static const auto none = [] {
+        auto t = std::make_shared<AliasTable>();
+        t->Alias.resize(1);
+        t->PlantName.resize(1);
+        return std::shared_ptr<const AliasTable>(std::move(t));
+    }();
+    return none;
+}
+
+struct AliasLookup {
+    std::shared_ptr<const AliasTable> table;
+    std::optional<AliasTrouble> trouble;
+};
+
+// DataFolder + "SNAME.DAT" when it opens; otherwise (absent or unopenable)
+// "SNAME.DAT" in the current directory. The first file that is there but
+// gives nothing is the trouble.
+AliasLookup lookUpAliases(const AppState& state) {
+    const Text inFolder = state.DataFolder + AliasFileName;
+    const auto lookUp = [](const Text& path, const AliasRead& read) {
+        AliasLookup found{read.table, std::nullopt};
+        if (read.error != 0) {
+            found.trouble = AliasTrouble{path, read.error, false};
+        }
+        return found;
+    };
+    const auto readFrom = [&](const Text& path) { return lookUp(path, readAliasFile(path)); };
+    if (auto hit = keptFor(inFolder)) {
+        return lookUp(inFolder, *hit);
+    }
+    const int status = FileExists(inFolder);
+    if (status == -1) {
+        return readFrom(inFolder);
+    }
+    std::optional<AliasTrouble> trouble;
+    if (AliasFileThere(inFolder, status)) {
+        trouble = AliasTrouble{inFolder, status, false};
+    }
+    const int here = inFolder == AliasFileName ? status : FileExists(AliasFileName);
+    if (here == -1) {
+        AliasLookup found = readFrom(AliasFileName);
+        if (trouble) {
+            trouble->otherUsed = !found.trouble;
+            found.trouble = trouble;
+        }
+        return found;
+    }
+    if (!trouble && AliasFileThere(AliasFileName, here)) {
+        trouble = AliasTrouble{AliasFileName, here, false};
+    }
+    return {noAliases(), trouble};
 }
 
 } // namespace
@@ -239,24 +304,36 @@ Message LoadDataFile(AppState& state, const Text& path, const Text& folder) {
 }
 
 std::shared_ptr<const AliasTable> SharedAliases(const AppState& state) {
-    const Text inFolder = state.DataFolder + AliasFileName;
-    if (auto hit = keptFor(inFolder)) {
-        return hit;
+    return lookUpAliases(state).table;
+}
+
+bool AliasFileThere(const Text& path, int status) {
+    return status == -1 || (status != 0 && resolvePath(path).has_value());
+}
+
+std::optional<AliasTrouble> FindAliasTrouble(const AppState& state) {
+    return lookUpAliases(state).trouble;
+}
+
+Text AliasTroubleText(const AliasTrouble& trouble) {
+    return trouble.path + U"を読めません（" + errorNumberText(trouble.error) + U"）。" +
+           (trouble.otherUsed ? U"カレントフォルダの" + AliasFileName + U"を使います"
+                              : Text(U"別名は使われません"));
+}
+
+std::optional<Message> AliasTroubleNotices::next(const AppState& state) {
+    auto trouble = FindAliasTrouble(state);
+    if (!trouble) {
+        return std::nullopt;
     }
-    if (FileExists(inFolder) == -1) {
-        return readAliasFile(inFolder);
+    const auto same = [&](const AliasTrouble& t) {
+        return t.path == trouble->path && t.error == trouble->error;
+    };
+    if (std::any_of(told_.begin(), told_.end(), same)) {
+        return std::nullopt;
     }
-    // Absent or unopenable in the data folder: try the current directory.
-    if (FileExists(AliasFileName) == -1) {
-        return readAliasFile(AliasFileName);
-    }
-    static const auto none = [] {
-        auto t = std::make_shared<AliasTable>();
-        t->Alias.resize(1);
-        t->PlantName.resize(1);
-        return std::shared_ptr<const AliasTable>(std::move(t));
-    }();
-    return none;
+    told_.push_back(*trouble);
+    return Message{AliasTroubleText(*trouble), NoticeTitle, MessageIcon::Exclamation};
 }
 
 AliasTable ReadAliases(const AppState& state) {

@@ -70,4 +70,40 @@ AliasTable ReadAliases(const AppState& state);
 // the answer is the one a fresh reading would give.
 std::shared_ptr<const AliasTable> SharedAliases(const AppState& state);
 
+// An alias file that is there but gives no aliases: a folder, a file that
+// may not be opened, one over the size limit or one whose reading fails.
+struct AliasTrouble {
+    Text path; // as looked for: DataFolder + "SNAME.DAT", or "SNAME.DAT"
+    int error = 0;
+    // The data folder's file could not be opened and the current folder's
+    // SNAME.DAT is read instead.
+    bool otherUsed = false;
+    bool operator==(const AliasTrouble&) const = default;
+};
+
+// Whether a file that FileExists answered `status` for is there all the
+// same, so that not reading it is trouble rather than absence: a folder or a
+// file that may not be opened is there, a missing file or folder is not.
+bool AliasFileThere(const Text& path, int status);
+
+// The trouble the name searches meet with the alias file now, by the rule
+// above (the same files SharedAliases reads), or nullopt when the file read
+// is read whole or there is none.
+std::optional<AliasTrouble> FindAliasTrouble(const AppState& state);
+
+// "<path>を読めません（エラー番号75のエラーです）。別名は使われません", or,
+// when the current folder's file is used, "。カレントフォルダのSNAME.DATを使います".
+Text AliasTroubleText(const AliasTrouble& trouble);
+
+// Tells of each trouble once in a run, as the alias file is read afresh on
+// every name search: the notice for the trouble met now unless the same
+// trouble (file and error number) was told before.
+class AliasTroubleNotices {
+  public:
+    std::optional<Message> next(const AppState& state);
+
+  private:
+    std::vector<AliasTrouble> told_;
+};
+
 } // namespace kuyu

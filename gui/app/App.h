@@ -4,6 +4,7 @@
 // adapters, the single-instance window registry and the command table that
 // menu items and toolbar buttons run.
 
+#include "core/database/Database.h"
 #include "core/state/AppState.h"
 #include "gui/app/CommandIds.h"
 #include "gui/platform/Platform.h"
@@ -117,6 +118,15 @@ class App : public QObject {
     // debug message; tests install one that fails the test.
     static inline std::function<void(const QString&)> unknownCommand;
 
+    // Says, once for each trouble, that the alias file the name searches
+    // read is there but cannot be used: after a load and after each search
+    // that reads it, as the file is read afresh every time.
+    void tellAliasTrouble(QWidget* parent) {
+        if (const auto notice = aliasNotices_.next(state)) {
+            platform.messages->show(parent, *notice);
+        }
+    }
+
   signals:
     // A search condition was set or cleared (the picker, 条件解除, MENU4A,
     // MENU62); the main window answers with its category check marks.
@@ -139,6 +149,7 @@ class App : public QObject {
     }
 
     QPointer<QWidget> main_;
+    AliasTroubleNotices aliasNotices_;
     QHash<QString, QPointer<QWidget>> windows_;
     QHash<QString, std::function<void()>> commands_;
 };

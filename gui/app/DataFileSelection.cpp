@@ -77,6 +77,7 @@ void SelectDataFile(App& app) {
         return; // a failure the load did not report itself ends the command quietly
     }
     app.platform.messages->show(app.mainWindow(), message);
+    app.tellAliasTrouble(app.mainWindow());
     app.notify(hook::GuideRefresh);
 }
 

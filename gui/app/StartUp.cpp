@@ -21,6 +21,7 @@ void StartUp(App& app, const QString& commandLine) {
     if (const auto message = InitialiseState(app.state, ts(commandLine))) {
         app.platform.messages->show(nullptr, *message);
     }
+    app.tellAliasTrouble(nullptr);
     if (app.platform.help) {
         app.platform.help->setHelpFile(QString::fromLatin1(HelpFileName));
     }

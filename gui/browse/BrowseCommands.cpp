@@ -14,6 +14,7 @@ namespace {
 
 // MENU45-MENU47: search in `mode` and show the result as pages.
 void IllustratedSearch(App& app, std::int16_t mode) {
+    const Text name = SearchPanelNameBox(app);
     {
         const CursorGuard hourglass;
         AppState& s = app.state;
@@ -21,9 +22,12 @@ void IllustratedSearch(App& app, std::int16_t mode) {
         s.PageNumber = 1;
         s.PageSearchMode = mode;
         std::int16_t m = mode;
-        SearchPlants(s, m, SearchPanelNameBox(app));
+        SearchPlants(s, m, name);
     }
     OpenResultPages(app, mode);
+    if (!name.empty()) {
+        app.tellAliasTrouble(app.mainWindow());
+    }
 }
 
 } // namespace

@@ -559,6 +559,7 @@ void DataEditor::reloadDatabase() {
     }
     emit app_.conditionsChanged();
     app_.platform.messages->show(this, message);
+    app_.tellAliasTrouble(this);
     app_.notify(hook::GuideRefresh);
 }
 

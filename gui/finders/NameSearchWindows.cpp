@@ -94,6 +94,7 @@ void NameSearchInput::search() {
     list.showNameMatchList();
     showRestored(&list);
     app_.state.NameKey.clear();
+    app_.tellAliasTrouble(&list);
 }
 
 void NameSearchInput::close54() {

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kuyu::gui {
 
@@ -119,6 +120,12 @@ SearchPanel::SearchPanel(App& app, QWidget* parent) : FormWindow(app, Name, pare
         watch(w, RightClick);
     }
     adjustSize();
+    // The list opens 200 pixels high; where the room below the main window
+    // is short (a small screen, a large scale) it gives way down to four
+    // lines, scrolling, rather than the panel covering the menus.
+    list1_->setMinimumHeight(
+        std::min(list1_->minimumHeight(),
+                 4 * list1_->fontMetrics().lineSpacing() + 2 * list1_->frameWidth()));
     placeWindow(this);
 }
 
@@ -169,6 +176,10 @@ void SearchPanel::refresh() {
     }
     SearchPlants(app_.state, mode, nameBoxText());
     showResultList(mode);
+    if (!nameBoxText().empty()) {
+        cursor.restore();
+        app_.tellAliasTrouble(this);
+    }
 }
 
 void SearchPanel::openPicker(int category) {
@@ -295,6 +306,10 @@ void SearchIntoPanel(App& app, std::int16_t mode, const QString& caption) {
     panel.showResultList(m);
     app.state.SearchMode = m;
     showRestored(&panel);
+    if (!panel.nameBoxText().empty()) {
+        cursor.restore();
+        app.tellAliasTrouble(&panel);
+    }
 }
 
 } // namespace kuyu::gui

@@ -465,10 +465,12 @@ void Form42PB::open() {
     // The close-up prints only while its window shows this same plant.
     closeUpSame_ = from.closeUpSame;
     s.PrintCloseUpOn = closeUpSame_ ? 1 : 0;
-    if (closeUpSame_) {
-        closeUp_.image = from.closeUp;
-        closeUp_.twips = QSizeF(twips(from.closeUpSize.width()), twips(from.closeUpSize.height()));
-    }
+    closeUp_.image = closeUpSame_ ? from.closeUp : QImage();
+    closeUp_.twips = closeUpSame_
+                         ? QSizeF(twips(from.closeUpSize.width()), twips(from.closeUpSize.height()))
+                         : QSizeF();
+    dragging_ = nullptr;
+    sizing_ = nullptr;
 
     for (const auto& [f, saved] : SavedFields) {
         setValue(f, s.*saved);
@@ -487,10 +489,13 @@ void Form42PB::open() {
     picture_.preview->setPicture(picture_.image);
     closeUp_.preview->setPicture(closeUp_.image);
 
-    placeWindow(this);
-    show();
+    // Placed as it first shows; shown again, it stays where the person put
+    // it and a minimised one comes back.
+    if (!isVisible()) {
+        placeWindow(this);
+    }
+    showRestored(this);
     fitOnScreen(this);
-    raise();
     activateWindow();
     drawNamePreview();
     PrintSettingsRefresh();
@@ -613,10 +618,11 @@ void Form42PB::ChooseNameFont() {
 void Form42PB::showNameImage() {
     auto& image = app_.load<Form42P>();
     image.setName(field(Field::NameText)->text(), app_.platform.dialogs->lastFont());
-    placeWindow(&image);
-    image.show();
+    if (!image.isVisible()) {
+        placeWindow(&image);
+    }
+    showRestored(&image);
     fitOnScreen(&image);
-    image.raise();
 }
 
 void Form42PB::cancel() {
@@ -836,8 +842,8 @@ void OpenPrintSettings(App& app) {
     if (!app.loaded<Form42>()) {
         return;
     }
-    // Every print button press starts the dialog afresh.
-    app.unload(QString::fromLatin1(Form42PB::Name));
+    // Pressed again while the dialog is still open, minimised or behind
+    // another window, the same dialog comes back, filled afresh.
     app.load<Form42PB>().open();
 }
 

@@ -18,7 +18,11 @@
 
 namespace kuyu::gui {
 
-FormWindow::FormWindow(App& app, const char* name, QWidget* parent) : QWidget(parent), app_(app) {
+// A window from the start: the style gives a window's layout wider margins
+// than a control's, and a window sized as a control grew by them after it
+// was placed.
+FormWindow::FormWindow(App& app, const char* name, QWidget* parent)
+    : QWidget(parent, Qt::Window), app_(app) {
     setObjectName(QString::fromLatin1(name));
 }
 

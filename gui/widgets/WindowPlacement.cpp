@@ -3,12 +3,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHash>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -16,7 +18,9 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <iterator>
 #include <limits>
+#include <optional>
 
 namespace kuyu::gui {
 
@@ -59,71 +63,175 @@ const QWidget* mainWindowOf(const QWidget* w) {
     return nullptr;
 }
 
+// The frame's margins as the window system reports them now. A widget's
+// own frameGeometry() can lag behind: Qt takes the frame into the widget
+// with its next move or resize only, and misses a frame drawn after the
+// last one.
+QMargins reportedMargins(const QWidget* w) {
+    const QWindow* handle = w->windowHandle();
+    return handle && w->isVisible() ? handle->frameMargins() : QMargins();
+}
+
+QRect frameGeometryOf(const QWidget* w) {
+    return w->geometry().marginsAdded(reportedMargins(w));
+}
+
 // Whether the window manager has told the window its frame. Until the
 // window is on the screen, Qt may still hold a position that includes it.
 bool frameKnown(const QWidget* w) {
     return w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed() &&
-           w->frameGeometry() != w->geometry();
+           !reportedMargins(w).isNull();
 }
 
-// The frame a window will have, at its current size.
-QRect frameOf(const QWidget* w) {
-    if (frameKnown(w)) {
-        return w->frameGeometry();
-    }
-    return {w->pos(), w->size() + frameExtra(w)};
+// The frame the window manager gave the last window seen with one: a window
+// not framed yet, even the main window as it first shows, will have the same.
+QMargins& lastFrameSeen() {
+    static QMargins seen;
+    return seen;
 }
 
-void moveFrameTo(QWidget* w, QPoint p);
-QPoint clampInto(QPoint p, const QSize& size, const QRect& area);
-
-// Moves the window so that its frame's top-left corner lands on `p`. Qt
-// hands a window manager the position of a window that is still showing up
-// as its frame's, but on X11 the frame may still land with the inner area at
-// the spot, the title bar above it, over the window above: once the frame is
-// known, the window is moved by what is missing.
-void moveFrameTo(QWidget* w, QPoint p) {
-    static const char* const Wanted = "kuyuFrameWanted";
-    if (frameKnown(w)) {
-        w->setProperty(Wanted, QVariant());
-        w->move(w->geometry().topLeft() + (p - w->frameGeometry().topLeft()));
-        return;
+// The frame's margins around the window's inner area: its own once they are
+// reported, else the main window's, else the last seen.
+QMargins frameMarginsOf(const QWidget* w) {
+    if (const QMargins own = reportedMargins(w); !own.isNull()) {
+        return lastFrameSeen() = own;
     }
-    // A native window takes the position as its inner area's: its frame is
-    // taken to be like the main window's until it is known.
-    QPoint at = p;
-    if (w->testAttribute(Qt::WA_WState_Created)) {
-        if (const QWidget* main = mainWindowOf(w); main && frameKnown(main)) {
-            at += main->geometry().topLeft() - main->frameGeometry().topLeft();
+    if (const QWidget* main = mainWindowOf(w)) {
+        if (const QMargins its = reportedMargins(main); !its.isNull()) {
+            return lastFrameSeen() = its;
         }
     }
-    w->move(at);
-    w->setProperty(Wanted, p);
-    QPointer<QWidget> guarded(w);
-    // The window manager's answers to moves and resizes on the way come
-    // late, and one may land the frame elsewhere (or the frame turns out
-    // larger than guessed): until they are surely in, the frame is put
-    // back on its spot, inside the screen.
-    for (int ms : {50, 300, 700, 1500}) {
-        QTimer::singleShot(ms, w, [guarded, last = ms == 1500] {
-            if (!guarded) {
-                return;
-            }
-            const QVariant wanted = guarded->property(Wanted);
-            if (wanted.isValid() && frameKnown(guarded)) {
-                const QRect frame = guarded->frameGeometry();
-                const QPoint inside =
-                    clampInto(wanted.toPoint(), frame.size(), availableArea(guarded));
-                if (frame.topLeft() != inside) {
-                    guarded->move(guarded->geometry().topLeft() + (inside - frame.topLeft()));
-                }
-            }
-            if (last) {
-                guarded->setProperty(Wanted, QVariant());
-                fitOnScreen(guarded);
-            }
-        });
+    return lastFrameSeen();
+}
+
+// Moves a window that is on its way to the screen, or on it, so that its
+// frame's top-left corner lands on `p`, the frame being `frame`. QWidget::move
+// adds the frame as the widget holds it, which may be none yet or behind:
+// the difference is made up.
+void moveShownFrameTo(QWidget* w, QPoint p, const QMargins& frame) {
+    const QPoint held = w->geometry().topLeft() - w->frameGeometry().topLeft();
+    w->move(p + QPoint(frame.left(), frame.top()) - held);
+}
+
+QPoint clampInto(QPoint p, const QSize& size, const QRect& area);
+
+// Holds a window's frame on the spot it was moved to while the window
+// manager's answers come in. They come late, to the moves and resizes on the
+// way as well as to the last, and each may land the frame elsewhere; the
+// frame's own size is known only once the window is on the screen. Until the
+// answers are surely in, the frame is put back on its spot (inside the
+// screen) and the spot, not what the window says meanwhile, counts as where
+// the window is.
+class FrameHold : public QObject {
+  public:
+    static void hold(QWidget* w, QPoint spot) {
+        FrameHold* h = of(w);
+        if (!h) {
+            h = new FrameHold(w);
+            w->setProperty(Property, QVariant::fromValue<QObject*>(h));
+        }
+        h->spot_ = spot;
+        h->step_ = 0;
+        h->since_.start();
+        h->timer_.start(Steps[0]);
     }
+    static std::optional<QPoint> spotOf(const QWidget* w) {
+        if (const FrameHold* h = of(w)) {
+            return h->spot_;
+        }
+        return std::nullopt;
+    }
+
+  private:
+    static constexpr const char* Property = "kuyuFrameHold";
+    // When the frame is checked, in milliseconds after the move; after the
+    // last, again every Again until it is in place, for at most Longest.
+    static constexpr int Steps[] = {50, 300, 700, 1500};
+    static constexpr int Again = 500;
+    static constexpr int Longest = 5000;
+
+    explicit FrameHold(QWidget* w) : QObject(w), window_(w) {
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, [this] { check(); });
+    }
+    static FrameHold* of(const QWidget* w) {
+        return dynamic_cast<FrameHold*>(w->property(Property).value<QObject*>());
+    }
+
+    void check() {
+        QWidget* w = window_;
+        if (!w->isVisible()) {
+            release(); // placed again as it shows
+            return;
+        }
+        bool inPlace = false;
+        if (frameKnown(w)) {
+            const QRect frame = frameGeometryOf(w);
+            spot_ = clampInto(spot_, frame.size(), availableArea(w));
+            inPlace = frame.topLeft() == spot_;
+            if (!inPlace) {
+                moveShownFrameTo(w, spot_, reportedMargins(w));
+            }
+        }
+        constexpr int last = static_cast<int>(std::size(Steps)) - 1;
+        if (step_ < last) {
+            ++step_;
+            timer_.start(Steps[step_] - Steps[step_ - 1]);
+        } else if (!inPlace && since_.elapsed() < Longest) {
+            timer_.start(Again);
+        } else {
+            release();
+            fitOnScreen(w);
+        }
+    }
+    void release() {
+        window_->setProperty(Property, QVariant());
+        timer_.stop();
+        deleteLater();
+    }
+
+    QWidget* window_;
+    QPoint spot_;
+    int step_ = 0;
+    QElapsedTimer since_;
+    QTimer timer_;
+};
+
+// The size the window's frame has, or will have once framed.
+QSize frameSizeOf(const QWidget* w) {
+    if (frameKnown(w)) {
+        return frameGeometryOf(w).size();
+    }
+    return w->size() + frameExtra(w);
+}
+
+// Where the window's frame is, or is headed for while it is held.
+QRect frameOf(const QWidget* w) {
+    if (const auto spot = FrameHold::spotOf(w)) {
+        return {*spot, frameSizeOf(w)};
+    }
+    if (frameKnown(w)) {
+        return frameGeometryOf(w);
+    }
+    if (w->testAttribute(Qt::WA_WState_Created) && w->isVisible()) {
+        // Shown, its frame not told yet: around its inner area.
+        const QMargins frame = frameMarginsOf(w);
+        return {w->geometry().topLeft() - QPoint(frame.left(), frame.top()), frameSizeOf(w)};
+    }
+    return {w->pos(), frameSizeOf(w)};
+}
+
+// Moves the window so that its frame's top-left corner lands on `p`, and
+// holds it there. A window not made yet takes the position as its frame's
+// as it shows; one made is placed by its inner area, inside the frame it
+// has or, not told yet, will have.
+void moveFrameTo(QWidget* w, QPoint p) {
+    if (w->testAttribute(Qt::WA_WState_Created)) {
+        moveShownFrameTo(w, p, frameMarginsOf(w));
+    } else {
+        w->move(p);
+    }
+    FrameHold::hold(w, p);
 }
 
 // The windows of the program that a new one should not cover, each with the
@@ -145,7 +253,7 @@ QList<Taken> takenBy(const QWidget* w) {
         if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::SplashScreen) {
             continue;
         }
-        taken << Taken{top->frameGeometry(), top == active ? 64 : 1};
+        taken << Taken{frameOf(top), top == active ? 64 : 1};
         if (top == active) {
             // Its buttons most of all: where some of it has to be covered,
             // the person still finds NEXT or 終了 where they were.
@@ -180,21 +288,44 @@ QPoint clampInto(QPoint p, const QSize& size, const QRect& area) {
 // A window taller than `height` (frame included) is made as short as its
 // layout lets it, down to that height: the room below the main window is
 // smaller than the screen, the more so at a large scale, and a window made
-// to fit only the screen lands over the main window's menus.
+// to fit only the screen lands over the main window's menus. Where the
+// layout will not go lower, its outer margins give way, down to Tight.
 void shortenFor(QWidget* w, int height) {
     if (w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
         return;
     }
-    const QLayout* l = w->layout();
-    if (l && l->sizeConstraint() == QLayout::SetFixedSize) {
+    const int inner = height - frameExtra(w).height();
+    QLayout* l = w->layout();
+    const bool fixed = l && l->sizeConstraint() == QLayout::SetFixedSize;
+    const auto shorten = [&] {
+        if (fixed) {
+            l->activate(); // sets the window's size itself
+            return;
+        }
+        const int least = std::max({w->minimumHeight(), l ? l->minimumSize().height() : 0, 1});
+        const int wanted = std::max(inner, least);
+        if (wanted < w->height()) {
+            w->resize(w->width(), wanted);
+        }
+    };
+    if (w->height() <= inner) {
         return;
     }
-    const int inner = height - frameExtra(w).height();
-    const int least = std::max({w->minimumHeight(), l ? l->minimumSize().height() : 0, 1});
-    const int wanted = std::max(inner, least);
-    if (wanted < w->height()) {
-        w->resize(w->width(), wanted);
+    shorten();
+    if (w->height() <= inner || !l) {
+        return;
     }
+    constexpr int Tight = 2;
+    const QMargins m = l->contentsMargins();
+    const int topSpare = std::max(0, m.top() - Tight);
+    const int bottomSpare = std::max(0, m.bottom() - Tight);
+    const int give = std::min(topSpare + bottomSpare, w->height() - inner);
+    if (give <= 0) {
+        return;
+    }
+    const int fromTop = std::max(give - bottomSpare, std::min(topSpare, (give + 1) / 2));
+    l->setContentsMargins(m.left(), m.top() - fromTop, m.right(), m.bottom() - (give - fromTop));
+    shorten();
 }
 
 } // namespace
@@ -205,16 +336,8 @@ QRect availableArea(const QWidget* w) {
 }
 
 QSize frameExtra(const QWidget* w) {
-    if (w->isVisible()) {
-        const QSize extra = w->frameGeometry().size() - w->geometry().size();
-        if (!extra.isEmpty() || w->frameGeometry() != w->geometry()) {
-            return extra;
-        }
-    }
-    if (const QWidget* main = mainWindowOf(w)) {
-        return main->frameGeometry().size() - main->geometry().size();
-    }
-    return {0, 0};
+    const QMargins m = frameMarginsOf(w);
+    return {m.left() + m.right(), m.top() + m.bottom()};
 }
 
 void fitOnScreen(QWidget* w) {
@@ -225,12 +348,22 @@ void fitOnScreen(QWidget* w) {
     const QSize extra = frameExtra(w);
     const QSize most = (area.size() - extra).expandedTo(QSize(1, 1));
     if (w->width() > most.width() || w->height() > most.height()) {
+        QLayout* l = w->layout();
+        if (l) {
+            // Its minimum as the controls stand now, not as they stood when
+            // the layout last ran.
+            l->activate();
+        }
         // A layout that fixes the size has to give way as well.
-        if (QLayout* l = w->layout(); l && l->sizeConstraint() == QLayout::SetFixedSize) {
+        if (l && l->sizeConstraint() == QLayout::SetFixedSize) {
             l->setSizeConstraint(QLayout::SetMinAndMaxSize);
         }
         w->setMaximumSize(w->maximumSize().boundedTo(most));
-        w->setMinimumSize(w->minimumSize().boundedTo(most));
+        // A minimum set here is kept for good: the layout no longer lowers
+        // it, so it is set only where it has to come down.
+        if (w->minimumWidth() > most.width() || w->minimumHeight() > most.height()) {
+            w->setMinimumSize(w->minimumSize().boundedTo(most));
+        }
         w->resize(w->size().boundedTo(most));
     }
     const QRect frame = frameOf(w);
@@ -290,6 +423,10 @@ class PlaceOnShow : public QObject {
 
 } // namespace
 
+bool placementPending(const QWidget* w) {
+    return w && FrameHold::spotOf(w).has_value();
+}
+
 void placeWindow(QWidget* w) {
     PlaceOnShow::placeAndOnShow(w, &PlaceOnShow::placeNow);
 }
@@ -308,9 +445,9 @@ void PlaceOnShow::centreNow(QWidget* w, const QWidget* asker) {
     QRect over = area;
     const QWidget* main = mainWindowOf(w);
     if (asker && asker->window() != main && asker->window()->isVisible()) {
-        over = asker->window()->frameGeometry();
+        over = frameOf(asker->window());
     } else if (main) {
-        over.setTop(std::min(area.bottom(), main->frameGeometry().bottom() + 1 + Gap));
+        over.setTop(std::min(area.bottom(), frameOf(main).bottom() + 1 + Gap));
     }
     const QSize size = frameOf(w).size();
     moveFrameTo(w,
@@ -322,7 +459,7 @@ void PlaceOnShow::placeNow(QWidget* w, const QWidget* anchor) {
     const QRect area = availableArea(w);
     QRect free = area;
     if (const QWidget* main = mainWindowOf(w)) {
-        free.setTop(std::min(area.bottom(), main->frameGeometry().bottom() + 1 + Gap));
+        free.setTop(std::min(area.bottom(), frameOf(main).bottom() + 1 + Gap));
     }
     shortenFor(w, free.height());
     const QSize size = frameOf(w).size();
@@ -337,7 +474,7 @@ void PlaceOnShow::placeNow(QWidget* w, const QWidget* anchor) {
     // A window opened from another one (a close-up from the pages) is
     // usually to its right, level with its top.
     if (anchor && anchor->isVisible() && anchor->window() != w) {
-        const QRect a = anchor->window()->frameGeometry();
+        const QRect a = frameOf(anchor->window());
         usual = clampInto(QPoint(a.right() + 1 + Gap, a.top()), size, room);
     }
 

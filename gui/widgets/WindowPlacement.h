@@ -45,6 +45,11 @@ void placeDialog(QWidget* dialog, const QWidget* asker);
 // buttons included.
 int titleBarWidth(const QWidget* w, const QString& caption);
 
+// Whether a window just placed is still held on its spot while the window
+// manager's answers to its moves and resizes come in (about a second and a
+// half; longer while its frame is not where it should be).
+bool placementPending(const QWidget* w);
+
 // Brings a window that is shown again (refilled for another plant, say) up
 // to the person: a minimised one is restored to the state it had, and it is
 // raised over the others.

@@ -6,7 +6,11 @@
 #include "core/files/Files.h"
 #include "core/state/StartUpState.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kuyu;
 using namespace kuyu::testing;
@@ -292,6 +296,150 @@ TEST_F(Aliases, ReadingStopsAt2000RecordsAndKeepsCompleteOnesBeforeAPartialEnd) 
     // A huge file is not read: no aliases rather than memory exhausted.
     writeHugeFile(data, "SNAME.DAT");
     EXPECT_EQ(ReadAliases(s).count, 0);
+}
+
+// Runs `probe` as a user without privileges: root opens every file, so a
+// file it may not read would read. The answer comes back through a pipe.
+std::string withoutPrivileges(const std::function<std::string()>& probe) {
+    if (::geteuid() != 0) {
+        return probe();
+    }
+    int fds[2];
+    if (::pipe(fds) != 0) {
+        return "pipe failed";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(fds[0]);
+        std::string answer = "no other user";
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+            answer = probe();
+        }
+        const ssize_t written = ::write(fds[1], answer.data(), answer.size());
+        ::_exit(written == static_cast<ssize_t>(answer.size()) ? 0 : 1);
+    }
+    ::close(fds[1]);
+    std::string answer;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) {
+        answer.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? answer : "probe failed";
+}
+
+// What the searches read and which trouble they meet: nothing to tell when
+// the file is absent or read, the file and its error when it is there but
+// gives nothing (the current folder's file standing in where it can).
+TEST_F(Aliases, TroubleIsAFileThatIsThereButGivesNothing) {
+    enum Kind { None, Readable, Unreadable, Folder, Huge };
+    struct Case {
+        const char* what;
+        Kind inData;
+        Kind inCwd;
+        const char* answer; // aliases read, then the trouble: where, error, what is used
+    };
+    const Case cases[] = {
+        {"absent everywhere", None, None, "0"},
+        {"readable", Readable, None, "1 ｲﾇ"},
+        {"readable, the current folder's ignored", Readable, Readable, "1 ｲﾇ"},
+        {"absent, the current folder's read", None, Readable, "1 ｺｺ"},
+        {"unreadable", Unreadable, None, "0 data 75 none"},
+        {"a folder", Folder, None, "0 data 75 none"},
+        {"a folder, the current folder's read", Folder, Readable, "1 ｺｺ data 75 other"},
+        {"unreadable, the current folder's read", Unreadable, Readable, "1 ｺｺ data 75 other"},
+        {"a folder, the current folder's a folder too", Folder, Folder, "0 data 75 none"},
+        {"over the size limit: no aliases", Huge, Readable, "0 data 7 none"},
+        {"absent, the current folder's unreadable", None, Unreadable, "0 cwd 75 none"},
+    };
+    std::filesystem::permissions(data.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(cwd.path(), std::filesystem::perms(0755));
+    CurrentDirectory cd(cwd.path());
+    s.DataFolder = data.folder();
+    const auto make = [](const TempFolder& dir, Kind kind, const Text& alias) {
+        const auto file = dir.path() / "SNAME.DAT";
+        std::filesystem::remove_all(file);
+        switch (kind) {
+        case None:
+            break;
+        case Readable:
+        case Unreadable:
+            dir.writeCp932("SNAME.DAT", alias + U",ﾎﾟﾁ\r\n");
+            if (kind == Unreadable) {
+                std::filesystem::permissions(file, std::filesystem::perms::none);
+            }
+            break;
+        case Folder:
+            std::filesystem::create_directory(file);
+            break;
+        case Huge:
+            writeHugeFile(dir, "SNAME.DAT");
+            break;
+        }
+    };
+    for (const Case& c : cases) {
+        make(data, c.inData, U"ｲﾇ");
+        make(cwd, c.inCwd, U"ｺｺ");
+        const std::string answer = withoutPrivileges([&] {
+            const AliasTable t = ReadAliases(s);
+            std::string a = std::to_string(t.count);
+            if (t.count > 0) {
+                a += " " + toUtf8(t.Alias[1]);
+            }
+            if (const auto trouble = FindAliasTrouble(s)) {
+                a += trouble->path == data.file("SNAME.DAT") ? " data"
+                     : trouble->path == U"SNAME.DAT"         ? " cwd"
+                                                             : " " + toUtf8(trouble->path);
+                a += " " + std::to_string(trouble->error);
+                a += trouble->otherUsed ? " other" : " none";
+            }
+            return a;
+        });
+        EXPECT_EQ(answer, c.answer) << c.what;
+    }
+}
+
+// Each trouble is told once however often the searches meet it; another
+// trouble, or the same one in another folder, is told again.
+TEST_F(Aliases, EachTroubleIsToldOnce) {
+    CurrentDirectory cd(cwd.path());
+    s.DataFolder = data.folder();
+    AliasTroubleNotices notices;
+    EXPECT_EQ(notices.next(s), std::nullopt); // absent
+
+    std::filesystem::create_directory(data.path() / "SNAME.DAT");
+    const Text path = data.file("SNAME.DAT");
+    const auto told = notices.next(s);
+    ASSERT_TRUE(told.has_value());
+    EXPECT_EQ(*told,
+              (Message{path + U"を読めません（エラー番号75のエラーです）。別名は使われません",
+                       U"お知らせ", MessageIcon::Exclamation}));
+    EXPECT_EQ(notices.next(s), std::nullopt);
+    EXPECT_EQ(notices.next(s), std::nullopt);
+
+    // The current folder's file stands in: the same trouble, not told again.
+    cwd.writeCp932("SNAME.DAT", U"ｺｺ,ﾎﾟﾁ\r\n");
+    EXPECT_EQ(notices.next(s), std::nullopt);
+    EXPECT_EQ(
+        AliasTroubleText(*FindAliasTrouble(s)),
+        path + U"を読めません（エラー番号75のエラーです）。カレントフォルダのSNAME.DATを使います");
+
+    std::filesystem::remove(data.path() / "SNAME.DAT");
+    writeHugeFile(data, "SNAME.DAT");
+    const auto huge = notices.next(s);
+    ASSERT_TRUE(huge.has_value());
+    EXPECT_NE(huge->text.find(U"エラー番号7の"), Text::npos);
+    EXPECT_EQ(notices.next(s), std::nullopt);
+
+    TempFolder other;
+    std::filesystem::create_directory(other.path() / "SNAME.DAT");
+    s.DataFolder = other.folder();
+    const auto there = notices.next(s);
+    ASSERT_TRUE(there.has_value());
+    EXPECT_EQ(there->text.substr(0, other.folder().size()), other.folder());
+    EXPECT_EQ(notices.next(s), std::nullopt);
 }
 
 TEST(InitialiseState, ResetsTheSelectionLoadsAndFillsTheLabels) {

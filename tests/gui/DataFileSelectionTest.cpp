@@ -102,6 +102,28 @@ class DataFileSelectionTest : public QObject {
         QCOMPARE(w.fakes.dialogs->lastFileName(), file);
     }
 
+    // A folder in the place of the chosen folder's alias file is told of
+    // after the load, once: not when the same file is chosen again.
+    void anUnusableAliasFileIsToldAfterTheLoadOnce() {
+        LoadedWorld w;
+        const QString file = w.other + QStringLiteral("/ZUKAN.DAT");
+        writeDatabase(file, {{"ﾂﾕｸｻ", codeOf(4), "ﾂﾕｸｻ"}});
+        QVERIFY(QDir(w.other).mkdir(QStringLiteral("SNAME.DAT")));
+        const QString loaded =
+            QStringLiteral("検索データとして") + file + QStringLiteral("をロードしました");
+        w.fakes.dialogs->queuePath(file);
+        w.fakes.dialogs->queuePath(file);
+        w.messages->expect(QStringLiteral("お知らせ"), loaded);
+        w.messages->expect(QStringLiteral("お知らせ"),
+                           w.other + QStringLiteral("/SNAME.DATを読めません（エラー番号75のエラー"
+                                                    "です）。別名は使われません"));
+        w.messages->expect(QStringLiteral("お知らせ"), loaded);
+        QVERIFY(w.app->run(cmd::Menu71));
+        QVERIFY(w.app->run(cmd::Menu71));
+        QVERIFY2(w.messages->verify(), qPrintable(w.messages->failures().join('\n')));
+        QCOMPARE(w.messages->shown.size(), 3);
+    }
+
     void badFirstRecordKeepsTheTableInUse() {
         LoadedWorld w;
         const QString file = w.other + QStringLiteral("/NOTES.TXT");

@@ -123,6 +123,45 @@ class NameSearchTest : public QObject {
         QCOMPARE(count()->lineColor(0), QColor(255, 0, 0));
     }
 
+    // The alias file is read afresh at every search: one that is there but
+    // cannot be read is told of at the first, not at the next ones, and
+    // another trouble with it is told again.
+    void anUnusableAliasFileIsToldOnce() {
+        const QString path = f->path(QStringLiteral("SNAME.DAT"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir(f->dir_.path()).mkdir(QStringLiteral("SNAME.DAT")));
+        auto* messages = f->fakes.messages;
+        messages->expect(QStringLiteral("お知らせ"),
+                         path + QStringLiteral("を読めません（エラー番号75のエラーです）。"
+                                               "別名は使われません"));
+        for (int i = 0; i < 3; ++i) {
+            search(QStringLiteral("ｽﾐﾚ"), false);
+            QCOMPARE(hitList()->count(), 1); // the plant, not the alias
+        }
+        QVERIFY2(messages->verify(), qPrintable(messages->failures().join('\n')));
+        QCOMPARE(messages->shown.size(), 1);
+        QCOMPARE(messages->shown[0].icon, MessageIcon::Exclamation);
+
+        QVERIFY(QDir(f->dir_.path()).rmdir(QStringLiteral("SNAME.DAT")));
+        {
+            QFile huge(path);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64{33} << 20));
+        }
+        messages->expect(QStringLiteral("お知らせ"),
+                         path + QStringLiteral("を読めません（エラー番号7のエラーです）。"
+                                               "別名は使われません"));
+        search(QStringLiteral("ｽﾐﾚ"), false);
+        search(QStringLiteral("ｽﾐﾚ"), true);
+        QVERIFY2(messages->verify(), qPrintable(messages->failures().join('\n')));
+        QCOMPARE(messages->shown.size(), 2);
+
+        // Mended: the aliases count again, with nothing to tell.
+        f->write(QStringLiteral("SNAME.DAT"), finderAliases());
+        search(QStringLiteral("ｽﾐﾚ"), false);
+        QCOMPARE(hitList()->count(), 2);
+        QCOMPARE(messages->shown.size(), 2);
+    }
+
     void partialPassesAndTheDistinctCount() {
         search(QStringLiteral("ｽﾐﾚ"), true);
         QCOMPARE(listLines(hitList()),

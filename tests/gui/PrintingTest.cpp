@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 
 using namespace kuyu;
 using namespace kuyu::gui;
@@ -236,6 +237,51 @@ class PrintingTest : public QObject {
         QVERIFY(!dialog()->item("Image1")->isVisible());
         dialog()->check(3)->setChecked(true);
         QVERIFY(field(4)->isEnabled());
+    }
+
+    // Opened again, the print settings and the name title come up where the
+    // person left them, a minimised one restored and raised over the others.
+    void windowsShownAgainComeBackFromMinimised() {
+        openPlant("ｽﾐﾚ");
+        const struct {
+            const char* what;
+            std::function<void()> show;
+            std::function<QWidget*()> window;
+        } cases[] = {
+            {"print settings", [this] { openDialog(); }, [this] { return dialog(); }},
+            {"name title", [this] { requireChild<QPushButton>(dialog(), "Command5")->click(); },
+             [this] { return static_cast<QWidget*>(f->app->loaded<Form42P>()); }},
+        };
+        struct Raises : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                count += e->type() == QEvent::ZOrderChange ? 1 : 0;
+                return false;
+            }
+        };
+        for (const auto& c : cases) {
+            c.show();
+            QWidget* w = c.window();
+            QVERIFY2(w && w->isVisible(), c.what);
+            const QPoint put = w->pos() + QPoint(7, 5);
+            w->move(put);
+            w->showMinimized();
+            QVERIFY2(w->isMinimized(), c.what);
+            Raises raises;
+            w->installEventFilter(&raises);
+            c.show();
+            w->removeEventFilter(&raises);
+            QVERIFY2(c.window() == w && w->isVisible() && !w->isMinimized(), c.what);
+            QVERIFY2(raises.count > 0, c.what);
+            QCOMPARE(w->pos(), put);
+        }
+        // Opened again for another plant, the same dialog shows that plant.
+        QWidget* was = dialog();
+        openPlant("ﾀﾝﾎﾟﾎﾟ");
+        openDialog();
+        QCOMPARE(dialog(), was);
+        QCOMPARE(field(11)->text(), f->app->loaded<Form42>()->windowTitle());
+        QVERIFY(field(11)->text().contains(QStringLiteral("ﾀﾝﾎﾟﾎﾟ")));
     }
 
     void landscapeA3AndUnknownPaper() {

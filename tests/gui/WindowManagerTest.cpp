@@ -11,9 +11,12 @@
 #include "gui/app/Fonts.h"
 #include "gui/browse/Browse.h"
 #include "gui/browse/ResultPagesWindow.h"
+#include "gui/finders/NameSearchWindows.h"
+#include "gui/finders/SearchPanel.h"
 #include "gui/images/ImageBox.h"
 #include "gui/images/ImageBrowser.h"
 #include "gui/plantview/CloseUpWindows.h"
+#include "gui/plantview/PlantPicture.h"
 #include "gui/plantview/PlantPictureWindow.h"
 #include "gui/platform/QtPlatform.h"
 #include "gui/widgets/WindowPlacement.h"
@@ -27,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <csignal>
@@ -97,9 +101,15 @@ std::string startXvfb(Child& server, const char* screen) {
     return number.empty() ? std::string() : ":" + number;
 }
 
+// The frame as the window system reports it now (the widget's own copy may
+// lag behind).
+QRect frameOf(const QWidget* w) {
+    return w->windowHandle() ? w->windowHandle()->frameGeometry() : w->frameGeometry();
+}
+
 // "Form41 0,89 420x577 in 0,0 1024x768", for a failure's message.
 QByteArray where(const QWidget* w) {
-    const QRect f = w->frameGeometry();
+    const QRect f = frameOf(w);
     const QRect a = w->screen()->availableGeometry();
     return QStringLiteral("%1 %2,%3 %4x%5 in %6,%7 %8x%9")
         .arg(w->objectName())
@@ -116,6 +126,12 @@ QByteArray where(const QWidget* w) {
 
 void settle(int ms = 400) {
     QTest::qWait(ms);
+}
+
+// Waits until the window manager's answers for `w` are in and the window is
+// no longer held on its spot.
+bool placed(const QWidget* w) {
+    return QTest::qWaitFor([w] { return !placementPending(w); }, 8000);
 }
 
 // Presses OK of the message box that is showing, once it shows.
@@ -164,7 +180,19 @@ class WindowManagerTest : public QObject {
     void openPages() {
         QVERIFY(f->app->run(cmd::Menu45));
         QVERIFY(pages() && QTest::qWaitForWindowExposed(pages()));
-        settle();
+        QVERIFY(placed(pages()));
+    }
+    // Below the main window's strip, whole on the screen, clear of every
+    // window in `others`.
+    void expectPlacedApart(const QWidget* w, const QList<const QWidget*>& others) {
+        const QRect frame = frameOf(w);
+        QVERIFY2(frame != w->geometry(), "no frame: " + where(w));
+        QVERIFY2(area().contains(frame), where(w));
+        QVERIFY2(frame.top() > frameOf(f->main.get()).bottom(),
+                 (where(w) + " over " + where(f->main.get())).constData());
+        for (const QWidget* o : others) {
+            QVERIFY2(!frame.intersects(frameOf(o)), (where(w) + " over " + where(o)).constData());
+        }
     }
     // The person drags the window to `width` (the window manager does it).
     static void dragWidth(QWidget* w, int width) {
@@ -184,6 +212,7 @@ class WindowManagerTest : public QObject {
             f->addPlant(QString::fromUtf8(p[0]), QString::fromUtf8(p[1]), "00");
         }
         registerBrowseCommands(*f->app);
+        registerSearchCommands(*f->app);
         // The main window's strip along the top of the screen.
         f->main->setObjectName(QStringLiteral("MDIForm1"));
         f->main->setMinimumWidth(area().width() - 20);
@@ -239,15 +268,15 @@ class WindowManagerTest : public QObject {
     // Each window where the placement puts it, whole on the screen.
     void windowsLandWholeAndApart() {
         openPages();
-        const QRect pagesFrame = pages()->frameGeometry();
+        const QRect pagesFrame = frameOf(pages());
         QVERIFY(area().contains(pagesFrame));
-        QVERIFY(pagesFrame.top() > f->main->frameGeometry().bottom());
+        QVERIFY(pagesFrame.top() > frameOf(f->main.get()).bottom());
         // A close-up from the pages goes beside them, not into a corner.
         pageButton("Command4")->click();
         auto* up = f->app->loaded<Form43>();
         QVERIFY(up && QTest::qWaitForWindowExposed(up));
-        settle(1600);
-        const QRect upFrame = up->frameGeometry();
+        QVERIFY(placed(up));
+        const QRect upFrame = frameOf(up);
         QVERIFY(area().contains(upFrame));
         QVERIFY(!upFrame.intersects(pagesFrame));
         const bool right = qAbs(upFrame.left() - pagesFrame.right()) < 40 &&
@@ -272,24 +301,76 @@ class WindowManagerTest : public QObject {
         QTest::mouseDClick(pages()->picture(1), Qt::LeftButton, {}, QPoint(20, 20));
         auto* plant = f->app->loaded<Form42>();
         QVERIFY(plant && QTest::qWaitForWindowExposed(plant));
-        settle(1600);
-        QVERIFY(area().contains(plant->frameGeometry()));
+        QVERIFY(placed(plant));
+        QVERIFY(area().contains(frameOf(plant)));
         // The buttons a person pages and looks on with (on the smallest
         // screen the two windows cannot both show whole beside each other).
         for (const char* name : {"Command1", "Command2", "Command4", "Command5", "Command6"}) {
             QPushButton* b = pageButton(name);
             if (b->isVisible()) {
                 const QRect onScreen(b->mapToGlobal(QPoint(0, 0)), b->size());
-                QVERIFY2(!plant->frameGeometry().intersects(onScreen), name);
+                QVERIFY2(!frameOf(plant).intersects(onScreen), name);
             }
         }
         // Below the main window's menus, wherever the window fits there.
-        const int menusEnd = f->main->frameGeometry().bottom();
+        const int menusEnd = frameOf(f->main.get()).bottom();
         auto belowTheMenus = [&](const QWidget* w) {
-            return w->frameGeometry().top() > menusEnd ||
-                   w->frameGeometry().height() > area().bottom() - menusEnd;
+            return frameOf(w).top() > menusEnd || frameOf(w).height() > area().bottom() - menusEnd;
         };
         QVERIFY2(belowTheMenus(plant), where(plant));
+    }
+
+    // The search panel, the name search and its list, and the plant window
+    // opened from the list: each below the main window's strip, apart.
+    void theSearchWindowsLandBelowTheMainWindowApart() {
+        QVERIFY(f->app->run(cmd::Menu41));
+        auto* panel = f->app->loaded<SearchPanel>();
+        QVERIFY(panel && QTest::qWaitForWindowExposed(panel));
+        QVERIFY(f->app->run(cmd::Menu54));
+        auto* input = f->app->loaded<NameSearchInput>();
+        QVERIFY(input && QTest::qWaitForWindowExposed(input));
+        requireChild<QLineEdit>(input, QStringLiteral("Text1"))->setText(QStringLiteral("ｽﾐﾚ"));
+        requireChild<QPushButton>(input, QStringLiteral("Command1"))->click();
+        auto* list = f->app->loaded<NameSearchList>();
+        QVERIFY(list && QTest::qWaitForWindowExposed(list));
+        for (const QWidget* w : {static_cast<QWidget*>(panel), static_cast<QWidget*>(input),
+                                 static_cast<QWidget*>(list)}) {
+            QVERIFY2(placed(w), where(w));
+        }
+        expectPlacedApart(panel, {});
+        expectPlacedApart(input, {panel});
+        // The list keeps clear of the name search it came from; of the panel
+        // too where the room beside the panel holds both, side by side or
+        // one above the other (at twice the scale it does not).
+        const QSize in = frameOf(input).size();
+        const QSize out = frameOf(list).size();
+        const QSize beside(area().right() - frameOf(panel).right() - 4,
+                           area().bottom() - frameOf(f->main.get()).bottom() - 4);
+        const bool room = (in.width() + 4 + out.width() <= beside.width() &&
+                           std::max(in.height(), out.height()) <= beside.height()) ||
+                          (std::max(in.width(), out.width()) <= beside.width() &&
+                           in.height() + 4 + out.height() <= beside.height());
+        if (room) {
+            expectPlacedApart(list, {panel, input});
+        } else {
+            expectPlacedApart(list, {input});
+        }
+    }
+
+    // The plant window, the tallest of them: below the strip wherever it
+    // fits there, whole on the screen, its top and buttons in sight.
+    void thePlantWindowLandsBelowTheMainWindow() {
+        f->state.NameKey = U"ｽﾐﾚ";
+        OpenPlantPicture(*f->app);
+        auto* plant = f->app->loaded<Form42>();
+        QVERIFY(plant && QTest::qWaitForWindowExposed(plant));
+        QVERIFY(placed(plant));
+        expectPlacedApart(plant, {});
+        for (QPushButton* b : plant->findChildren<QPushButton*>()) {
+            if (b->isVisible()) {
+                QVERIFY2(plant->rect().contains(b->geometry()), qPrintable(b->objectName()));
+            }
+        }
     }
 
     // A minimised window that is shown again comes up, restored.
@@ -314,13 +395,8 @@ class WindowManagerTest : public QObject {
         requireChild<QPushButton>(&chooser, QStringLiteral("Command1"))->click();
         auto* viewer = f->app->loaded<Form72A>();
         QVERIFY(viewer && QTest::qWaitForWindowExposed(viewer));
-        settle(1600);
-        QVERIFY2(area().contains(viewer->frameGeometry()),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                .arg(viewer->frameGeometry().x())
-                                .arg(viewer->frameGeometry().y())
-                                .arg(viewer->frameGeometry().width())
-                                .arg(viewer->frameGeometry().height())));
+        QVERIFY(placed(viewer));
+        QVERIFY2(area().contains(frameOf(viewer)), where(viewer));
         auto* close = requireChild<QPushButton>(viewer, QStringLiteral("Command1"));
         QVERIFY(viewer->rect().contains(close->geometry()));
     }
