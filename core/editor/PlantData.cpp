@@ -475,6 +475,17 @@ std::optional<PlantData> PlantData::create(const Text& folder, const Text& illus
         why = U"このフォルダにはもう KUYU.DAT があります";
         return std::nullopt;
     }
+    // A folder that has its own illustration of a category keeps it: it is
+    // neither overwritten nor hidden by one of another kind found first.
+    std::erase_if(illustrations, [&](const Text& name) {
+        const Text base = name.substr(0, name.rfind(U'.'));
+        for (const Text& own : pictureCandidates(base, U"", PictureSet::Illustration)) {
+            if (FileExists(dir + own) == -1) {
+                return true;
+            }
+        }
+        return false;
+    });
     for (const Text& name : illustrations) {
         try {
             const std::string bytes = readWholeFile(from + name, MaxDataFileBytes);

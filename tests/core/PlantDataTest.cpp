@@ -455,6 +455,17 @@ TEST(PlantData, NewDatabaseHasItsIllustrations) {
     // Not over an existing database.
     EXPECT_FALSE(PlantData::create(dir.file("new"), fromUtf8(SampleFolder.string()), why));
     EXPECT_FALSE(why.empty());
+    // A folder's own illustrations stay as they are, whatever their kind;
+    // the missing ones are added.
+    fs::create_directories(dir.path() / "own");
+    dir.writeBytes("own/IRO.BMP", "own colours");
+    dir.writeBytes("own/maisuu.pi", "own petals"); // found without regard to case
+    ASSERT_TRUE(PlantData::create(dir.file("own"), fromUtf8(SampleFolder.string()), why))
+        << toUtf8(why);
+    EXPECT_EQ(readBytes(dir.path() / "own" / "IRO.BMP"), "own colours");
+    EXPECT_EQ(readBytes(dir.path() / "own" / "maisuu.pi"), "own petals");
+    EXPECT_FALSE(fs::exists(dir.path() / "own" / "MAISUU.GIF"));
+    EXPECT_EQ(readBytes(dir.path() / "own" / "KAJO.Pi"), readBytes(SampleFolder / "KAJO.Pi"));
     // A plant added and saved loads as written.
     const int row = data->addPlant();
     ASSERT_TRUE(data->setName(row, U"ｽﾐﾚ").ok);

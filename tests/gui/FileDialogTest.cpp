@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 using namespace kuyu::gui;
 
@@ -30,22 +32,38 @@ QFileDialog* openDialog() {
 }
 
 // Answers the next file dialog: notes the folder it opened in, then picks
-// `file`, or cancels when `file` is empty.
+// `file`, or cancels when `file` is empty. A dialog that does not close
+// after that is cancelled, so the test fails instead of waiting forever.
 void answerNextDialog(QString* openedIn, const QString& file) {
     auto* timer = new QTimer;
     timer->setInterval(10);
+    auto ticksSinceAnswer = std::make_shared<int>(-1);
     QObject::connect(timer, &QTimer::timeout, [=] {
         QFileDialog* d = openDialog();
+        if (*ticksSinceAnswer >= 0) {
+            if (!d) {
+                timer->stop();
+                timer->deleteLater();
+            } else if (++*ticksSinceAnswer > 300) {
+                *openedIn = QStringLiteral("(the dialog did not take the file)");
+                d->reject();
+            }
+            return;
+        }
         if (!d) {
             return;
         }
-        timer->stop();
-        timer->deleteLater();
+        *ticksSinceAnswer = 0;
         *openedIn = QDir(d->directory()).absolutePath();
         if (file.isEmpty()) {
             d->reject();
         } else {
-            d->selectFile(file);
+            // Typed whole into the name box, as a person may: the dialog
+            // takes it without waiting for its folder view to fill.
+            auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name) {
+                name->setText(file);
+            }
             QMetaObject::invokeMethod(d, "accept");
         }
     });
