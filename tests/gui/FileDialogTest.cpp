@@ -108,7 +108,7 @@ class FileDialogTest : public QObject {
     // In turn: what a file is chosen for, the folder the dialog must open
     // in, and the file then chosen (empty: cancelled).
     void eachKindOffersItsOwnLastFolder() {
-        struct Step {
+        struct Turn {
             FileChoice kind;
             QString opensIn;
             QString choose;
@@ -116,7 +116,7 @@ class FileDialogTest : public QObject {
         const QString dataFile = dir("data") + QStringLiteral("/KUYU.DAT");
         const QString photo = dir("photos") + QStringLiteral("/IMG_0001.JPG");
         const QString sheet = dir("sheets") + QStringLiteral("/plants.csv");
-        const Step steps[] = {
+        const Turn turns[] = {
             {FileChoice::DataFile, dir("work"), dataFile},
             {FileChoice::Attachment, pictures_, photo},
             {FileChoice::DataFile, dir("data"), {}},
@@ -129,14 +129,14 @@ class FileDialogTest : public QObject {
         QtDialogs dialogs;
         QWidget parent;
         int n = 0;
-        for (const Step& s : steps) {
+        for (const Turn& s : turns) {
             ++n;
             QString openedIn;
             answerNextDialog(&openedIn, s.choose);
             const auto chosen =
                 dialogs.openFile(&parent, QStringLiteral("t"), {QStringLiteral("all (*)")}, s.kind);
             QVERIFY2(openedIn == s.opensIn,
-                     qPrintable(QStringLiteral("step %1 opened in %2").arg(n).arg(openedIn)));
+                     qPrintable(QStringLiteral("turn %1 opened in %2").arg(n).arg(openedIn)));
             QCOMPARE(chosen.value_or(QString()), s.choose);
             // The data file's name is kept whatever else was chosen since.
             QCOMPARE(dialogs.lastFileName(), dataFile);
