@@ -335,12 +335,12 @@ CsvImport ImportCsv(std::string_view bytes) {
             }
         };
         Plant p;
-        p.name = ToHalfWidthKana(cells[0]);
+        p.name = toCp932Forms(ToHalfWidthKana(cells[0]));
         if (p.name.empty()) {
             problem(line, 1, NameColumn, U"植物名が空です");
         }
         checkText(1, p.name);
-        p.family = ToHalfWidthKana(cells[1]);
+        p.family = toCp932Forms(ToHalfWidthKana(cells[1]));
         checkText(2, p.family);
         Text code(CodeLength, U'0');
         for (int k = 1; k <= CategoryCount; ++k) {
@@ -409,7 +409,7 @@ CsvImport ImportCsv(std::string_view bytes) {
             }
         }
         for (std::size_t i = FixedColumns; i < cells.size(); ++i) {
-            Text alias = ToHalfWidthKana(cells[i]);
+            Text alias = toCp932Forms(ToHalfWidthKana(cells[i]));
             if (alias.empty()) {
                 continue;
             }

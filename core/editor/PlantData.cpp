@@ -184,19 +184,6 @@ std::optional<std::string> noteBytes(const Text& note) {
     return encodeCp932(out);
 }
 
-Text cp932Problem(const Text& text) {
-    for (const char32_t c : text) {
-        if (c == U'\r' || c == U'\n') {
-            continue;
-        }
-        const auto bytes = encodeCp932(TextView(&c, 1));
-        if (!bytes || decodeCp932(*bytes) != Text(1, c)) {
-            return U"「" + Text(1, c) + U"」はシフトJISのファイルに書けない文字です";
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 Text AttachmentFileName(const Text& plantName, FileSlot slot, const Text& extension) {
@@ -488,6 +475,17 @@ std::optional<PlantData> PlantData::create(const Text& folder, const Text& illus
         why = U"このフォルダにはもう KUYU.DAT があります";
         return std::nullopt;
     }
+    // A folder that has its own illustration of a category keeps it: it is
+    // neither overwritten nor hidden by one of another kind found first.
+    std::erase_if(illustrations, [&](const Text& name) {
+        const Text base = name.substr(0, name.rfind(U'.'));
+        for (const Text& own : pictureCandidates(base, U"", PictureSet::Illustration)) {
+            if (FileExists(dir + own) == -1) {
+                return true;
+            }
+        }
+        return false;
+    });
     for (const Text& name : illustrations) {
         try {
             const std::string bytes = readWholeFile(from + name, MaxDataFileBytes);
@@ -578,7 +576,7 @@ Outcome PlantData::setName(int row, const Text& typed) {
     if (!d.validRow(row)) {
         return Outcome::failure(U"その植物はありません");
     }
-    const Text name = ToHalfWidthKana(typed);
+    const Text name = toCp932Forms(ToHalfWidthKana(typed));
     if (name.empty()) {
         return Outcome::failure(U"植物名が空です");
     }
@@ -606,7 +604,7 @@ Outcome PlantData::setFamily(int row, const Text& typed) {
     if (!d.validRow(row)) {
         return Outcome::failure(U"その植物はありません");
     }
-    Text family = ToHalfWidthKana(typed);
+    Text family = toCp932Forms(ToHalfWidthKana(typed));
     if (family.ends_with(U"科")) {
         family.pop_back(); // every display adds it
     }
@@ -679,7 +677,7 @@ Outcome PlantData::setAliases(int row, const std::vector<Text>& typed) {
     const Text& name = d.rows[static_cast<std::size_t>(row)].name;
     std::vector<Text> wanted;
     for (const Text& t : typed) {
-        Text a = ToHalfWidthKana(t);
+        Text a = toCp932Forms(ToHalfWidthKana(t));
         if (a.empty() || std::find(wanted.begin(), wanted.end(), a) != wanted.end()) {
             continue;
         }
@@ -813,11 +811,12 @@ Outcome PlantData::setNote(int row, const Text& note) {
     if (!d.validRow(row)) {
         return Outcome::failure(U"その植物はありません");
     }
-    if (Text why = cp932Problem(note); !why.empty()) {
-        return Outcome::failure(U"メモに" + why.substr(0) + U"。別の字に書き換えてください");
+    const Text kept = toCp932Forms(note);
+    if (Text why = CharacterProblem(kept); !why.empty()) {
+        return Outcome::failure(U"メモに" + why + U"。別の字に書き換えてください");
     }
     Row after = d.rows[static_cast<std::size_t>(row)];
-    after.note = note;
+    after.note = kept;
     return d.replaceRow(row, std::move(after));
 }
 

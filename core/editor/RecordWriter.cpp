@@ -72,13 +72,12 @@ Text FieldProblem(TextView value) {
     if (!WriteField(value)) {
         return U"「\"」は、先頭や、「,」・改行・先頭の空白と同じ欄には書けません";
     }
-    for (const char32_t c : value) {
-        // A character the code page holds only as another one (a second
-        // mapping of the same bytes) would come back changed.
-        const auto bytes = encodeCp932(TextView(&c, 1));
-        if (!bytes || decodeCp932(*bytes) != Text(1, c)) {
-            return U"「" + Text(1, c) + U"」はシフトJISのファイルに書けない文字です";
-        }
+    return CharacterProblem(value);
+}
+
+Text CharacterProblem(TextView text) {
+    if (const auto c = firstCharNotInCp932(text)) {
+        return U"「" + Text(1, *c) + U"」はシフトJISのファイルに書けない文字です";
     }
     return {};
 }

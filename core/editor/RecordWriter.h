@@ -36,6 +36,9 @@ std::optional<Text> WriteField(TextView value);
 // can be): a double quote the reader would take for the field's end, or a
 // character CP932 cannot hold.
 Text FieldProblem(TextView value);
+// The part of it about characters: what keeps `text` (a field or a note)
+// out of a CP932 file, empty when nothing does.
+Text CharacterProblem(TextView text);
 
 using Record = std::vector<Text>;
 

@@ -183,6 +183,51 @@ Text decodeCp932(std::string_view bytes) {
     return out;
 }
 
+std::optional<char32_t> firstCharNotInCp932(TextView text) {
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            continue;
+        }
+        const auto bytes = encodeCp932(TextView(&c, 1));
+        if (!bytes || decodeCp932(*bytes) != Text(1, c)) {
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
+Text toCp932Forms(TextView text) {
+    Text out(text);
+    for (char32_t& c : out) {
+        switch (c) {
+        case U'\u301C': // WAVE DASH
+            c = U'\uFF5E';
+            break;
+        case U'\u2016': // DOUBLE VERTICAL LINE
+            c = U'\u2225';
+            break;
+        case U'\u2212': // MINUS SIGN
+            c = U'\uFF0D';
+            break;
+        case U'\u2014': // EM DASH
+            c = U'\u2015';
+            break;
+        case U'\u00A2': // CENT SIGN
+            c = U'\uFFE0';
+            break;
+        case U'\u00A3': // POUND SIGN
+            c = U'\uFFE1';
+            break;
+        case U'\u00AC': // NOT SIGN
+            c = U'\uFFE2';
+            break;
+        default:
+            break;
+        }
+    }
+    return out;
+}
+
 std::optional<std::string> encodeCp932(TextView text) {
     bool ascii = true;
     for (char32_t c : text) {

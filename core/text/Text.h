@@ -24,6 +24,16 @@ Text decodeCp932(std::string_view bytes);
 // nullopt when a character has no CP932 form.
 std::optional<std::string> encodeCp932(TextView text);
 
+// The first character of `text` that a CP932 file cannot hold as it is: one
+// with no CP932 form, or one whose bytes read back as another character.
+// nullopt when every character can.
+std::optional<char32_t> firstCharNotInCp932(TextView text);
+// Characters that CP932 holds in another form of the same character become
+// that form: the wave dash 〜 (what input methods on Linux type) becomes ～,
+// and likewise ‖ −  — ¢ £ ¬ become ∥ － ― ￠ ￡ ￢. Saved and read back, the
+// text is then the same. ¥ and ‾ stay: CP932 holds them only as \ and ~.
+Text toCp932Forms(TextView text);
+
 // A text file's bytes: a UTF-8 byte-order mark means UTF-8 (the mark is
 // dropped); anything else is CP932.
 Text decodeFileText(std::string_view bytes);

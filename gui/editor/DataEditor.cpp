@@ -198,6 +198,8 @@ void DataEditor::buildControls() {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->verticalHeader()->hide();
+    // In name order at first (a header left alone would sort descending).
+    list_->horizontalHeader()->setSortIndicator(ColName, Qt::AscendingOrder);
     list_->setSortingEnabled(true);
     list_->horizontalHeader()->setSortIndicatorShown(true);
     QStringList headings = {q(texts::EditorColumnName), q(texts::EditorColumnFamily),
@@ -591,7 +593,8 @@ void DataEditor::importCsv() {
         return;
     }
     const auto chosen = app_.platform.dialogs->openFile(
-        this, q(texts::EditorImportTitle), {q(texts::EditorCsvFilter), q(texts::EditorAllFilter)});
+        this, q(texts::EditorImportTitle), {q(texts::EditorCsvFilter), q(texts::EditorAllFilter)},
+        FileChoice::Spreadsheet);
     if (!chosen || chosen->isEmpty()) {
         return;
     }
@@ -828,7 +831,8 @@ void DataEditor::chooseAttachment(FileSlot slot) {
         filters << q(texts::EditorVideoFilter);
     }
     filters << q(texts::EditorAllFilter);
-    const auto chosen = app_.platform.dialogs->openFile(this, q(texts::EditorAttachTitle), filters);
+    const auto chosen = app_.platform.dialogs->openFile(this, q(texts::EditorAttachTitle), filters,
+                                                        FileChoice::Attachment);
     if (chosen && !chosen->isEmpty()) {
         attachFile(slot, *chosen);
     }

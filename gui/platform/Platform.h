@@ -34,6 +34,11 @@ struct FontChoice {
     QColor colour = Qt::black;
 };
 
+// What a file is opened for. Each kind keeps its own last choice: a person
+// attaching photos expects the folder of the last photo, not the folder of
+// the data file.
+enum class FileChoice { DataFile, Attachment, Spreadsheet };
+
 // File-open, printer and font dialogs. They keep their choices for the run,
 // and report a cancel by returning nullopt / false.
 class Dialogs {
@@ -42,8 +47,10 @@ class Dialogs {
     // Returns the chosen file's absolute path, or nullopt on cancel.
     // `filters` are Qt name filters, e.g. "Data Files (*.dat)".
     virtual std::optional<QString> openFile(QWidget* parent, const QString& title,
-                                            const QStringList& filters) = 0;
-    // The name chosen last (kept for the run), empty before the first choice.
+                                            const QStringList& filters,
+                                            FileChoice kind = FileChoice::DataFile) = 0;
+    // The data file chosen last (kept for the run), empty before the first
+    // choice.
     virtual QString lastFileName() const = 0;
     // A folder (made in the dialog if need be); nullopt on cancel.
     virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title) {

@@ -154,7 +154,7 @@ void showColumnsWhole(QFileDialog& dialog) {
 } // namespace
 
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title,
-                                           const QStringList& filters) {
+                                           const QStringList& filters, FileChoice kind) {
     QFileDialog dialog(parent, title);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -165,13 +165,18 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title
     dialog.setNameFilters(filters);
     showColumnsWhole(dialog);
     placeDialog(&dialog, parent);
-    if (!lastFilter_.isEmpty()) {
-        dialog.selectNameFilter(lastFilter_);
+    Remembered& last = remembered(kind);
+    if (!last.filter.isEmpty()) {
+        dialog.selectNameFilter(last.filter);
     }
-    if (!last_.isEmpty()) {
-        const QFileInfo info(last_);
+    if (!last.file.isEmpty()) {
+        const QFileInfo info(last.file);
         dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.fileName());
+    } else if (kind == FileChoice::Attachment) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        dialog.setDirectory(!pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures
+                                                                               : QDir::homePath());
     } else {
         dialog.setDirectory(QDir::currentPath());
     }
@@ -182,9 +187,9 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
-    last_ = QFileInfo(chosen.first()).absoluteFilePath();
-    lastFilter_ = dialog.selectedNameFilter();
-    return last_;
+    last.file = QFileInfo(chosen.first()).absoluteFilePath();
+    last.filter = dialog.selectedNameFilter();
+    return last.file;
 }
 
 std::optional<QString> QtDialogs::chooseFolder(QWidget* parent, const QString& title) {

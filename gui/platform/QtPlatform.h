@@ -10,6 +10,7 @@
 #include <QString>
 #include <QUrl>
 #include <QWidget>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -24,12 +25,16 @@ class QtMessageBoxes : public MessageBoxes {
     Answer show(QWidget* parent, const Message& message) override;
 };
 
-// One file dialog for the whole run: the name chosen last is offered again.
+// One file dialog for the whole run: the name chosen last for the same kind
+// of file is offered again. Before the first choice a data file or a
+// spreadsheet is looked for in the current folder, a photo in the pictures
+// folder.
 class QtDialogs : public Dialogs {
   public:
     std::optional<QString> openFile(QWidget* parent, const QString& title,
-                                    const QStringList& filters) override;
-    QString lastFileName() const override { return last_; }
+                                    const QStringList& filters,
+                                    FileChoice kind = FileChoice::DataFile) override;
+    QString lastFileName() const override { return remembered(FileChoice::DataFile).file; }
     std::optional<QString> chooseFolder(QWidget* parent, const QString& title) override;
     std::optional<QString> saveFile(QWidget* parent, const QString& title,
                                     const QStringList& filters, const QString& suggested) override;
@@ -45,8 +50,15 @@ class QtDialogs : public Dialogs {
     ~QtDialogs() override;
 
   private:
-    QString last_;
-    QString lastFilter_;
+    struct Remembered {
+        QString file;
+        QString filter;
+    };
+    Remembered& remembered(FileChoice kind) { return remembered_[static_cast<std::size_t>(kind)]; }
+    const Remembered& remembered(FileChoice kind) const {
+        return remembered_[static_cast<std::size_t>(kind)];
+    }
+    std::array<Remembered, 3> remembered_;
     std::unique_ptr<QPrinter> printer_;
     int copies_ = 1;
     bool fileChosen_ = false; // the printer dialog named the PDF file

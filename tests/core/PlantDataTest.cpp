@@ -295,13 +295,41 @@ TEST(PlantData, RefusesWhatTheFilesCannotHold) {
     EXPECT_EQ(data.plant(row).name, U"");
     EXPECT_FALSE(data.canRedo());
     // A character CP932 holds only as another one would come back changed
-    // (¬ is read back as ￢, ¥ as a backslash).
-    for (const char32_t c : {U'\u00ac', U'\u00a5'}) {
-        EXPECT_FALSE(data.setName(row, U"ｽﾐﾚ" + Text(1, c)).ok);
-        EXPECT_FALSE(data.setNote(row, Text(1, c)).ok);
-    }
+    // (¥ is read back as a backslash).
+    EXPECT_FALSE(data.setName(row, U"ｽﾐﾚ\u00a5").ok);
+    EXPECT_FALSE(data.setNote(row, U"\u00a5").ok);
     // The refusal names the character.
     EXPECT_NE(data.setNote(row, U"\u00e9").message.find(U"\u00e9"), Text::npos);
+}
+
+// What an input method on Linux types for 〜 and − has a CP932 form of its
+// own: the name, family, alias and note keep the character in that form and
+// come back from the files as they were kept.
+TEST(PlantData, AWaveDashIsKeptInTheFormTheFilesHold) {
+    TempFolder dir;
+    {
+        std::ofstream(dir.path() / "KUYU.DAT", std::ios::binary);
+        std::ofstream(dir.path() / "SNAME.DAT", std::ios::binary);
+    }
+    PlantData data = openOrFail(dir.file("KUYU.DAT"));
+    const int row = data.addPlant();
+    ASSERT_TRUE(data.setName(row, U"ｽﾐﾚ\u301C").ok);
+    ASSERT_TRUE(data.setFamily(row, U"ｽﾐﾚ\u2212").ok);
+    ASSERT_TRUE(data.setAliases(row, {U"ﾊﾅ\u301C"}).ok);
+    ASSERT_TRUE(data.setNote(row, U"春、4\u301C5月。\u00ac\u2016\u2014").ok);
+    EXPECT_EQ(data.plant(row).name, U"ｽﾐﾚ\uFF5E");
+    EXPECT_EQ(data.plant(row).family, U"ｽﾐﾚ\uFF0D");
+    EXPECT_EQ(data.plant(row).aliases, std::vector<Text>{U"ﾊﾅ\uFF5E"});
+    EXPECT_EQ(data.note(row), U"春、4\uFF5E5月。\uFFE2\u2225\u2015");
+    const Outcome saved = data.save();
+    ASSERT_TRUE(saved.ok) << toUtf8(saved.message);
+    PlantData again = openOrFail(dir.file("KUYU.DAT"));
+    ASSERT_EQ(again.count(), 1);
+    EXPECT_EQ(again.plant(0).name, U"ｽﾐﾚ\uFF5E");
+    EXPECT_EQ(again.plant(0).family, U"ｽﾐﾚ\uFF0D");
+    EXPECT_EQ(again.plant(0).aliases, std::vector<Text>{U"ﾊﾅ\uFF5E"});
+    // (the note file ends its last line)
+    EXPECT_EQ(again.note(0), U"春、4\uFF5E5月。\uFFE2\u2225\u2015\r\n");
 }
 
 // The files of a data folder, by name.
@@ -427,6 +455,19 @@ TEST(PlantData, NewDatabaseHasItsIllustrations) {
     // Not over an existing database.
     EXPECT_FALSE(PlantData::create(dir.file("new"), fromUtf8(SampleFolder.string()), why));
     EXPECT_FALSE(why.empty());
+    // A folder's own illustrations stay as they are, whatever their kind;
+    // the missing ones are added.
+    fs::create_directories(dir.path() / "own");
+    dir.writeBytes("own/IRO.BMP", "own colours");
+    dir.writeBytes("own/maisuu.pi", "own petals"); // found without regard to case
+    ASSERT_TRUE(PlantData::create(dir.file("own"), fromUtf8(SampleFolder.string()), why))
+        << toUtf8(why);
+    // (compared as a whole, so a replaced picture is not printed out)
+    EXPECT_TRUE(readBytes(dir.path() / "own" / "IRO.BMP") == "own colours") << "IRO.BMP replaced";
+    EXPECT_TRUE(readBytes(dir.path() / "own" / "maisuu.pi") == "own petals")
+        << "maisuu.pi replaced";
+    EXPECT_FALSE(fs::exists(dir.path() / "own" / "MAISUU.GIF"));
+    EXPECT_EQ(readBytes(dir.path() / "own" / "KAJO.Pi"), readBytes(SampleFolder / "KAJO.Pi"));
     // A plant added and saved loads as written.
     const int row = data->addPlant();
     ASSERT_TRUE(data->setName(row, U"ｽﾐﾚ").ok);

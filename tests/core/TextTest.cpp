@@ -32,6 +32,49 @@ TEST(Text, BrokenBytesBecomeReplacementCharactersNotCrashes) {
     EXPECT_FALSE(encodeCp932(U"\U0001F33C").has_value()); // no CP932 form
 }
 
+// Each row: a character, and the form a CP932 file holds it in (the same
+// when it holds it as it is, 0 when it cannot hold it at all).
+TEST(Text, CharactersAreBroughtIntoTheFormsCp932Holds) {
+    struct Row {
+        char32_t typed;
+        char32_t held;
+    };
+    const Row rows[] = {
+        {U'\u301C', U'\uFF5E'}, // 〜 as a Linux input method types it
+        {U'\u2016', U'\u2225'}, // ‖
+        {U'\u2212', U'\uFF0D'}, // −
+        {U'\u2014', U'\u2015'}, // —
+        {U'\u00A2', U'\uFFE0'}, // ¢
+        {U'\u00A3', U'\uFFE1'}, // £
+        {U'\u00AC', U'\uFFE2'}, // ¬
+        {U'\uFF5E', U'\uFF5E'}, // ～ already in the file's form
+        {U'花', U'花'},         {U'ｽ', U'ｽ'},
+        {U'A', U'A'},           {U'\u00A5', 0}, // ¥: CP932 has only the backslash for it
+        {U'\u203E', 0},                         // ‾: only the tilde
+        {U'\u00E9', 0},                         // é: not at all
+        {U'\U0001F338', 0},                     // an emoji
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(toUtf8(Text(1, r.typed)));
+        const Text typed(1, r.typed);
+        const Text brought = toCp932Forms(U"4" + typed + U"5");
+        if (r.held == 0) {
+            EXPECT_EQ(brought, U"4" + typed + U"5");
+            EXPECT_EQ(firstCharNotInCp932(brought), r.typed);
+            continue;
+        }
+        EXPECT_EQ(brought, U"4" + Text(1, r.held) + U"5");
+        EXPECT_EQ(firstCharNotInCp932(brought), std::nullopt);
+        const auto bytes = encodeCp932(brought);
+        ASSERT_TRUE(bytes.has_value());
+        EXPECT_EQ(decodeCp932(*bytes), brought);
+        if (r.held != r.typed) {
+            // The typed form is what the check stops on.
+            EXPECT_EQ(firstCharNotInCp932(U"ab" + typed), r.typed);
+        }
+    }
+}
+
 TEST(Text, ByteOrderMarkSelectsUtf8) {
     EXPECT_EQ(decodeFileText("\xEF\xBB\xBF\xE8\x8A\xB1"), U"花");
     EXPECT_EQ(decodeFileText("\x89\xD4"), U"花"); // CP932

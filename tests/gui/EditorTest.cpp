@@ -220,6 +220,64 @@ class EditorTest : public QObject {
         w.verifyMessages();
     }
 
+    // The list starts in name order, whatever the order of the file, and a
+    // plant added later takes its place in it.
+    void theListIsInNameOrder() {
+        EditorWorld w;
+        writeDatabase(w.path(QStringLiteral("KUYU.DAT")), {{"ﾀﾝﾎﾟﾎﾟ", codeOf(1), "ｷｸ"},
+                                                           {"ｽﾐﾚ", codeOf(2), "ｽﾐﾚ"},
+                                                           {"ｱｻｶﾞｵ", codeOf(3), "ﾋﾙｶﾞｵ"}});
+        QVERIFY(!StartUpLoad(w.state, Text()));
+        DataEditor& e = w.open();
+        auto* list = requireChild<QTableWidget>(&e, QStringLiteral("PlantList"));
+        const auto names = [list] {
+            QStringList out;
+            for (int r = 0; r < list->rowCount(); ++r) {
+                out << list->item(r, DataEditor::ColName)->text();
+            }
+            return out;
+        };
+        QCOMPARE(names(), (QStringList{QStringLiteral("ｱｻｶﾞｵ"), QStringLiteral("ｽﾐﾚ"),
+                                       QStringLiteral("ﾀﾝﾎﾟﾎﾟ")}));
+        requireChild<QPushButton>(&e, QStringLiteral("AddButton"))->click();
+        typeInto(requireChild<QLineEdit>(&e, QStringLiteral("NameEdit")), QStringLiteral("ｷｷｮｳ"));
+        QCOMPARE(names(), (QStringList{QStringLiteral("ｱｻｶﾞｵ"), QStringLiteral("ｷｷｮｳ"),
+                                       QStringLiteral("ｽﾐﾚ"), QStringLiteral("ﾀﾝﾎﾟﾎﾟ")}));
+        w.verifyMessages();
+    }
+
+    // Each file dialog says what it opens a file for, so that each offers
+    // the folder of its own last choice.
+    void eachFileDialogSaysWhatItIsFor_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("kind");
+        QTest::addRow("open") << "OpenButton" << int(FileChoice::DataFile);
+        QTest::addRow("picture") << "AttachPicture" << int(FileChoice::Attachment);
+        QTest::addRow("close-up 1") << "AttachCloseUp1" << int(FileChoice::Attachment);
+        QTest::addRow("close-up 2") << "AttachCloseUp2" << int(FileChoice::Attachment);
+        QTest::addRow("note") << "AttachNote" << int(FileChoice::Attachment);
+        QTest::addRow("video") << "AttachVideo" << int(FileChoice::Attachment);
+        QTest::addRow("spreadsheet") << "ImportButton" << int(FileChoice::Spreadsheet);
+    }
+    void eachFileDialogSaysWhatItIsFor() {
+        QFETCH(QString, button);
+        QFETCH(int, kind);
+        EditorWorld w;
+        DataEditor& e = w.openNew();
+        if (button.startsWith(QStringLiteral("Attach"))) {
+            // Files are attached to a plant; the others ask nothing first.
+            requireChild<QPushButton>(&e, QStringLiteral("AddButton"))->click();
+            typeInto(requireChild<QLineEdit>(&e, QStringLiteral("NameEdit")),
+                     QStringLiteral("ｽﾐﾚ"));
+        }
+        w.fakes.dialogs->calls.clear();
+        w.fakes.dialogs->queueCancel();
+        requireChild<QPushButton>(&e, button)->click();
+        QCOMPARE(w.fakes.dialogs->calls.size(), 1);
+        QCOMPARE(int(w.fakes.dialogs->calls[0].kind), kind);
+        w.verifyMessages();
+    }
+
     // Each row: what the person does in category k, and the primary code
     // character and value list 1 the plant then has.
     void choosingIllustrationsBuildsTheCode_data() {
@@ -586,8 +644,9 @@ class EditorTest : public QObject {
         QCOMPARE(note->toPlainText(), typed);
         QVERIFY(!QFileInfo::exists(w.folder + QStringLiteral("/ｽﾐﾚ.txt")));
         w.messages->reset();
-        // Mended, it goes in.
-        note->setPlainText(QStringLiteral("春に咲く"));
+        // Mended, it goes in; the wave dash a Linux input method types is
+        // kept as the one the file holds.
+        note->setPlainText(QStringLiteral("春、4\u301C5月に咲く"));
         w.messages->expect(QStringLiteral("お知らせ"), QStringLiteral("検索データとして") +
                                                            w.folder + QStringLiteral("/KUYU.DAT") +
                                                            QStringLiteral("をロードしました"));
@@ -595,7 +654,7 @@ class EditorTest : public QObject {
         w.verifyMessages();
         QVERIFY(QFileInfo::exists(w.folder + QStringLiteral("/ｽﾐﾚ.txt")));
         // Read back from its file, it is the same note: nothing is left to save.
-        QCOMPARE(note->toPlainText(), QStringLiteral("春に咲く"));
+        QCOMPARE(note->toPlainText(), QStringLiteral("春、4\uFF5E5月に咲く"));
         QVERIFY(!e.data().modified());
         // So closing asks nothing.
         requireChild<QPushButton>(&e, QStringLiteral("CloseButton"))->click();

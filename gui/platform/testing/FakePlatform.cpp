@@ -4,13 +4,13 @@
 namespace kuyu::gui::testing {
 
 std::optional<QString> FakeDialogs::openFile(QWidget*, const QString& title,
-                                             const QStringList& filters) {
-    calls.append({title, filters});
+                                             const QStringList& filters, FileChoice kind) {
+    calls.append({title, filters, kind});
     if (queue_.isEmpty()) {
         return std::nullopt;
     }
     const std::optional<QString> answer = queue_.takeFirst();
-    if (answer) {
+    if (answer && kind == FileChoice::DataFile) {
         last_ = *answer;
     }
     return answer;

@@ -21,7 +21,8 @@ class FakeDialogs : public Dialogs {
     void queueCancel() { queue_.append(std::nullopt); }
 
     std::optional<QString> openFile(QWidget* parent, const QString& title,
-                                    const QStringList& filters) override;
+                                    const QStringList& filters,
+                                    FileChoice kind = FileChoice::DataFile) override;
     QString lastFileName() const override { return last_; }
     // The folder and save dialogs answer from the same queue, in turn.
     std::optional<QString> chooseFolder(QWidget* parent, const QString& title) override;
@@ -50,6 +51,7 @@ class FakeDialogs : public Dialogs {
     struct Call {
         QString title;
         QStringList filters;
+        FileChoice kind = FileChoice::DataFile; // openFile's kind
     };
     QList<Call> calls;
 
