@@ -9,3 +9,5 @@ KUYU_RELWITHDEBINFO_FLAGS="${KUYU_RELWITHDEBINFO_FLAGS:--O2 -g1 -DNDEBUG}"
 # The sanitizer build is unoptimised: it compiles in half the time of -O1 and
 # the tests it runs are short.
 KUYU_SANITIZE_FLAGS="${KUYU_SANITIZE_FLAGS:--O0 -g1}"
+# A whole build from nothing (a new machine, CI) compiles files in batches.
+KUYU_UNITY_BUILD="${KUYU_UNITY_BUILD:-ON}"

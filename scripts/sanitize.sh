@@ -11,7 +11,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$(realpath -m "${KUYU_SANITIZE_BUILD_DIR:-$ROOT/build-sanitize}")"
 . "$ROOT/scripts/build-flags.sh"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKUYU_SANITIZE=ON \
-  -DKUYU_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS_DEBUG="$KUYU_SANITIZE_FLAGS" >/dev/null
+  -DKUYU_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS_DEBUG="$KUYU_SANITIZE_FLAGS" \
+  -DKUYU_UNITY_BUILD="$KUYU_UNITY_BUILD" >/dev/null
 cmake --build "$BUILD" -j "$(nproc)"
 cd "$BUILD"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -7,7 +7,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$(realpath -m "${KUYU_BUILD_DIR:-$ROOT/build}")"
 . "$ROOT/scripts/build-flags.sh"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$KUYU_RELWITHDEBINFO_FLAGS" >/dev/null
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$KUYU_RELWITHDEBINFO_FLAGS" -DKUYU_UNITY_BUILD="$KUYU_UNITY_BUILD" >/dev/null
 cmake --build "$BUILD" -j "$(nproc)"
 cd "$BUILD"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
