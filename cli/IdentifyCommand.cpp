@@ -72,10 +72,10 @@ int runIdentify(const IdentifyArgs& a, AppState& state) {
             groups.push_back(names);
         }
         const OrderedJson doc = {{"answered", r.answered},
-                          {"candidates", candidates},
-                          {"groups", groups},
-                          {"next", r.next},
-                          {"settled", r.settled}};
+                                 {"candidates", candidates},
+                                 {"groups", groups},
+                                 {"next", r.next},
+                                 {"settled", r.settled}};
         std::cout << doc.dump(-1, ' ', false, OrderedJson::error_handler_t::replace) << '\n';
         return ExitOk;
     }

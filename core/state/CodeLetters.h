@@ -107,7 +107,6 @@ ListSpan SpanOf(ValueLists lists);
 // The digits 1..9 found in the value lists `lists` points to (0 for None).
 DigitSet ListDigits(const PlantCode& code, ValueLists lists);
 
-
 inline bool HasDigit(DigitSet set, int digit) {
     return digit >= 0 && digit <= 9 && ((set >> digit) & 1U) != 0;
 }
