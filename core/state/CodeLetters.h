@@ -126,14 +126,17 @@ class DigitMatcher {
         return {AllOptionDigits, l1, l2, l3, static_cast<DigitSet>(l1 | l2), 0};
     }
     // The digits 1..9 of one value list.
+    // Without a branch per character: the lists are a mix of digits and
+    // blanks that no branch predictor guesses, and the search reads them
+    // for every plant.
     static DigitSet digitsOf(TextView list) {
-        DigitSet m = 0;
+        unsigned m = 0;
         for (const char32_t c : list) {
-            if (c >= U'1' && c <= U'9') {
-                m = static_cast<DigitSet>(m | (1U << (c - U'0')));
-            }
+            const std::uint32_t d = static_cast<std::uint32_t>(c) - U'0'; // wraps below '0'
+            const unsigned isOption = d - 1U < 9U ? 1U : 0U;              // '1'..'9'
+            m |= isOption << (d & 15U);
         }
-        return m;
+        return static_cast<DigitSet>(m);
     }
 
     explicit DigitMatcher(int digit);
